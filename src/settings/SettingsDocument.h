@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/SettingsModel.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// The stored form of AppSettings: one UTF-8 JSON document, written in a fixed indented layout and read leniently
+// as to layout but strictly as to content (any violation rejects the whole document).
+namespace SettingsDocument {
+
+struct DecodeResult {
+    std::optional<AppSettings> settings;
+    QString error; // why the document was rejected
+};
+
+QByteArray encode(const AppSettings& settings);
+DecodeResult decode(QByteArrayView document);
+
+} // namespace SettingsDocument

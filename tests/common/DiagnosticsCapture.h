@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Diagnostics.h"
+
+#include <QStringList>
+
+// Collects every diagnostic line while it lives. Tests may append markers of their own to `output` to check how
+// lines interleave with callbacks.
+class DiagnosticsCapture {
+public:
+    DiagnosticsCapture()
+        : m_previous(Diagnostics::setSink([this](Diagnostics::Channel channel, const QString& line) {
+            (channel == Diagnostics::Channel::StandardOutput ? output : systemLog).append(line);
+        })) {}
+    ~DiagnosticsCapture() { Diagnostics::setSink(std::move(m_previous)); }
+    DiagnosticsCapture(const DiagnosticsCapture&) = delete;
+    DiagnosticsCapture& operator=(const DiagnosticsCapture&) = delete;
+
+    void clear() {
+        output.clear();
+        systemLog.clear();
+    }
+
+    QStringList output;
+    QStringList systemLog;
+
+private:
+    Diagnostics::Sink m_previous;
+};

@@ -1,0 +1,297 @@
+#include "settings/SettingsManager.h"
+
+#include "DiagnosticsCapture.h"
+#include "platform/DefaultsStore.h"
+#include "platform/NotificationCenter.h"
+#include "settings/SettingsDocument.h"
+#include "statusbar/LocalizedTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+Q_DECLARE_METATYPE(SpaceConfig)
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+// A manager on a store in a temporary folder, with a private notification centre whose posts are counted and
+// marked in the captured output, so tests can see where they fall among the printed lines.
+class Fixture {
+public:
+    Fixture()
+        : store(folder.path()) {
+        observe();
+    }
+
+    SettingsManager& manager() {
+        if (!m_manager) {
+            m_manager = std::make_unique<SettingsManager>(store, center);
+            QObject::connect(m_manager.get(), &SettingsManager::objectWillChange, &context, [this] { ++willChange; });
+        }
+        return *m_manager;
+    }
+    void restart() { m_manager.reset(); }
+
+    void writeDocument(const QByteArray& bytes) {
+        QFile file(store.pathForKey("app_settings"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray storedDocument() const { return store.data("app_settings").value_or(QByteArray()); }
+
+    QTemporaryDir folder;
+    DefaultsStore store;
+    NotificationCenter center;
+    QObject context;
+    DiagnosticsCapture capture;
+    int posts = 0;
+    int willChange = 0;
+
+private:
+    void observe() {
+        center.addObserver(SettingsManager::settingsDidChange, &context, [this] {
+            ++posts;
+            capture.output.append("<posted>");
+        });
+    }
+
+    std::unique_ptr<SettingsManager> m_manager;
+};
+
+class TestSettingsManager : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstRunCreatesNumberedDefaults();
+    void defaultsFollowThePosition_data();
+    void defaultsFollowThePosition();
+    void existingConfigIsReturnedUnchanged();
+    void updateConfig_data();
+    void updateConfig();
+    void cleanupRemovesOnlyVanishedSpaces_data();
+    void cleanupRemovesOnlyVanishedSpaces();
+    void announcesBeforeStoring();
+    void restartReadsTheSameSettings();
+    void unreadableDocumentIsKeptAsideBeforeTheFirstSave();
+    void failedSaveIsReportedAndTheProgramGoesOn();
+    void missingTableNamesEverySpaceByTheKey();
+
+private:
+    QTranslator m_english;
+};
+
+void TestSettingsManager::initTestCase() {
+    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
+    QCoreApplication::installTranslator(&m_english);
+}
+
+void TestSettingsManager::firstRunCreatesNumberedDefaults() {
+    Fixture fixture;
+    SettingsManager& manager = fixture.manager();
+    const QList<SpaceID> spaces{3, 5, 7};
+    manager.cleanupDeletedSpaces(spaces);
+    for (qsizetype i = 0; i < spaces.size(); ++i) {
+        manager.getOrCreateConfig(spaces[i], i);
+    }
+    QCOMPARE(
+        fixture.capture.output,
+        QStringList({"💾 Settings saved", "<posted>",
+                     "✨ Created default config for Space ID 3: name='Desktop 1', color=#FF6B6B", "💾 Settings saved",
+                     "<posted>", "✨ Created default config for Space ID 5: name='Desktop 2', color=#6BA3FF",
+                     "💾 Settings saved", "<posted>",
+                     "✨ Created default config for Space ID 7: name='Desktop 3', color=#6BCF7F"}));
+    QCOMPARE(fixture.posts, 3);
+    QCOMPARE(fixture.willChange, 3);
+    const auto stored = SettingsDocument::decode(fixture.storedDocument()).settings;
+    QVERIFY(stored);
+    QCOMPARE(*stored, manager.settings());
+    QCOMPARE(stored->spaces.size(), size_t(3));
+}
+
+void TestSettingsManager::defaultsFollowThePosition_data() {
+    QTest::addColumn<qint64>("index");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("color");
+    QTest::newRow("first") << qint64(0) << "Desktop 1"
+                           << "#FF6B6B";
+    QTest::newRow("fourth") << qint64(3) << "Desktop 4"
+                            << "#FFA06B";
+    QTest::newRow("ninth repeats the palette") << qint64(8) << "Desktop 9"
+                                               << "#FF6B6B";
+    QTest::newRow("sixteenth") << qint64(15) << "Desktop 16"
+                               << "#A0A0A0";
+}
+
+void TestSettingsManager::defaultsFollowThePosition() {
+    QFETCH(qint64, index);
+    QFETCH(QString, name);
+    QFETCH(QString, color);
+    Fixture fixture;
+    QCOMPARE(fixture.manager().getOrCreateConfig(42, index), (SpaceConfig{42, name, color}));
+}
+
+void TestSettingsManager::existingConfigIsReturnedUnchanged() {
+    Fixture fixture;
+    const SpaceConfig created = fixture.manager().getOrCreateConfig(5, 1);
+    fixture.capture.clear();
+    fixture.posts = 0;
+    QCOMPARE(fixture.manager().getOrCreateConfig(5, 6), created);
+    QVERIFY(fixture.capture.output.isEmpty());
+    QCOMPARE(fixture.posts, 0);
+}
+
+void TestSettingsManager::updateConfig_data() {
+    QTest::addColumn<SpaceID>("spaceID");
+    QTest::addColumn<std::optional<QString>>("name");
+    QTest::addColumn<std::optional<QString>>("color");
+    QTest::addColumn<SpaceConfig>("expected");
+    QTest::addColumn<int>("posts");
+    using Text = std::optional<QString>;
+    QTest::newRow("name only") << SpaceID(5) << Text("Mail") << Text() << SpaceConfig{5, "Mail", "#6BA3FF"} << 1;
+    QTest::newRow("colour only, unchecked")
+        << SpaceID(5) << Text() << Text("teal") << SpaceConfig{5, "Desktop 2", "teal"} << 1;
+    QTest::newRow("empty name") << SpaceID(5) << Text("") << Text() << SpaceConfig{5, "", "#6BA3FF"} << 1;
+    QTest::newRow("neither still saves") << SpaceID(5) << Text() << Text() << SpaceConfig{5, "Desktop 2", "#6BA3FF"}
+                                         << 1;
+    QTest::newRow("unknown Space") << SpaceID(6) << Text("Mail") << Text() << SpaceConfig{5, "Desktop 2", "#6BA3FF"}
+                                   << 0;
+}
+
+void TestSettingsManager::updateConfig() {
+    QFETCH(SpaceID, spaceID);
+    QFETCH(std::optional<QString>, name);
+    QFETCH(std::optional<QString>, color);
+    QFETCH(SpaceConfig, expected);
+    QFETCH(int, posts);
+    Fixture fixture;
+    fixture.manager().getOrCreateConfig(5, 1);
+    fixture.capture.clear();
+    fixture.posts = 0;
+
+    fixture.manager().updateConfig(spaceID, name, color);
+    QCOMPARE(fixture.manager().settings().spaces.size(), size_t(1));
+    QCOMPARE(fixture.manager().settings().spaces.at(5), expected);
+    QCOMPARE(fixture.posts, posts);
+    QCOMPARE(fixture.capture.output, posts == 0 ? QStringList() : QStringList({"💾 Settings saved", "<posted>"}));
+}
+
+void TestSettingsManager::cleanupRemovesOnlyVanishedSpaces_data() {
+    QTest::addColumn<QList<SpaceID>>("existing");
+    QTest::addColumn<QList<SpaceID>>("remaining");
+    QTest::addColumn<QStringList>("output");
+    QTest::newRow("one vanished") << QList<SpaceID>{3, 9} << QList<SpaceID>{3, 9}
+                                  << QStringList{
+                                         "🧹 Cleaning up configs for deleted Spaces...",
+                                         "   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF",
+                                         "💾 Settings saved", "<posted>", "✅ Cleanup complete. Removed 1 config(s)"};
+    QTest::newRow("two vanished") << QList<SpaceID>{9, 9} << QList<SpaceID>{9}
+                                  << QStringList{
+                                         "🧹 Cleaning up configs for deleted Spaces...",
+                                         "   🗑️  Removing config: Space ID=3, name='Desktop 1', color=#FF6B6B",
+                                         "💾 Settings saved",
+                                         "<posted>",
+                                         "   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF",
+                                         "💾 Settings saved",
+                                         "<posted>",
+                                         "✅ Cleanup complete. Removed 2 config(s)"};
+    QTest::newRow("all still there, and more")
+        << QList<SpaceID>{1, 3, 5, 9} << QList<SpaceID>{3, 5, 9} << QStringList();
+    QTest::newRow("an empty list removes nothing") << QList<SpaceID>{} << QList<SpaceID>{3, 5, 9} << QStringList();
+}
+
+void TestSettingsManager::cleanupRemovesOnlyVanishedSpaces() {
+    QFETCH(QList<SpaceID>, existing);
+    QFETCH(QList<SpaceID>, remaining);
+    QFETCH(QStringList, output);
+    Fixture fixture;
+    const QList<SpaceID> spaces{3, 5, 9};
+    for (qsizetype i = 0; i < spaces.size(); ++i) {
+        fixture.manager().getOrCreateConfig(spaces[i], i);
+    }
+    fixture.capture.clear();
+
+    fixture.manager().cleanupDeletedSpaces(existing);
+    QCOMPARE(fixture.capture.output, output);
+    QList<SpaceID> kept;
+    for (const auto& [spaceID, config] : fixture.manager().settings().spaces) {
+        kept.append(spaceID);
+    }
+    QCOMPARE(kept, remaining);
+    QCOMPARE(SettingsDocument::decode(fixture.storedDocument()).settings->spaces.size(), size_t(remaining.size()));
+}
+
+void TestSettingsManager::announcesBeforeStoring() {
+    Fixture fixture;
+    SettingsManager& manager = fixture.manager();
+    QList<size_t> sizesSeen;
+    connect(&manager, &SettingsManager::objectWillChange, &fixture.context,
+            [&] { sizesSeen.append(manager.settings().spaces.size()); });
+    manager.getOrCreateConfig(1, 0);
+    manager.setSettings(manager.settings()); // an unchanged assignment announces, saves and posts all the same
+    QCOMPARE(sizesSeen, (QList<size_t>{0, 1}));
+    QCOMPARE(fixture.posts, 2);
+}
+
+void TestSettingsManager::restartReadsTheSameSettings() {
+    Fixture fixture;
+    fixture.manager().getOrCreateConfig(-4, 0);
+    fixture.manager().updateConfig(-4, QStringLiteral("Ünïcode \"name\" 🙂"), QStringLiteral("#123456"));
+    const AppSettings before = fixture.manager().settings();
+    fixture.restart();
+    fixture.capture.clear();
+    QCOMPARE(fixture.manager().settings(), before);
+    QVERIFY(fixture.capture.output.isEmpty());
+}
+
+void TestSettingsManager::unreadableDocumentIsKeptAsideBeforeTheFirstSave() {
+    Fixture fixture;
+    const QByteArray handEdited = R"({"spaces": {"1": {"id": 1, "name": "Work", "color": "#FF6B6B",}},
+                                      "colorApplication": "label_background"})";
+    fixture.writeDocument(handEdited);
+
+    QCOMPARE(fixture.manager().settings(), AppSettings()); // starts from the defaults, silently
+    QVERIFY(fixture.capture.output.isEmpty());
+    QCOMPARE(fixture.storedDocument(), handEdited); // loading alone changes nothing
+
+    fixture.manager().getOrCreateConfig(1, 0);
+    fixture.manager().getOrCreateConfig(2, 1);
+    const QStringList asides = QDir(fixture.folder.path()).entryList({"app_settings.json.unreadable-*"});
+    QVERIFY2(asides.size() == 1, qPrintable(fixture.capture.output.join('\n')));
+    QFile aside(fixture.folder.filePath(asides.constFirst()));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), handEdited);
+    QVERIFY(fixture.capture.output.constFirst().startsWith("💾 Unreadable settings (line 1, column "));
+    QVERIFY(fixture.capture.output.constFirst().endsWith(" kept as " + aside.fileName()));
+    QCOMPARE(fixture.capture.output.at(1), "💾 Settings saved");
+    QVERIFY(SettingsDocument::decode(fixture.storedDocument()).settings);
+}
+
+void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
+    Fixture fixture;
+    fixture.manager().getOrCreateConfig(1, 0);
+    const QString path = fixture.store.pathForKey("app_settings");
+    // The document's place is taken by a folder: no write can succeed.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkdir(path));
+    fixture.capture.clear();
+    fixture.posts = 0;
+
+    fixture.manager().updateConfig(1, QStringLiteral("Mail"), std::nullopt);
+    QCOMPARE(fixture.capture.output.size(), 2);
+    QVERIFY(fixture.capture.output.at(0).startsWith("❌ Failed to save settings: " + path + ": "));
+    QCOMPARE(fixture.capture.output.at(1), "<posted>");
+    QCOMPARE(fixture.manager().settings().spaces.at(1).name, "Mail");
+}
+
+void TestSettingsManager::missingTableNamesEverySpaceByTheKey() {
+    QCoreApplication::removeTranslator(&m_english);
+    Fixture fixture;
+    const SpaceConfig config = fixture.manager().getOrCreateConfig(9, 3);
+    QCoreApplication::installTranslator(&m_english);
+    QCOMPARE(config.name, "desktop_label");
+}
+
+QTEST_GUILESS_MAIN(TestSettingsManager)
+#include "tst_settingsmanager.moc"
