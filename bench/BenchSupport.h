@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QString>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-// Runs `work` `rounds` times and prints the median and the fastest run in microseconds.
+// Prints the median and the fastest of a set of timings in microseconds.
+inline void report(const char* label, std::vector<double> micros) {
+    std::sort(micros.begin(), micros.end());
+    std::printf("%-58s median %10.1f us   fastest %10.1f us   (%zu runs)\n", label, micros[micros.size() / 2],
+                micros.front(), micros.size());
+    std::fflush(stdout);
+}
+
+// Runs `work` `rounds` times and reports the timings.
 template <typename Work>
 void measure(const char* label, int rounds, Work&& work) {
     std::vector<double> micros;
@@ -18,8 +25,5 @@ void measure(const char* label, int rounds, Work&& work) {
         work();
         micros.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
     }
-    std::sort(micros.begin(), micros.end());
-    std::printf("%-58s median %10.1f us   fastest %10.1f us   (%d runs)\n", label, micros[micros.size() / 2],
-                micros.front(), rounds);
-    std::fflush(stdout);
+    report(label, std::move(micros));
 }

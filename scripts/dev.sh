@@ -18,9 +18,13 @@ build() {
 case "$command" in
 run)
     build "$root/build"
-    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "No desktop session here: Vantorel runs offscreen. Press Ctrl+C to end it." >&2
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ $# -eq 0 ]; then
+        echo "No desktop session here: Vantorel runs offscreen on the shipped example" \
+            "(examples/walkthrough.jsonl), with its settings in a temporary folder. Press Ctrl+C to end it." >&2
         export QT_QPA_PLATFORM=offscreen
+        XDG_CONFIG_HOME=$(mktemp -d)
+        export XDG_CONFIG_HOME
+        set -- "--spaces-from=$root/examples/walkthrough.jsonl"
     fi
     exec "$root/build/src/vantorel" "$@"
     ;;

@@ -1,11 +1,23 @@
+#include "BuildInfo.h"
 #include "platform/CommandLine.h"
-#include "platform/Diagnostics.h"
-#include "settings/SettingsManager.h"
+#include "platform/NotificationCenter.h"
+#include "platform/TerminationSignals.h"
+#include "platform/windowserver/scripted/ScriptedWindowServer.h"
+#include "statusbar/AppDelegate.h"
 #include "statusbar/LocalizedTexts.h"
 
 #include <QApplication>
 
 #include <cstdio>
+
+namespace {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "vantorel: %s\n", message.toUtf8().constData());
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -19,15 +31,32 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", commandLine.message.toUtf8().constData());
         return 0;
     case CommandLine::Action::Fail:
-        std::fprintf(stderr, "vantorel: %s\n", commandLine.message.toUtf8().constData());
-        return 2;
+        return fail(commandLine.message);
     case CommandLine::Action::Run:
         break;
+    }
+    if (commandLine.spacesFrom.isEmpty()) {
+        return fail(QStringLiteral("no window server to follow: tried --spaces-from (not given)."));
     }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantorel"));
+    QApplication::setApplicationVersion(QLatin1String(BuildInfo::version));
     LocalizedTexts::installTranslations(application);
-    SettingsManager::shared();
-    return QApplication::exec();
+
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
+
+    ScriptedWindowServer windowServer(commandLine.spacesFrom, NotificationCenter::workspaceCenter());
+    if (const QString error = windowServer.open(); !error.isEmpty()) {
+        return fail(error);
+    }
+    WindowServer::setShared(&windowServer);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    windowServer.start();
+    const int status = QApplication::exec();
+    WindowServer::setShared(nullptr);
+    return status;
 }

@@ -22,7 +22,7 @@ QString helpText(const QList<QCommandLineOption>& options) {
         if (!option.valueName().isEmpty()) {
             synopsis += QLatin1Char('=') + option.valueName();
         }
-        text += QStringLiteral("  %1  %2\n").arg(synopsis, -24).arg(option.description());
+        text += QStringLiteral("  %1  %2\n").arg(synopsis, -26).arg(option.description());
     }
     text += QStringLiteral("\nSettings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
                            "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).");
@@ -36,7 +36,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    const QList<QCommandLineOption> options{help, version};
+    const QCommandLineOption spacesFrom(QStringLiteral("spaces-from"),
+                                        QStringLiteral("Take the desktops from FILE, JSON Lines written by hand, "
+                                                       "instead of the window manager (see examples/)."),
+                                        QStringLiteral("FILE"));
+    const QList<QCommandLineOption> options{help, version, spacesFrom};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -51,10 +55,14 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     } else if (parser.isSet(version)) {
         result.action = Action::ShowVersion;
         result.message = QStringLiteral("vantorel %1").arg(QLatin1String(BuildInfo::version));
+    } else if (parser.isSet(spacesFrom) && parser.value(spacesFrom).isEmpty()) {
+        result.action = Action::Fail;
+        result.message = QStringLiteral("--spaces-from needs a file.\nTry 'vantorel --help'.");
     } else if (!parser.positionalArguments().isEmpty()) {
         result.action = Action::Fail;
         result.message = QStringLiteral("Unexpected argument '%1'.\nTry 'vantorel --help'.")
                              .arg(parser.positionalArguments().constFirst());
     }
+    result.spacesFrom = parser.value(spacesFrom);
     return result;
 }

@@ -8,7 +8,8 @@ struct CommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
 
     Action action = Action::Run;
-    QString message; // the help or version text, or the error
+    QString message;    // the help or version text, or the error
+    QString spacesFrom; // a hand-fed window server's script, when given
 
     static CommandLine parse(const QStringList& arguments);
 };

@@ -368,18 +368,30 @@ JsonValue JsonValue::object(std::vector<Member> members) {
     return result;
 }
 
-std::optional<qint64> JsonValue::toInteger() const {
-    if (m_type != Type::Number || m_numberText.contains('.') || m_numberText.contains('e') ||
-        m_numberText.contains('E')) {
+namespace {
+
+template <typename Integer>
+std::optional<Integer> parseWholeNumber(JsonValue::Type type, const QByteArray& text) {
+    if (type != JsonValue::Type::Number || text.contains('.') || text.contains('e') || text.contains('E')) {
         return std::nullopt;
     }
-    qint64 value = 0;
-    const char* end = m_numberText.constData() + m_numberText.size();
-    const auto [ptr, error] = std::from_chars(m_numberText.constData(), end, value);
+    Integer value = 0;
+    const char* end = text.constData() + text.size();
+    const auto [ptr, error] = std::from_chars(text.constData(), end, value);
     if (error != std::errc() || ptr != end) {
         return std::nullopt;
     }
     return value;
+}
+
+} // namespace
+
+std::optional<qint64> JsonValue::toInteger() const {
+    return parseWholeNumber<qint64>(m_type, m_numberText);
+}
+
+std::optional<quint64> JsonValue::toUnsignedInteger() const {
+    return parseWholeNumber<quint64>(m_type, m_numberText);
 }
 
 std::optional<double> JsonValue::toDouble() const {

@@ -33,6 +33,8 @@ public:
     const QString& string() const { return m_string; }
     // A number written without fraction or exponent that fits in signed 64 bits; nothing otherwise.
     std::optional<qint64> toInteger() const;
+    // The same for the range of unsigned 64-bit integers.
+    std::optional<quint64> toUnsignedInteger() const;
     // The number as a double, for numbers of any form; nothing for other types.
     std::optional<double> toDouble() const;
     const std::vector<JsonValue>& items() const { return m_items; }

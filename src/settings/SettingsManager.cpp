@@ -132,3 +132,10 @@ void SettingsManager::cleanupDeletedSpaces(const QList<SpaceID>& existingSpaceID
     }
     Diagnostics::print(QStringLiteral("✅ Cleanup complete. Removed %1 config(s)").arg(stale.size()));
 }
+
+void SettingsManager::syncConfigs(const QList<SpaceID>& existingSpaceIDs) {
+    cleanupDeletedSpaces(existingSpaceIDs);
+    for (qsizetype index = 0; index < existingSpaceIDs.size(); ++index) {
+        getOrCreateConfig(existingSpaceIDs[index], index);
+    }
+}

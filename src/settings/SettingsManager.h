@@ -38,6 +38,8 @@ public:
     void updateConfig(SpaceID spaceID, const std::optional<QString>& name, const std::optional<QString>& color);
     // An empty list removes nothing: a window manager that briefly reports no desktops must not wipe every name.
     void cleanupDeletedSpaces(const QList<SpaceID>& existingSpaceIDs);
+    // Cleans up, then makes sure every listed Space has a configuration, numbered by its position in the list.
+    void syncConfigs(const QList<SpaceID>& existingSpaceIDs);
 
 signals:
     void objectWillChange();

@@ -90,11 +90,7 @@ void TestSettingsManager::initTestCase() {
 void TestSettingsManager::firstRunCreatesNumberedDefaults() {
     Fixture fixture;
     SettingsManager& manager = fixture.manager();
-    const QList<SpaceID> spaces{3, 5, 7};
-    manager.cleanupDeletedSpaces(spaces);
-    for (qsizetype i = 0; i < spaces.size(); ++i) {
-        manager.getOrCreateConfig(spaces[i], i);
-    }
+    manager.syncConfigs({3, 5, 7});
     QCOMPARE(
         fixture.capture.output,
         QStringList({"💾 Settings saved", "<posted>",
@@ -206,10 +202,7 @@ void TestSettingsManager::cleanupRemovesOnlyVanishedSpaces() {
     QFETCH(QList<SpaceID>, remaining);
     QFETCH(QStringList, output);
     Fixture fixture;
-    const QList<SpaceID> spaces{3, 5, 9};
-    for (qsizetype i = 0; i < spaces.size(); ++i) {
-        fixture.manager().getOrCreateConfig(spaces[i], i);
-    }
+    fixture.manager().syncConfigs({3, 5, 9});
     fixture.capture.clear();
 
     fixture.manager().cleanupDeletedSpaces(existing);

@@ -1,0 +1,31 @@
+#include "spaces/SpaceList.h"
+
+#include "platform/Diagnostics.h"
+#include "spaces/WindowServer.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace SpaceList {
+
+std::optional<QList<qint64>> getAllSpaceIDs(WindowServer& windowServer, qint32 connectionID) {
+    std::optional<QList<qint64>> spaces = windowServer.copySpaces(connectionID, WindowServer::allSpacesMask);
+    if (spaces) {
+        Diagnostics::systemLog(QStringLiteral("✅ CGSCopySpaces returned %1 spaces").arg(spaces->size()));
+    } else {
+        Diagnostics::systemLog(QStringLiteral("❌ CGSCopySpaces returned NULL"));
+    }
+    return spaces;
+}
+
+Converted convert(const QList<qint64>& raw) {
+    Converted converted{raw, raw};
+    std::sort(converted.sorted.begin(), converted.sorted.end());
+    return converted;
+}
+
+SpaceID spaceIDFromActiveValue(quint64 value) {
+    return std::bit_cast<SpaceID>(value);
+}
+
+} // namespace SpaceList

@@ -1,0 +1,284 @@
+#include "spaces/SpaceManager.h"
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "platform/DefaultsStore.h"
+#include "settings/SettingsManager.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// Runs every task already on the main queue, and those they schedule.
+void runMainQueue() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+// A space manager on a fake window server and a settings manager on a temporary folder. Announcements are counted
+// and marked in the captured output.
+class Fixture {
+public:
+    explicit Fixture(QList<qint64> spaces, quint64 active)
+        : store(folder.path())
+        , settings(store, settingsCenter) {
+        windowServer.spaces = std::move(spaces);
+        windowServer.active = active;
+    }
+
+    SpaceManager& manager() {
+        if (!m_manager) {
+            m_manager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
+                                                       [this]() -> SettingsManager& { return settings; });
+            QObject::connect(m_manager.get(), &SpaceManager::objectWillChange, &context, [this] {
+                ++willChange;
+                capture.output.append("<will change>");
+            });
+        }
+        return *m_manager;
+    }
+    void destroyManager() { m_manager.reset(); }
+    QList<SpaceID> storedSpaceIDs() const {
+        QList<SpaceID> ids;
+        for (const auto& [id, config] : settings.settings().spaces) {
+            ids.append(id);
+        }
+        return ids;
+    }
+    // Switches the fake window server and posts its notification.
+    void switchTo(QList<qint64> spaces, quint64 active) {
+        windowServer.spaces = std::move(spaces);
+        windowServer.active = active;
+        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    }
+
+    DiagnosticsCapture capture;
+    QTemporaryDir folder;
+    DefaultsStore store;
+    NotificationCenter settingsCenter;
+    NotificationCenter workspaceCenter;
+    SettingsManager settings;
+    FakeWindowServer windowServer;
+    QObject context;
+    int willChange = 0;
+
+private:
+    std::unique_ptr<SpaceManager> m_manager;
+};
+
+class TestSpaceManager : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstRefreshFindsEverySpace();
+    void refreshWithoutChangeAnnouncesTwice();
+    void switchAnnouncesOnceMoreLater();
+    void listDifferences_data();
+    void listDifferences();
+    void currentSpaceIndex_data();
+    void currentSpaceIndex();
+    void missingListKeepsThePreviousOne();
+    void emptyListRemovesNoConfiguration();
+    void followUpRunsBeforeTheDeferredAnnouncement();
+    void followUpUsesTheListOfItsOwnRefresh();
+    void nothingRunsOnceTheManagerIsGone();
+
+private:
+    QTranslator m_english;
+};
+
+void TestSpaceManager::initTestCase() {
+    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
+    QCoreApplication::installTranslator(&m_english);
+}
+
+void TestSpaceManager::firstRefreshFindsEverySpace() {
+    Fixture fixture({7, 3, 5}, 5);
+    SpaceManager& manager = fixture.manager();
+    QCOMPARE(manager.connectionID(), 42);
+    QCOMPARE(manager.allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
+    QCOMPARE(manager.currentSpaceID(), SpaceID(5));
+    QCOMPARE(manager.currentSpaceIndex(), 1);
+    QCOMPARE(
+        fixture.capture.output,
+        (QStringList{"🔍 Refreshing Spaces... Connection ID: 42", "🖥️  Current Space ID: 5 (was: 0)",
+                     "📋 Raw spaces array: [7, 3, 5]",
+                     "✅ Converted Space IDs (sorted by ID): [3, 5, 7] (raw: [7, 3, 5])", "📍 Current space index: 1",
+                     "🖥️  Total Spaces: 3", "➕ New Spaces detected: [3, 5, 7]", "🔄 Space changed from 0 to 5"}));
+    QCOMPARE(fixture.capture.systemLog, QStringList{"✅ CGSCopySpaces returned 3 spaces"});
+
+    fixture.capture.clear();
+    runMainQueue();
+    QCOMPARE(
+        fixture.capture.output,
+        (QStringList{"💾 Settings saved", "✨ Created default config for Space ID 3: name='Desktop 1', color=#FF6B6B",
+                     "💾 Settings saved", "✨ Created default config for Space ID 5: name='Desktop 2', color=#6BA3FF",
+                     "💾 Settings saved", "✨ Created default config for Space ID 7: name='Desktop 3', color=#6BCF7F",
+                     "<will change>"}));
+}
+
+void TestSpaceManager::refreshWithoutChangeAnnouncesTwice() {
+    Fixture fixture({3, 5}, 3);
+    fixture.manager();
+    runMainQueue();
+    fixture.capture.clear();
+    fixture.willChange = 0;
+
+    fixture.switchTo({5, 3}, 3);
+    runMainQueue();
+    QCOMPARE(fixture.willChange, 2);
+    QCOMPARE(fixture.capture.output,
+             (QStringList{"🔄 Active Space changed", "🔍 Refreshing Spaces... Connection ID: 42", "<will change>",
+                          "🖥️  Current Space ID: 3 (was: 3)", "📋 Raw spaces array: [5, 3]", "<will change>",
+                          "✅ Converted Space IDs (sorted by ID): [3, 5] (raw: [5, 3])", "📍 Current space index: 0",
+                          "🖥️  Total Spaces: 2"}));
+}
+
+void TestSpaceManager::switchAnnouncesOnceMoreLater() {
+    Fixture fixture({3, 5, 7}, 3);
+    SpaceManager& manager = fixture.manager();
+    runMainQueue();
+    fixture.willChange = 0;
+    fixture.capture.clear();
+
+    QList<SpaceID> seenLater;
+    fixture.switchTo({3, 5, 7}, 7);
+    QCOMPARE(fixture.willChange, 2);
+    QVERIFY(fixture.capture.output.contains("🔄 Space changed from 3 to 7"));
+    QVERIFY(!fixture.capture.output.contains("➕ New Spaces detected: "));
+    QObject::connect(&manager, &SpaceManager::objectWillChange, &fixture.context,
+                     [&] { seenLater.append(manager.currentSpaceID()); });
+    runMainQueue();
+    QCOMPARE(fixture.willChange, 3);
+    QCOMPARE(seenLater, QList<SpaceID>{7});
+}
+
+void TestSpaceManager::listDifferences_data() {
+    QTest::addColumn<QList<qint64>>("before");
+    QTest::addColumn<QList<qint64>>("after");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<SpaceID>>("stored");
+    QTest::newRow("only how often") << QList<qint64>{3, 5} << QList<qint64>{5, 3, 3} << QStringList{}
+                                    << QList<SpaceID>{3, 5};
+    QTest::newRow("one added") << QList<qint64>{3, 5} << QList<qint64>{3, 5, 9}
+                               << QStringList{"➕ New Spaces detected: [9]"} << QList<SpaceID>{3, 5, 9};
+    QTest::newRow("one removed") << QList<qint64>{3, 5, 9} << QList<qint64>{3, 9}
+                                 << QStringList{"➖ Deleted Spaces: [5]"} << QList<SpaceID>{3, 9};
+    QTest::newRow("both") << QList<qint64>{3, 5} << QList<qint64>{3, 9}
+                          << QStringList{"➕ New Spaces detected: [9]", "➖ Deleted Spaces: [5]"} << QList<SpaceID>{3, 9};
+}
+
+void TestSpaceManager::listDifferences() {
+    QFETCH(QList<qint64>, before);
+    QFETCH(QList<qint64>, after);
+    QFETCH(QStringList, lines);
+    QFETCH(QList<SpaceID>, stored);
+    Fixture fixture(before, 3);
+    fixture.manager();
+    runMainQueue();
+    fixture.capture.clear();
+
+    fixture.switchTo(after, 3);
+    QStringList differenceLines;
+    for (const QString& line : std::as_const(fixture.capture.output)) {
+        if (line.startsWith("➕") || line.startsWith("➖")) {
+            differenceLines.append(line);
+        }
+    }
+    QCOMPARE(differenceLines, lines);
+    runMainQueue();
+    QCOMPARE(fixture.storedSpaceIDs(), stored);
+}
+
+void TestSpaceManager::currentSpaceIndex_data() {
+    QTest::addColumn<QList<qint64>>("spaces");
+    QTest::addColumn<quint64>("active");
+    QTest::addColumn<qint64>("index");
+    QTest::newRow("not in the list") << QList<qint64>{3, 5} << quint64(4) << qint64(0);
+    QTest::newRow("first") << QList<qint64>{5, 3} << quint64(3) << qint64(0);
+    QTest::newRow("second") << QList<qint64>{5, 3} << quint64(5) << qint64(1);
+    QTest::newRow("first of a duplicate") << QList<qint64>{9, 9, 1} << quint64(9) << qint64(1);
+    QTest::newRow("empty list") << QList<qint64>{} << quint64(5) << qint64(0);
+    QTest::newRow("beyond 2^63 reads as negative") << QList<qint64>{-1, 4} << quint64(-1) << qint64(0);
+}
+
+void TestSpaceManager::currentSpaceIndex() {
+    QFETCH(QList<qint64>, spaces);
+    QFETCH(quint64, active);
+    QFETCH(qint64, index);
+    Fixture fixture(spaces, active);
+    QCOMPARE(fixture.manager().currentSpaceIndex(), index);
+}
+
+void TestSpaceManager::missingListKeepsThePreviousOne() {
+    Fixture fixture({3, 5}, 3);
+    fixture.manager();
+    runMainQueue();
+    fixture.capture.clear();
+    fixture.willChange = 0;
+
+    fixture.windowServer.spaces.reset();
+    fixture.windowServer.active = 9;
+    fixture.manager().refreshSpaces();
+    QCOMPARE(fixture.willChange, 1);
+    QCOMPARE(fixture.manager().currentSpaceID(), SpaceID(9));
+    QCOMPARE(fixture.manager().allSpaceIDs(), (QList<SpaceID>{3, 5}));
+    QCOMPARE(fixture.capture.output,
+             (QStringList{"🔍 Refreshing Spaces... Connection ID: 42", "<will change>",
+                          "🖥️  Current Space ID: 9 (was: 3)", "❌ Failed to get spaces array",
+                          "🖥️  Total Spaces: 2", "🔄 Space changed from 3 to 9"}));
+    QCOMPARE(fixture.capture.systemLog.constLast(), "❌ CGSCopySpaces returned NULL");
+}
+
+void TestSpaceManager::emptyListRemovesNoConfiguration() {
+    Fixture fixture({3, 5}, 3);
+    fixture.manager();
+    runMainQueue();
+    fixture.switchTo({}, 3);
+    QVERIFY(fixture.capture.output.contains("➖ Deleted Spaces: [3, 5]"));
+    runMainQueue();
+    QCOMPARE(fixture.storedSpaceIDs(), (QList<SpaceID>{3, 5}));
+}
+
+void TestSpaceManager::followUpRunsBeforeTheDeferredAnnouncement() {
+    Fixture fixture({3}, 3);
+    SpaceManager& manager = fixture.manager();
+    runMainQueue();
+    QList<bool> newSpaceConfigured;
+    QObject::connect(&manager, &SpaceManager::objectWillChange, &fixture.context,
+                     [&] { newSpaceConfigured.append(fixture.settings.settings().spaces.contains(8)); });
+    fixture.switchTo({3, 8}, 8);
+    runMainQueue();
+    QCOMPARE(newSpaceConfigured, (QList<bool>{false, false, true}));
+}
+
+void TestSpaceManager::followUpUsesTheListOfItsOwnRefresh() {
+    Fixture fixture({3}, 3);
+    fixture.manager();
+    runMainQueue();
+    fixture.switchTo({3, 4}, 3);
+    fixture.switchTo({3, 4, 5}, 3);
+    fixture.capture.clear();
+    runMainQueue();
+    QCOMPARE(fixture.capture.output.filter("✨"),
+             (QStringList{"✨ Created default config for Space ID 4: name='Desktop 2', color=#6BA3FF",
+                          "✨ Created default config for Space ID 5: name='Desktop 3', color=#6BCF7F"}));
+}
+
+void TestSpaceManager::nothingRunsOnceTheManagerIsGone() {
+    Fixture fixture({3, 5}, 3);
+    fixture.manager();
+    fixture.destroyManager();
+    fixture.capture.clear();
+    fixture.switchTo({3, 5, 7}, 7);
+    runMainQueue();
+    QVERIFY(fixture.capture.output.isEmpty());
+    QVERIFY(fixture.storedSpaceIDs().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSpaceManager)
+#include "tst_spacemanager.moc"
