@@ -4,7 +4,6 @@
 
 #include "PixelChecks.h"
 
-#include <QDebug>
 #include <QFontMetricsF>
 #include <QTest>
 #include <QtMath>
@@ -13,38 +12,25 @@
 
 namespace {
 
-const QColor blue(0x33, 0x66, 0xCC);
 const QString longTitle = u"Project Phoenix — Design Review"_qs;
 
-qreal advanceOf(const QString& title) {
-    return QFontMetricsF(StatusBarItemView::textFont()).horizontalAdvance(title);
-}
-
-// Whether the title's ink, as told by `isInk`, starts, tops and bottoms where the title drawn from `left` one pixel
-// above the centre of a 22-pixel item puts it, within a pixel. (Its right end depends on the last glyph's thin
-// strokes.)
-void verifyTitleInk(const QImage& image, qreal left, const QString& title, const std::function<bool(QRgb)>& isInk) {
-    const QFontMetricsF metrics(StatusBarItemView::textFont());
-    const qreal top = (22 - metrics.height()) / 2 - 1;
-    const QRectF expected = metrics.tightBoundingRect(title).translated(left, top + metrics.ascent());
-    const QRectF ink(boundsOf(image, isInk));
-    const auto near = [](qreal a, qreal b) {
-        return qAbs(a - b) <= 1;
-    };
-    QString found;
-    QDebug(&found) << "ink" << ink << "expected" << expected;
-    QVERIFY2(near(ink.left(), expected.left()) && near(ink.top(), expected.top()) &&
-                 near(ink.bottom(), expected.bottom()),
-             qPrintable(found));
-}
-
-bool isOpaqueWhite(QRgb pixel) {
-    return qAlpha(pixel) >= 250 && qRed(pixel) >= 250 && qGreen(pixel) >= 250 && qBlue(pixel) >= 250;
-}
-
-QImage render(const QString& title, const QString& color, ColorApplication mode) {
+QImage render(const QString& title, const QString& color, ColorApplication mode, QColor textColor = Qt::black) {
     StatusBarItemView view(title, color, mode);
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::WindowText, textColor);
+    view.setPalette(palette);
     return renderItemView(view);
+}
+
+// Whether the title's ink (the pixels that pass `isInk`) starts, tops and bottoms within a pixel of where the title
+// drawn from `left`, one pixel above the middle of the 22-pixel item, puts its glyphs.
+bool titleInkIsAt(const QImage& image, qreal left, const QString& title, const std::function<bool(QRgb)>& isInk) {
+    const QFontMetricsF metrics(StatusBarItemView::textFont());
+    const qreal baseline = (22 - metrics.height()) / 2 - 1 + metrics.ascent();
+    const QRectF glyphs = metrics.tightBoundingRect(title).translated(left, baseline);
+    const QRectF ink(boundsOf(image, isInk));
+    return qAbs(ink.left() - glyphs.left()) <= 1 && qAbs(ink.top() - glyphs.top()) <= 1 &&
+           qAbs(ink.bottom() - glyphs.bottom()) <= 1;
 }
 
 } // namespace
@@ -53,111 +39,75 @@ class TestStatusBarItemView : public QObject {
     Q_OBJECT
 
 private slots:
-    void intrinsicSize_data();
-    void intrinsicSize();
-    void labelAndSymbolGeometry_data();
-    void labelAndSymbolGeometry();
-    void wideTitleFollowsTheSymbol();
-    void tintFillsTheWholeItem();
-    void tintTextIsCentredInTheWindowTextColour();
-    void fillColour_data();
-    void fillColour();
-};
-
-void TestStatusBarItemView::intrinsicSize_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<qreal>("width");
-    QTest::newRow("empty") << "" << 74.0;
-    QTest::newRow("narrower than 40") << "Mail" << 74.0;
-    QTest::newRow("wide") << longTitle << advanceOf(longTitle) + 34;
-}
-
-void TestStatusBarItemView::intrinsicSize() {
-    QFETCH(QString, title);
-    QFETCH(qreal, width);
-    const StatusBarItemView view(title, "#FF8800", ColorApplication::labelBackground);
-    QCOMPARE(view.intrinsicContentSize(), QSizeF(width, 22));
-    QCOMPARE(view.sizeHint(), QSize(qCeil(width), 22));
-}
-
-void TestStatusBarItemView::labelAndSymbolGeometry_data() {
-    // An empty title: a 74-pixel label with the 14-pixel symbol centred at x = 28, y = 3 to 17.
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QColor>("expected");
-    const QColor label = withAlpha(blue, 0.9);
-    const QColor white = Qt::white;
-    QTest::newRow("label's left end") << QPoint(0, 11) << label;
-    QTest::newRow("label's right end") << QPoint(73, 11) << label;
-    QTest::newRow("above the label") << QPoint(10, 0) << QColor(Qt::transparent);
-    QTest::newRow("below the label") << QPoint(10, 21) << QColor(Qt::transparent);
-    QTest::newRow("above the symbol") << QPoint(31, 2) << label;
-    QTest::newRow("top cell, first row") << QPoint(31, 3) << white;
-    QTest::newRow("top cell, last row") << QPoint(31, 8) << white;
-    QTest::newRow("gap between rows") << QPoint(31, 10) << label;
-    QTest::newRow("bottom cell, last row") << QPoint(31, 16) << white;
-    QTest::newRow("below the symbol") << QPoint(31, 17) << label;
-    QTest::newRow("left of the symbol") << QPoint(27, 5) << label;
-    QTest::newRow("gap between columns") << QPoint(35, 5) << label;
-    QTest::newRow("right column") << QPoint(39, 14) << white;
-    QTest::newRow("right of the symbol") << QPoint(42, 5) << label;
-}
-
-void TestStatusBarItemView::labelAndSymbolGeometry() {
-    QFETCH(QPoint, point);
-    QFETCH(QColor, expected);
-    const QImage image = render("", blue.name(), ColorApplication::labelBackground);
-    QCOMPARE(image.size(), QSize(74, 22));
-    VERIFY_PIXEL(image, point.x(), point.y(), expected);
-}
-
-void TestStatusBarItemView::wideTitleFollowsTheSymbol() {
-    const QImage image = render(longTitle, blue.name(), ColorApplication::labelBackground);
-    QCOMPARE(boundsOf(image.copy(0, 0, 24, 22), isOpaqueWhite), QRect(8, 3, 14, 14));
-    // Past the symbol: white text over a label whose red is low.
-    verifyTitleInk(image.copy(24, 0, image.width() - 24, 22), 26 - 24, longTitle,
-                   [](QRgb pixel) { return qRed(pixel) > 160; });
-}
-
-void TestStatusBarItemView::tintFillsTheWholeItem() {
-    const QImage image = render("", "#FF8800", ColorApplication::statusBarBackground);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            VERIFY_PIXEL(image, x, y, withAlpha(QColor(255, 136, 0), 0.3));
-        }
+    void intrinsicSize_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<qreal>("width");
+        QTest::newRow("empty") << "" << 74.0;
+        QTest::newRow("narrower than 40") << "Mail" << 74.0;
+        QTest::newRow("wide") << longTitle
+                              << QFontMetricsF(StatusBarItemView::textFont()).horizontalAdvance(longTitle) + 34;
     }
-}
 
-void TestStatusBarItemView::tintTextIsCentredInTheWindowTextColour() {
-    StatusBarItemView view("Mail", "#FF8800", ColorApplication::statusBarBackground);
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 170, 0));
-    view.setPalette(palette);
-    const QImage image = renderItemView(view);
-    QVERIFY(boundsOf(image, isOpaqueWhite).isEmpty()); // no symbol
-    QVERIFY(!boundsOf(image, [](QRgb pixel) { return pixel == qRgb(0, 170, 0); }).isEmpty());
-    // Opaque where the text covers more than half of a pixel; the tint alone is 0.3.
-    verifyTitleInk(image, (74 - advanceOf("Mail")) / 2, "Mail", [](QRgb pixel) { return qAlpha(pixel) > 166; });
-}
+    void intrinsicSize() {
+        QFETCH(QString, title);
+        QFETCH(qreal, width);
+        const StatusBarItemView view(title, "#FF8800", ColorApplication::labelBackground);
+        QCOMPARE(view.intrinsicContentSize(), QSizeF(width, 22));
+        QCOMPARE(view.sizeHint(), QSize(qCeil(width), 22));
+    }
 
-void TestStatusBarItemView::fillColour_data() {
-    QTest::addColumn<QString>("color");
-    QTest::addColumn<ColorApplication>("mode");
-    QTest::addColumn<QColor>("expected");
-    const QColor orange(255, 136, 0);
-    QTest::newRow("unreadable: black label")
-        << "GG0000" << ColorApplication::labelBackground << withAlpha(Qt::black, 0.9);
-    QTest::newRow("label alpha replaces the colour's")
-        << "#40FF8800" << ColorApplication::labelBackground << withAlpha(orange, 0.9);
-    QTest::newRow("tint alpha replaces the colour's")
-        << "#40FF8800" << ColorApplication::statusBarBackground << withAlpha(orange, 0.3);
-}
+    void labelAndSymbol_data() {
+        // An empty title: the label spans all 74 pixels; the 14-pixel symbol is centred at x = 28, y = 3 to 17. The
+        // colour's own alpha (0x40) gives way to the label's.
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("expected");
+        const QColor label(0x33, 0x66, 0xCC, 230);
+        QTest::newRow("label's left end") << QPoint(0, 11) << label;
+        QTest::newRow("label's right end") << QPoint(73, 11) << label;
+        QTest::newRow("above the label") << QPoint(10, 0) << QColor(Qt::transparent);
+        QTest::newRow("below the label") << QPoint(10, 21) << QColor(Qt::transparent);
+        QTest::newRow("above the symbol") << QPoint(31, 2) << label;
+        QTest::newRow("top cell") << QPoint(31, 3) << QColor(Qt::white);
+        QTest::newRow("gap between rows") << QPoint(31, 10) << label;
+        QTest::newRow("bottom cell") << QPoint(31, 16) << QColor(Qt::white);
+        QTest::newRow("below the symbol") << QPoint(31, 17) << label;
+        QTest::newRow("gap between columns") << QPoint(35, 5) << label;
+    }
 
-void TestStatusBarItemView::fillColour() {
-    QFETCH(QString, color);
-    QFETCH(ColorApplication, mode);
-    QFETCH(QColor, expected);
-    VERIFY_PIXEL(render("", color, mode), 2, 11, expected);
-}
+    void labelAndSymbol() {
+        QFETCH(QPoint, point);
+        QFETCH(QColor, expected);
+        QVERIFY(pixelIs(render("", "#403366CC", ColorApplication::labelBackground), point, expected));
+    }
+
+    void wideTitleFollowsTheSymbol() {
+        const QImage image = render(longTitle, "#3366CC", ColorApplication::labelBackground);
+        const auto opaqueWhite = [](QRgb pixel) {
+            return pixel == qRgba(255, 255, 255, 255);
+        };
+        QCOMPARE(boundsOf(image.copy(0, 0, 24, 22), opaqueWhite), QRect(8, 3, 14, 14));
+        // White text over a label whose red is low.
+        const QImage textPart = image.copy(24, 0, image.width() - 24, 22);
+        QVERIFY(titleInkIsAt(textPart, 26 - 24, longTitle, [](QRgb pixel) { return qRed(pixel) > 160; }));
+    }
+
+    void tint() {
+        const QImage empty = render("", "#40FF8800", ColorApplication::statusBarBackground);
+        const QRgb tint = empty.pixel(0, 0);
+        QVERIFY(pixelIs(empty, {0, 0}, QColor(255, 136, 0, 77)));
+        QCOMPARE(boundsOf(empty, [tint](QRgb pixel) { return pixel != tint; }), QRect()); // the whole item alike
+
+        const QImage mail = render("Mail", "#FF8800", ColorApplication::statusBarBackground, QColor(0, 170, 0));
+        QVERIFY(!boundsOf(mail, [](QRgb pixel) { return pixel == qRgb(0, 170, 0); }).isEmpty());
+        // No symbol; the text is centred and opaque where it covers more than half a pixel.
+        const qreal left = (74 - QFontMetricsF(StatusBarItemView::textFont()).horizontalAdvance("Mail")) / 2;
+        QVERIFY(titleInkIsAt(mail, left, "Mail", [](QRgb pixel) { return qAlpha(pixel) > 166; }));
+    }
+
+    void unreadableColourDrawsBlack() {
+        QVERIFY(pixelIs(render("", "GG0000", ColorApplication::labelBackground), {2, 11}, QColor(0, 0, 0, 230)));
+    }
+};
 
 QTEST_MAIN(TestStatusBarItemView)
 #include "tst_statusbaritemview.moc"
