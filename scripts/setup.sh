@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     # a font for rendering text offscreen (the item view's tests and benchmark)
     fonts-dejavu-core
+    # tests
+    desktop-file-utils
 )
 
 missing=()

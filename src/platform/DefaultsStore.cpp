@@ -1,6 +1,7 @@
 #include "platform/DefaultsStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/XdgConfig.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,9 +25,7 @@ DefaultsStore::DefaultsStore(QString folder)
     : m_folder(std::move(folder)) {}
 
 QString DefaultsStore::standardFolder() {
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    const QString base = QDir::isAbsolutePath(configHome) ? configHome : QDir::homePath() + QStringLiteral("/.config");
-    return QDir::cleanPath(base + QStringLiteral("/vantorel"));
+    return XdgConfig::folder(QStringLiteral("vantorel"));
 }
 
 DefaultsStore& DefaultsStore::standard() {
