@@ -1,6 +1,7 @@
 #include "BuildInfo.h"
 #include "platform/CommandLine.h"
 #include "platform/NotificationCenter.h"
+#include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "platform/windowserver/scripted/ScriptedWindowServer.h"
 #include "statusbar/AppDelegate.h"
@@ -35,6 +36,18 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
+    // A second start hands over to the first before it does anything else.
+    SingleInstance singleInstance;
+    QString instanceError;
+    if (!singleInstance.acquire(&instanceError)) {
+        if (!instanceError.isEmpty()) {
+            return fail(instanceError);
+        }
+        if (singleInstance.askRunningInstanceToActivate()) {
+            return 0;
+        }
+        return fail(QStringLiteral("another Vantorel is running but does not answer."));
+    }
     if (commandLine.spacesFrom.isEmpty()) {
         return fail(QStringLiteral("no window server to follow: tried --spaces-from (not given)."));
     }
@@ -54,6 +67,11 @@ int main(int argc, char* argv[]) {
     WindowServer::setShared(&windowServer);
 
     AppDelegate delegate;
+    if (QString error; !singleInstance.listen(&error)) {
+        return fail(error);
+    }
+    QObject::connect(&singleInstance, &SingleInstance::activationRequested, &delegate,
+                     &AppDelegate::activationRequested);
     delegate.applicationDidFinishLaunching();
     windowServer.start();
     const int status = QApplication::exec();

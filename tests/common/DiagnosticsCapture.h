@@ -11,6 +11,7 @@ public:
     DiagnosticsCapture()
         : m_previous(Diagnostics::setSink([this](Diagnostics::Channel channel, const QString& line) {
             (channel == Diagnostics::Channel::StandardOutput ? output : systemLog).append(line);
+            all.append(line);
         })) {}
     ~DiagnosticsCapture() { Diagnostics::setSink(std::move(m_previous)); }
     DiagnosticsCapture(const DiagnosticsCapture&) = delete;
@@ -19,10 +20,12 @@ public:
     void clear() {
         output.clear();
         systemLog.clear();
+        all.clear();
     }
 
     QStringList output;
     QStringList systemLog;
+    QStringList all; // both channels, in the order written
 
 private:
     Diagnostics::Sink m_previous;

@@ -1,0 +1,168 @@
+#include "platform/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr char activateRequest[] = "activate\n";
+constexpr char confirmation[] = "ok\n";
+// A running instance that is still starting may not listen yet.
+constexpr auto handOverPatience = std::chrono::seconds(3);
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Creates the folder private to the user, and refuses one that someone else owns or can enter.
+bool preparePrivateFolder(const QString& folder, QString* error) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1: %2").arg(folder, systemError());
+        }
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
+        (info.st_mode & 077) != 0) {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1: not a private folder of this user").arg(folder);
+        }
+        return false;
+    }
+    return true;
+}
+
+// One request and its answer over a plain socket, so that a later start needs no event loop.
+bool exchange(const QByteArray& socketPath) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= qsizetype(sizeof(address.sun_path))) {
+        return false;
+    }
+    std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (descriptor < 0) {
+        return false;
+    }
+    bool confirmed = false;
+    if (::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::send(descriptor, activateRequest, sizeof(activateRequest) - 1, MSG_NOSIGNAL) ==
+            ssize_t(sizeof(activateRequest) - 1)) {
+        pollfd readable{descriptor, POLLIN, 0};
+        char answer[sizeof(confirmation)] = {};
+        confirmed = ::poll(&readable, 1, 2000) == 1 &&
+                    ::recv(descriptor, answer, sizeof(answer) - 1, 0) == ssize_t(sizeof(confirmation) - 1) &&
+                    std::strcmp(answer, confirmation) == 0;
+    }
+    ::close(descriptor);
+    return confirmed;
+}
+
+} // namespace
+
+QString SingleInstance::standardFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
+        return runtime + QStringLiteral("/vantorel");
+    }
+    return QStringLiteral("/tmp/vantorel-%1").arg(::getuid());
+}
+
+SingleInstance::SingleInstance(QString folder, QObject* parent)
+    : QObject(parent)
+    , m_folder(std::move(folder)) {}
+
+SingleInstance::~SingleInstance() {
+    if (m_server != nullptr) {
+        m_server->close();
+    }
+    if (m_lockDescriptor >= 0) {
+        ::close(m_lockDescriptor);
+    }
+}
+
+QString SingleInstance::socketPath() const {
+    return m_folder + QStringLiteral("/instance.socket");
+}
+
+bool SingleInstance::acquire(QString* error) {
+    if (!preparePrivateFolder(m_folder, error)) {
+        return false;
+    }
+    const QByteArray lockPath = QFile::encodeName(m_folder + QStringLiteral("/instance.lock"));
+    m_lockDescriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_lockDescriptor < 0) {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), systemError());
+        }
+        return false;
+    }
+    if (::flock(m_lockDescriptor, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_lockDescriptor);
+        m_lockDescriptor = -1;
+        return false;
+    }
+    return true;
+}
+
+bool SingleInstance::askRunningInstanceToActivate() const {
+    const QByteArray path = QFile::encodeName(socketPath());
+    const auto deadline = std::chrono::steady_clock::now() + handOverPatience;
+    while (!exchange(path)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+bool SingleInstance::listen(QString* error) {
+    // We hold the lock, so a socket left here belongs to an instance that is gone.
+    QLocalServer::removeServer(socketPath());
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(socketPath())) {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1: %2").arg(socketPath(), m_server->errorString());
+        }
+        return false;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* client = m_server->nextPendingConnection()) {
+            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+            connect(client, &QLocalSocket::readyRead, client, [this, client] {
+                if (!client->canReadLine()) {
+                    if (client->bytesAvailable() > 256) {
+                        client->abort(); // not one of us
+                    }
+                    return;
+                }
+                if (client->readLine(256) == activateRequest) {
+                    client->write(confirmation);
+                    client->flush();
+                    emit activationRequested();
+                }
+                client->disconnectFromServer();
+            });
+        }
+    });
+    return true;
+}

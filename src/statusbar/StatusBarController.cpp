@@ -1,0 +1,86 @@
+#include "statusbar/StatusBarController.h"
+
+#include "platform/Diagnostics.h"
+#include "platform/MainQueue.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+#include "spaces/WindowServer.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+
+namespace {
+
+// The Space notification's own update comes this much later than the notification.
+constexpr int spaceChangeUpdateDelayMs = 100;
+
+} // namespace
+
+StatusBarController::Services StatusBarController::Services::shared() {
+    return {SpaceManager::shared(), SettingsManager::shared(), NotificationCenter::defaultCenter(),
+            NotificationCenter::workspaceCenter(), StatusBar::system()};
+}
+
+StatusBarController::StatusBarController(Updater& updaterController, Services services)
+    : m_updaterController(updaterController)
+    , m_services(services) {
+    m_statusItem = m_services.statusBar.statusItem();
+    if (StatusBarButton* button = m_statusItem->button()) {
+        button->setAction([this](StatusBarButton* sender) { statusBarButtonClicked(sender); });
+        button->sendActionOn(StatusBarButton::LeftMouseUp | StatusBarButton::RightMouseUp);
+        updateStatusBar();
+    }
+    setupObservers();
+}
+
+StatusBarController::~StatusBarController() {
+    m_services.workspaceCenter.removeObserver(m_spaceChangeObserver);
+    m_services.defaultCenter.removeObserver(m_settingsObserver);
+}
+
+void StatusBarController::setupObservers() {
+    m_spaceChangeObserver = m_services.workspaceCenter.addObserver(WindowServer::activeSpaceDidChange, this, [this] {
+        Diagnostics::systemLog(QStringLiteral("📡 Space change notification received"));
+        MainQueue::after(spaceChangeUpdateDelayMs, this, [this] { updateStatusBar(); });
+    });
+    m_settingsObserver = m_services.defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] {
+        Diagnostics::systemLog(QStringLiteral("📡 Settings change notification received"));
+        updateStatusBar();
+    });
+    // The announcement comes before the change: the update runs on a later turn, when the new values are in.
+    connect(&m_services.spaceManager, &SpaceManager::objectWillChange, this, [this] {
+        MainQueue::async(this, [this] {
+            Diagnostics::systemLog(QStringLiteral("📡 SpaceManager objectWillChange received"));
+            updateStatusBar();
+        });
+    });
+}
+
+void StatusBarController::updateStatusBar() {
+    StatusBarButton* button = m_statusItem ? m_statusItem->button() : nullptr;
+    if (button == nullptr) {
+        Diagnostics::systemLog(QStringLiteral("❌ No status bar button"));
+        return;
+    }
+    const SpaceID spaceID = m_services.spaceManager.currentSpaceID();
+    const qint64 index = m_services.spaceManager.currentSpaceIndex();
+    const SpaceConfig config = m_services.settingsManager.getOrCreateConfig(spaceID, index);
+    Diagnostics::systemLog(QStringLiteral("🔄 Updating status bar: Space ID=%1, Index=%2, Name=%3, Color=%4")
+                               .arg(QString::number(spaceID), QString::number(index), config.name, config.color));
+
+    for (QWidget* view : button->subviews()) {
+        button->removeSubview(view);
+    }
+    button->setTitle(QString());
+    button->setImage(QImage());
+
+    auto* view = new StatusBarItemView(config.name, config.color, ColorApplication::labelBackground);
+    const QSize size = view->intrinsicContentSize().toSize();
+    view->setGeometry(0, 0, size.width(), size.height());
+    button->addSubview(view);
+    button->setGeometry(QRect(button->geometry().topLeft(), size));
+    Diagnostics::systemLog(QStringLiteral("✅ Status bar updated with custom view"));
+}
+
+void StatusBarController::statusBarButtonClicked(StatusBarButton*) {
+    // The menu opened from here comes with the status menu.
+}

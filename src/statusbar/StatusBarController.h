@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/NotificationCenter.h"
+
+#include <QObject>
+
+#include <memory>
+
+class SettingsManager;
+class SpaceManager;
+class StatusBar;
+class StatusBarButton;
+class StatusItem;
+class Updater;
+
+// Owns the status item and keeps it showing the active Space's name and colour: it redraws on every Space switch,
+// settings change and space-manager change.
+class StatusBarController : public QObject {
+    Q_OBJECT
+
+public:
+    // Where the controller gets its data and its item; tests hand in their own.
+    struct Services {
+        SpaceManager& spaceManager;
+        SettingsManager& settingsManager;
+        NotificationCenter& defaultCenter;
+        NotificationCenter& workspaceCenter;
+        StatusBar& statusBar;
+
+        static Services shared();
+    };
+
+    explicit StatusBarController(Updater& updaterController, Services services = Services::shared());
+    ~StatusBarController() override;
+
+    StatusItem* statusItem() const { return m_statusItem.get(); }
+    Updater& updaterController() const { return m_updaterController; }
+
+    void statusBarButtonClicked(StatusBarButton* sender);
+
+private:
+    void setupObservers();
+    void updateStatusBar();
+
+    std::unique_ptr<StatusItem> m_statusItem;
+    Updater& m_updaterController;
+    Services m_services;
+    NotificationCenter::ObserverToken m_spaceChangeObserver = 0;
+    NotificationCenter::ObserverToken m_settingsObserver = 0;
+};

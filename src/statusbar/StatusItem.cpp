@@ -1,0 +1,58 @@
+#include "statusbar/StatusItem.h"
+
+#include "platform/Diagnostics.h"
+#include "statusbar/TrayPresenter.h"
+
+#include <QGuiApplication>
+
+StatusBarButton::StatusBarButton(QWidget* parent)
+    : QWidget(parent) {}
+
+QList<QWidget*> StatusBarButton::subviews() const {
+    return findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void StatusBarButton::addSubview(QWidget* view) {
+    view->setParent(this);
+    emit contentChanged();
+}
+
+void StatusBarButton::removeSubview(QWidget* view) {
+    if (view->parentWidget() == this) {
+        delete view;
+    }
+}
+
+void StatusBarButton::click(ClickEvent event) {
+    if ((m_sendActionOn & event) != 0 && m_action) {
+        m_action(this);
+    }
+}
+
+StatusItem::StatusItem(std::unique_ptr<StatusBarButton> button)
+    : m_button(std::move(button)) {}
+
+StatusItem::~StatusItem() = default;
+
+namespace {
+
+class SystemTrayStatusBar : public StatusBar {
+public:
+    std::unique_ptr<StatusItem> statusItem() override {
+        auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
+        // Offscreen there is no panel to show the item in; it still exists and is kept up to date.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: running offscreen"));
+        } else {
+            new TrayPresenter(*item->button(), item.get());
+        }
+        return item;
+    }
+};
+
+} // namespace
+
+StatusBar& StatusBar::system() {
+    static SystemTrayStatusBar statusBar;
+    return statusBar;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// The button of a status item: it holds the views that make up the item's content, a title, an image and a frame,
+// and sends its action on the clicks it was told to. Presenters show its content in the panel.
+class StatusBarButton : public QWidget {
+    Q_OBJECT
+
+public:
+    enum ClickEvent { LeftMouseUp = 1 << 2, RightMouseUp = 1 << 4 };
+    using Action = std::function<void(StatusBarButton* sender)>;
+
+    explicit StatusBarButton(QWidget* parent = nullptr);
+
+    QList<QWidget*> subviews() const;
+    void addSubview(QWidget* view);
+    // Takes the view out and destroys it.
+    void removeSubview(QWidget* view);
+
+    QString title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
+    QImage image() const { return m_image; }
+    void setImage(const QImage& image) { m_image = image; }
+
+    void setAction(Action action) { m_action = std::move(action); }
+    // Which clicks send the action: a combination of ClickEvent values.
+    void sendActionOn(int clickEvents) { m_sendActionOn = clickEvents; }
+    // A click reported by a presenter.
+    void click(ClickEvent event);
+
+signals:
+    // A view was added: what the item shows may have changed.
+    void contentChanged();
+
+private:
+    QString m_title;
+    QImage m_image;
+    Action m_action;
+    int m_sendActionOn = LeftMouseUp;
+};
+
+// One item in the panel. It may have no button, when the panel could not give it one.
+class StatusItem : public QObject {
+    Q_OBJECT
+
+public:
+    explicit StatusItem(std::unique_ptr<StatusBarButton> button);
+    ~StatusItem() override;
+
+    StatusBarButton* button() const { return m_button.get(); }
+
+private:
+    std::unique_ptr<StatusBarButton> m_button;
+};
+
+// Where status items come from.
+class StatusBar {
+public:
+    virtual ~StatusBar() = default;
+    virtual std::unique_ptr<StatusItem> statusItem() = 0;
+
+    // The panel of this session: its items are shown in the system tray.
+    static StatusBar& system();
+};

@@ -1,0 +1,77 @@
+#include "statusbar/TrayPresenter.h"
+
+#include "platform/Diagnostics.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+#include "statusbar/StatusItemImages.h"
+
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QSystemTrayIcon>
+
+namespace {
+
+// Draws the icon at whatever size the tray asks for, once per size.
+class TrayIconEngine : public QIconEngine {
+public:
+    explicit TrayIconEngine(QString color)
+        : m_color(std::move(color)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        auto cached = m_pixmaps.constFind(side);
+        if (cached == m_pixmaps.cend()) {
+            cached = m_pixmaps.insert(side, QPixmap::fromImage(renderTrayIcon(m_color, side)));
+        }
+        return *cached;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QIconEngine* clone() const override { return new TrayIconEngine(m_color); }
+
+private:
+    QString m_color;
+    QHash<int, QPixmap> m_pixmaps;
+};
+
+} // namespace
+
+TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
+    : QObject(parent)
+    , m_button(button)
+    , m_trayIcon(new QSystemTrayIcon(this)) {
+    connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger) {
+            m_button.click(StatusBarButton::LeftMouseUp);
+        } else if (reason == QSystemTrayIcon::Context) {
+            m_button.click(StatusBarButton::RightMouseUp);
+        }
+    });
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: the status item will appear when "
+                                              "a tray starts"));
+    }
+}
+
+void TrayPresenter::present() {
+    const QList<StatusBarItemView*> views =
+        m_button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
+    if (views.isEmpty()) {
+        return;
+    }
+    const StatusBarItemView& view = *views.constLast();
+    if (view.color() != m_shownColor || m_trayIcon->icon().isNull()) {
+        m_shownColor = view.color();
+        m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor)));
+    }
+    if (view.title() != m_shownTitle) {
+        m_shownTitle = view.title();
+        m_trayIcon->setToolTip(m_shownTitle);
+    }
+    m_trayIcon->show();
+}

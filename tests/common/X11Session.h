@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+// A private X server (Xvfb) with the programs a test starts on it, all ended when the session ends. Each session has
+// its own runtime and config folders, so a program under test never meets the developer's running instance.
+class X11Session {
+public:
+    X11Session();
+    ~X11Session();
+    X11Session(const X11Session&) = delete;
+    X11Session& operator=(const X11Session&) = delete;
+
+    // Starts Xvfb; false with a reason when it could not.
+    bool start(QSize screenSize, QString* error);
+    QString display() const { return m_display; }
+    QProcessEnvironment environment() const;
+    QString runtimeFolder() const { return m_runtime.path(); }
+    QString configFolder() const { return m_config.path(); }
+
+    // Starts a program on the display; it is ended with the session.
+    QProcess& launch(const QString& program, const QStringList& arguments,
+                     QProcessEnvironment environment = QProcessEnvironment());
+    // Pixels of the root window in that rectangle, straight from the X server.
+    QImage grab(const QRect& rectangle) const;
+
+private:
+    QTemporaryDir m_runtime;
+    QTemporaryDir m_config;
+    std::unique_ptr<QProcess> m_server;
+    std::vector<std::unique_ptr<QProcess>> m_programs;
+    QString m_display;
+};
+
+// Integration tests need real programs. On a developer's machine without them a test skips; in CI
+// (VANTOREL_REQUIRE_INTEGRATION=1) a missing program is a failure.
+#define REQUIRE_PROGRAMS(...)                                                                                          \
+    do {                                                                                                               \
+        for (const char* program : {__VA_ARGS__}) {                                                                    \
+            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {                              \
+                const QByteArray message = QByteArray("program not installed: ") + program;                            \
+                if (qEnvironmentVariableIntValue("VANTOREL_REQUIRE_INTEGRATION") == 1) {                               \
+                    QFAIL(message.constData());                                                                        \
+                }                                                                                                      \
+                QSKIP(message.constData());                                                                            \
+            }                                                                                                          \
+        }                                                                                                              \
+    } while (false)

@@ -1,0 +1,70 @@
+#include "statusbar/AppDelegate.h"
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "platform/Updater.h"
+#include "settings/SettingsManager.h"
+#include "statusbar/LocalizedTexts.h"
+#include "statusbar/StatusBarController.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Start-up runs once per process, on the program's shared instances: this test owns its process.
+class TestAppDelegate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpRunsInOrderAndEndsWithTheLaunchLine();
+
+private:
+    QTemporaryDir m_configHome;
+    FakeWindowServer m_windowServer;
+};
+
+void TestAppDelegate::startUpRunsInOrderAndEndsWithTheLaunchLine() {
+    qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+    QDir().mkpath(m_configHome.path() + "/vantorel");
+    QFile stored(m_configHome.path() + "/vantorel/app_settings.json");
+    QVERIFY(stored.open(QIODevice::WriteOnly));
+    stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}},
+                     "colorApplication": "label_background"})");
+    stored.close();
+    LocalizedTexts::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
+    m_windowServer.spaces = QList<qint64>{40, 10, 30, 20};
+    m_windowServer.active = 30;
+    WindowServer::setShared(&m_windowServer);
+
+    DiagnosticsCapture capture;
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(), [](const QWidget* window) { return window->isVisible(); }));
+    QVERIFY(delegate.updaterController()->isStarted());
+    QCOMPARE(&delegate.statusBarController()->updaterController(), delegate.updaterController());
+
+    const QStringList& lines = capture.all;
+    QCOMPARE(lines.constLast(), "✅ Vantorel launched");
+    const auto at = [&](const QString& line) {
+        return lines.indexOf(line);
+    };
+    QVERIFY(at("🖥️  Total Spaces: 4") >= 0);
+    QVERIFY(at("🖥️  Total Spaces: 4") < at("🧹 Cleaning up configs for deleted Spaces..."));
+    QVERIFY(at("   🗑️  Removing config: Space ID=77, name='Gone', color=#000000") >= 0);
+    const QStringList created = lines.filter("✨");
+    QCOMPARE(created, (QStringList{"✨ Created default config for Space ID 10: name='Desktop 1', color=#FF6B6B",
+                                   "✨ Created default config for Space ID 20: name='Desktop 2', color=#6BA3FF",
+                                   "✨ Created default config for Space ID 30: name='Desktop 3', color=#6BCF7F",
+                                   "✨ Created default config for Space ID 40: name='Desktop 4', color=#FFA06B"}));
+    const qsizetype firstUpdate = at("🔄 Updating status bar: Space ID=30, Index=2, Name=Desktop 3, Color=#6BCF7F");
+    QVERIFY(firstUpdate > at(created.constLast()));
+    QCOMPARE(lines.at(firstUpdate + 1), "✅ Status bar updated with custom view");
+    QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
+    WindowServer::setShared(nullptr);
+}
+
+QTEST_MAIN(TestAppDelegate)
+#include "tst_appdelegate.moc"

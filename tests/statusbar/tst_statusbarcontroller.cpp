@@ -1,0 +1,197 @@
+#include "statusbar/StatusBarController.h"
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "platform/DefaultsStore.h"
+#include "platform/Updater.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// Hands out items with or without a button, shown nowhere.
+class TestStatusBar : public StatusBar {
+public:
+    explicit TestStatusBar(bool withButton)
+        : m_withButton(withButton) {}
+    std::unique_ptr<StatusItem> statusItem() override {
+        return std::make_unique<StatusItem>(m_withButton ? std::make_unique<StatusBarButton>() : nullptr);
+    }
+
+private:
+    bool m_withButton;
+};
+
+void drainMainQueue() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+class Fixture {
+public:
+    explicit Fixture(bool withButton = true)
+        : store(folder.path())
+        , settings(store, defaultCenter)
+        , statusBar(withButton) {
+        windowServer.spaces = QList<qint64>{3, 5};
+        windowServer.active = 5;
+        spaces = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
+                                                [this]() -> SettingsManager& { return settings; });
+    }
+
+    StatusBarController& controller() {
+        if (!m_controller) {
+            m_controller = std::make_unique<StatusBarController>(
+                updater, StatusBarController::Services{*spaces, settings, defaultCenter, workspaceCenter, statusBar});
+        }
+        return *m_controller;
+    }
+    void releaseController() { m_controller.reset(); }
+
+    StatusBarButton& button() { return *controller().statusItem()->button(); }
+    QList<StatusBarItemView*> views() {
+        return button().findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    qsizetype updates() const { return capture.systemLog.filter("✅ Status bar updated").size(); }
+
+    DiagnosticsCapture capture;
+    QTemporaryDir folder;
+    DefaultsStore store;
+    NotificationCenter defaultCenter;
+    NotificationCenter workspaceCenter;
+    SettingsManager settings;
+    FakeWindowServer windowServer;
+    TestStatusBar statusBar;
+    Updater updater;
+    std::unique_ptr<SpaceManager> spaces;
+
+private:
+    std::unique_ptr<StatusBarController> m_controller;
+};
+
+class TestStatusBarController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstUpdateShowsTheActiveSpace();
+    void nestedUpdateLeavesOneView();
+    void settingsChangeRedrawsAtOnce();
+    void spaceSwitchUpdatesNowAndOnceMoreLater();
+    void itemWithoutButtonReportsEveryTrigger();
+    void releasedControllerDoesNothing();
+
+private:
+    QTranslator m_english;
+};
+
+void TestStatusBarController::initTestCase() {
+    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
+    QCoreApplication::installTranslator(&m_english);
+}
+
+void TestStatusBarController::firstUpdateShowsTheActiveSpace() {
+    Fixture fixture;
+    fixture.settings.syncConfigs({3, 5});
+    fixture.settings.updateConfig(5, QStringLiteral("Mail"), QStringLiteral("#112233"));
+    AppSettings settings = fixture.settings.settings();
+    settings.spaces[5].id = 8; // the line names the Space the space manager reports, not the record's id
+    fixture.settings.setSettings(settings);
+    fixture.capture.clear();
+
+    fixture.controller();
+    QCOMPARE(fixture.capture.systemLog, (QStringList{"🔄 Updating status bar: Space ID=5, Index=1, Name=Mail, "
+                                                     "Color=#112233",
+                                                     "✅ Status bar updated with custom view"}));
+    QCOMPARE(fixture.views().size(), 1);
+    const StatusBarItemView& view = *fixture.views().constFirst();
+    QCOMPARE(view.title(), "Mail");
+    QCOMPARE(view.color(), "#112233");
+    QCOMPARE(view.mode(), ColorApplication::labelBackground);
+    QCOMPARE(view.geometry(), QRect(QPoint(0, 0), view.intrinsicContentSize().toSize()));
+    QCOMPARE(fixture.button().size(), view.size());
+}
+
+void TestStatusBarController::nestedUpdateLeavesOneView() {
+    Fixture fixture;
+    fixture.controller();
+    fixture.button().setTitle("stale");
+    fixture.button().setImage(QImage(4, 4, QImage::Format_ARGB32));
+    fixture.capture.clear();
+
+    // Forgetting every configuration makes the next update create one, which updates again inside it.
+    fixture.settings.setSettings(AppSettings());
+    QCOMPARE(fixture.capture.systemLog,
+             (QStringList{"📡 Settings change notification received", "📡 Settings change notification received",
+                          "🔄 Updating status bar: Space ID=5, Index=1, Name=Desktop 2, Color=#6BA3FF",
+                          "✅ Status bar updated with custom view",
+                          "🔄 Updating status bar: Space ID=5, Index=1, Name=Desktop 2, Color=#6BA3FF",
+                          "✅ Status bar updated with custom view"}));
+    QCOMPARE(fixture.views().size(), 1);
+    QCOMPARE(fixture.button().subviews().size(), 1);
+    QVERIFY(fixture.button().title().isEmpty());
+    QVERIFY(fixture.button().image().isNull());
+}
+
+void TestStatusBarController::settingsChangeRedrawsAtOnce() {
+    Fixture fixture;
+    fixture.controller();
+    fixture.settings.updateConfig(5, QStringLiteral("Chat"), std::nullopt);
+    QCOMPARE(fixture.views().constFirst()->title(), "Chat");
+}
+
+void TestStatusBarController::spaceSwitchUpdatesNowAndOnceMoreLater() {
+    Fixture fixture;
+    fixture.controller();
+    drainMainQueue();
+    fixture.capture.clear();
+
+    fixture.windowServer.active = 3;
+    fixture.workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    QVERIFY(fixture.capture.systemLog.contains("📡 Space change notification received"));
+    QCOMPARE(fixture.updates(), 0);
+
+    drainMainQueue(); // two announcements during the refresh, one deferred after it
+    QCOMPARE(fixture.capture.systemLog.filter("📡 SpaceManager objectWillChange received").size(), 3);
+    QCOMPARE(fixture.updates(), 3);
+    QCOMPARE(fixture.views().constFirst()->title(), "Desktop 1");
+
+    QTRY_COMPARE(fixture.updates(), 4); // the notification's own, 0.1 s later
+    QCOMPARE(fixture.views().size(), 1);
+}
+
+void TestStatusBarController::itemWithoutButtonReportsEveryTrigger() {
+    Fixture fixture(false);
+    fixture.capture.clear();
+    fixture.controller();
+    QVERIFY(fixture.capture.systemLog.isEmpty());
+
+    fixture.settings.getOrCreateConfig(9, 2);
+    QCOMPARE(fixture.capture.systemLog,
+             (QStringList{"📡 Settings change notification received", "❌ No status bar button"}));
+}
+
+void TestStatusBarController::releasedControllerDoesNothing() {
+    Fixture fixture;
+    fixture.controller();
+    fixture.windowServer.active = 3;
+    fixture.workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    fixture.releaseController();
+    fixture.capture.clear();
+
+    QTest::qWait(150);
+    fixture.settings.getOrCreateConfig(9, 2);
+    QVERIFY(fixture.capture.systemLog.isEmpty());
+}
+
+QTEST_MAIN(TestStatusBarController)
+#include "tst_statusbarcontroller.moc"
