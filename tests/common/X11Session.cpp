@@ -53,7 +53,19 @@ bool X11Session::start(QSize screenSize, QString* error) {
         return false;
     }
     m_display = QStringLiteral(":") + QString::fromLatin1(number);
-    return true;
+    // Programs started right away must find the server accepting connections.
+    const QByteArray displayName = m_display.toLatin1();
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        xcb_connection_t* connection = xcb_connect(displayName.constData(), nullptr);
+        const bool connected = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+        if (connected) {
+            return true;
+        }
+        ::usleep(50 * 1000);
+    }
+    *error = QStringLiteral("Xvfb on %1 accepts no connection").arg(m_display);
+    return false;
 }
 
 QProcessEnvironment X11Session::environment() const {
@@ -61,7 +73,8 @@ QProcessEnvironment X11Session::environment() const {
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    for (const char* name : {"WAYLAND_DISPLAY", "SWAYSOCK", "I3SOCK", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"}) {
+    for (const char* name :
+         {"WAYLAND_DISPLAY", "SWAYSOCK", "I3SOCK", "QT_QPA_PLATFORM", "QT_LOGGING_RULES", "DBUS_SESSION_BUS_ADDRESS"}) {
         environment.remove(QString::fromLatin1(name));
     }
     return environment;

@@ -63,7 +63,8 @@ void TestI3Tray::trayFollowsTheActiveSpace() {
 
     const QColor red = onBlackBar(QColor("#FF6B6B"));
     const QColor blue = onBlackBar(QColor("#6BA3FF"));
-    QTRY_VERIFY_WITH_TIMEOUT(pixelsNear(session.grab(barArea), red) > 20, 15000);
+    QTRY_VERIFY2_WITH_TIMEOUT(pixelsNear(session.grab(barArea), red) > 20,
+                              vantorel.readAllStandardError().right(2000).constData(), 15000);
     QCOMPARE(pixelsNear(session.grab(barArea), blue), 0);
     session.grab(QRect(0, 0, 640, 480)).save(QDir::temp().filePath("vantorel-i3-tray-desktop1.png"));
 
