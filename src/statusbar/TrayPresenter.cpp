@@ -1,9 +1,11 @@
 #include "statusbar/TrayPresenter.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/MainQueue.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/StatusItemImages.h"
+#include "statusbar/TrayHostWatcher.h"
 
 #include <QHash>
 #include <QIconEngine>
@@ -43,6 +45,7 @@ private:
 TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
     : QObject(parent)
     , m_button(button)
+    , m_trayHostWatcher(new TrayHostWatcher(this))
     , m_trayIcon(new QSystemTrayIcon(this)) {
     connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -52,9 +55,25 @@ TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
             m_button.click(StatusBarButton::RightMouseUp);
         }
     });
+    connect(m_trayHostWatcher, &TrayHostWatcher::trayHostStarted, this, &TrayPresenter::dock);
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: the status item will appear when "
                                               "a tray starts"));
+        // A tray that started just now, before the watcher listened, would otherwise go unnoticed.
+        if (m_trayHostWatcher->trayHostExists()) {
+            MainQueue::async(this, [this] { dock(); });
+        }
+    }
+}
+
+QIcon TrayPresenter::icon() const {
+    return m_trayIcon->icon();
+}
+
+void TrayPresenter::dock() {
+    if (m_trayIcon->isVisible()) {
+        m_trayIcon->hide();
+        m_trayIcon->show();
     }
 }
 
