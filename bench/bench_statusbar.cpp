@@ -31,7 +31,7 @@ class PresentedStatusBar : public StatusBar {
 public:
     std::unique_ptr<StatusItem> statusItem() override {
         auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
-        presenter = new TrayPresenter(*item->button(), item.get());
+        presenter = new TrayPresenter(*item, item.get());
         return item;
     }
     TrayPresenter* presenter = nullptr;

@@ -7,7 +7,9 @@
 #include "statusbar/StatusItemImages.h"
 #include "statusbar/TrayHostWatcher.h"
 
+#include <QCursor>
 #include <QHash>
+#include <QMenu>
 #include <QIconEngine>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -42,12 +44,14 @@ private:
 
 } // namespace
 
-TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
+TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
     : QObject(parent)
-    , m_button(button)
+    , m_item(item)
+    , m_button(*item.button())
     , m_trayHostWatcher(new TrayHostWatcher(this))
     , m_trayIcon(new QSystemTrayIcon(this)) {
     connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
+    connect(&m_button, &StatusBarButton::clickPerformed, this, &TrayPresenter::popUpMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) {
             m_button.click(StatusBarButton::LeftMouseUp);
@@ -64,6 +68,16 @@ TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
             MainQueue::async(this, [this] { dock(); });
         }
     }
+}
+
+void TrayPresenter::popUpMenu() {
+    QMenu* menu = m_item.menu();
+    if (menu == nullptr) {
+        return;
+    }
+    // Under the icon where the tray says it is, else where the pointer clicked.
+    const QRect icon = m_trayIcon->geometry();
+    menu->exec(icon.isValid() ? icon.bottomLeft() : QCursor::pos());
 }
 
 QIcon TrayPresenter::icon() const {

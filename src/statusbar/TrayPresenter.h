@@ -6,6 +6,7 @@
 
 class QSystemTrayIcon;
 class StatusBarButton;
+class StatusItem;
 class TrayHostWatcher;
 
 // Shows a status item's button in the system tray. Tray hosts draw icons square, so the tray shows the item's
@@ -14,7 +15,8 @@ class TrayPresenter : public QObject {
     Q_OBJECT
 
 public:
-    TrayPresenter(StatusBarButton& button, QObject* parent);
+    // Shows the item, which must have a button.
+    TrayPresenter(StatusItem& item, QObject* parent);
 
     // What the tray shows now.
     QIcon icon() const;
@@ -22,9 +24,11 @@ public:
 
 private:
     void present();
+    void popUpMenu();
     // Shows the icon anew, so that Qt docks it into the tray that is there now.
     void dock();
 
+    StatusItem& m_item;
     StatusBarButton& m_button;
     TrayHostWatcher* m_trayHostWatcher;
     QSystemTrayIcon* m_trayIcon;

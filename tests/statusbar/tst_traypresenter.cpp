@@ -14,8 +14,9 @@ private slots:
 };
 
 void TestTrayPresenter::showsTheLatestViewAndRendersOnlyForANewColour() {
-    StatusBarButton button;
-    TrayPresenter presenter(button, nullptr);
+    StatusItem item(std::make_unique<StatusBarButton>());
+    StatusBarButton& button = *item.button();
+    TrayPresenter presenter(item, nullptr);
     QVERIFY(presenter.icon().isNull());
 
     button.addSubview(new StatusBarItemView("Mail", "#6BA3FF", ColorApplication::labelBackground));
