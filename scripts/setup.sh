@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libxcb1-dev libxcb-ewmh-dev
     # a font for rendering text offscreen (the item view's tests and benchmark)
     fonts-dejavu-core
     # tests: desktop entries, and real window managers and panels on a private display
     desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils imagemagick
+    # headless sway, run as an unprivileged user (setpriv is in util-linux)
+    sway util-linux
 )
 
 missing=()

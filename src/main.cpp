@@ -3,7 +3,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
-#include "platform/windowserver/scripted/ScriptedWindowServer.h"
+#include "platform/windowserver/WindowServerFactory.h"
 #include "statusbar/AppDelegate.h"
 #include "statusbar/LocalizedTexts.h"
 
@@ -48,8 +48,11 @@ int main(int argc, char* argv[]) {
         }
         return fail(QStringLiteral("another Vantorel is running but does not answer."));
     }
-    if (commandLine.spacesFrom.isEmpty()) {
-        return fail(QStringLiteral("no window server to follow: tried --spaces-from (not given)."));
+    // Whether there is anything to follow at all is known before the application needs a display.
+    WindowServerFactory windowServers(commandLine.windowServer, commandLine.spacesFrom,
+                                      WindowServerFactory::Environment::current());
+    if (!windowServers.hasCandidates()) {
+        return fail(windowServers.error());
     }
 
     QApplication application(argc, argv);
@@ -60,11 +63,11 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
 
-    ScriptedWindowServer windowServer(commandLine.spacesFrom, NotificationCenter::workspaceCenter());
-    if (const QString error = windowServer.open(); !error.isEmpty()) {
-        return fail(error);
+    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open(NotificationCenter::workspaceCenter());
+    if (!windowServer) {
+        return fail(windowServers.error());
     }
-    WindowServer::setShared(&windowServer);
+    WindowServer::setShared(windowServer.get());
 
     AppDelegate delegate;
     if (QString error; !singleInstance.listen(&error)) {
@@ -73,7 +76,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&singleInstance, &SingleInstance::activationRequested, &delegate,
                      &AppDelegate::activationRequested);
     delegate.applicationDidFinishLaunching();
-    windowServer.start();
+    windowServer->start();
     const int status = QApplication::exec();
     WindowServer::setShared(nullptr);
     return status;

@@ -4,6 +4,9 @@
 
 #include <QCommandLineParser>
 
+#include <array>
+#include <optional>
+
 namespace {
 
 // QCommandLineParser's own help needs an application object, and --help must work before one exists.
@@ -24,9 +27,28 @@ QString helpText(const QList<QCommandLineOption>& options) {
         }
         text += QStringLiteral("  %1  %2\n").arg(synopsis, -26).arg(option.description());
     }
-    text += QStringLiteral("\nSettings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
+    text +=
+        QStringLiteral("\nWithout --window-server, Vantorel follows sway when SWAYSOCK is set, i3 when I3SOCK is set "
+                       "or the X root window names an i3 socket, and else the X11 window manager on DISPLAY.\n");
+    text += QStringLiteral("Settings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
                            "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).");
     return text;
+}
+
+const std::array<std::pair<QLatin1StringView, CommandLine::WindowServer>, 4> windowServerNames{{
+    {QLatin1StringView("x11"), CommandLine::WindowServer::X11},
+    {QLatin1StringView("i3"), CommandLine::WindowServer::I3},
+    {QLatin1StringView("sway"), CommandLine::WindowServer::Sway},
+    {QLatin1StringView("scripted"), CommandLine::WindowServer::Scripted},
+}};
+
+std::optional<CommandLine::WindowServer> windowServerNamed(const QString& name) {
+    for (const auto& [candidate, windowServer] : windowServerNames) {
+        if (name == candidate) {
+            return windowServer;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -40,7 +62,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                         QStringLiteral("Take the desktops from FILE, JSON Lines written by hand, "
                                                        "instead of the window manager (see examples/)."),
                                         QStringLiteral("FILE"));
-    const QList<QCommandLineOption> options{help, version, spacesFrom};
+    const QCommandLineOption windowServer(QStringLiteral("window-server"),
+                                          QStringLiteral("Follow NAME: x11, i3, sway or scripted (the one that "
+                                                         "--spaces-from feeds). Detected when not given."),
+                                          QStringLiteral("NAME"));
+    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -62,7 +88,27 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         result.action = Action::Fail;
         result.message = QStringLiteral("Unexpected argument '%1'.\nTry 'vantorel --help'.")
                              .arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(windowServer)) {
+        const QString name = parser.value(windowServer);
+        const std::optional<WindowServer> named = windowServerNamed(name);
+        QString error;
+        if (!named) {
+            error = QStringLiteral("Unknown window server '%1': x11, i3, sway or scripted.").arg(name);
+        } else if (*named == WindowServer::Scripted && !parser.isSet(spacesFrom)) {
+            error = QStringLiteral("--window-server=scripted needs --spaces-from=FILE.");
+        } else if (*named != WindowServer::Scripted && parser.isSet(spacesFrom)) {
+            error = QStringLiteral("--spaces-from feeds the scripted window server, not %1.").arg(name);
+        }
+        if (error.isEmpty()) {
+            result.windowServer = *named;
+        } else {
+            result.action = Action::Fail;
+            result.message = error + QStringLiteral("\nTry 'vantorel --help'.");
+        }
     }
     result.spacesFrom = parser.value(spacesFrom);
+    if (!result.spacesFrom.isEmpty()) {
+        result.windowServer = WindowServer::Scripted;
+    }
     return result;
 }

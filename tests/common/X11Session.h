@@ -1,9 +1,10 @@
 #pragma once
 
+#include "RequirePrograms.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -40,18 +41,3 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QString m_display;
 };
-
-// Integration tests need real programs. On a developer's machine without them a test skips; in CI
-// (VANTOREL_REQUIRE_INTEGRATION=1) a missing program is a failure.
-#define REQUIRE_PROGRAMS(...)                                                                                          \
-    do {                                                                                                               \
-        for (const char* program : {__VA_ARGS__}) {                                                                    \
-            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {                              \
-                const QByteArray message = QByteArray("program not installed: ") + program;                            \
-                if (qEnvironmentVariableIntValue("VANTOREL_REQUIRE_INTEGRATION") == 1) {                               \
-                    QFAIL(message.constData());                                                                        \
-                }                                                                                                      \
-                QSKIP(message.constData());                                                                            \
-            }                                                                                                          \
-        }                                                                                                              \
-    } while (false)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/windowserver/scripted/ScriptLine.h"
-#include "spaces/WindowServer.h"
+#include "platform/windowserver/WindowServerBackend.h"
 
 #include <QFile>
 #include <QFileSystemWatcher>
@@ -12,16 +12,16 @@ class NotificationCenter;
 // A window server fed by hand from a JSON Lines file (see ScriptLine). The first reading is the state at start;
 // every later reading replaces the state and posts the active-Space notification. The file is followed like
 // `tail -f`, so lines appended later are read too; a line that is not understood is reported and skipped.
-class ScriptedWindowServer : public QObject, public WindowServer {
+class ScriptedWindowServer : public QObject, public WindowServerBackend {
     Q_OBJECT
 
 public:
     ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter);
 
     // Opens the file and takes its first reading as the state at start. Returns an error text on failure.
-    QString open();
+    QString open() override;
     // Follows the rest of the file from the next turn of the event loop on.
-    void start();
+    void start() override;
 
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;

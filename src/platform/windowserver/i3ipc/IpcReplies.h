@@ -1,0 +1,35 @@
+#pragma once
+
+#include "settings/SettingsModel.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Reading the JSON payloads of i3's and sway's IPC. Each function gives a value or the reason it could not.
+namespace IpcReplies {
+
+template <typename T>
+struct Parsed {
+    std::optional<T> value;
+    QString error;
+};
+
+struct Workspaces {
+    QList<SpaceID> spaceIDs; // in the window manager's order
+    // The focused workspace (on the focused output); none while focus is elsewhere, as during a switch of outputs.
+    std::optional<SpaceID> focused;
+};
+
+// GET_WORKSPACES: every element needs a whole-number "num", a string "name" and a boolean "focused".
+Parsed<Workspaces> workspaces(QByteArrayView payload);
+// SUBSCRIBE: {"success": true|false}.
+Parsed<bool> subscribed(QByteArrayView payload);
+// GET_CONFIG: {"config": "..."}, the configuration's text as loaded.
+Parsed<QString> configText(QByteArrayView payload);
+// A workspace or shutdown event's "change" ("focus", "reload", "restart", ...).
+Parsed<QString> eventChange(QByteArrayView payload);
+
+} // namespace IpcReplies

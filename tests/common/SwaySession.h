@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A headless sway for tests. sway refuses to run as root, so it runs as nobody (uid and gid 65534, which every
+// Debian system has) in a runtime folder of its own; root reaches its IPC socket all the same.
+class SwaySession {
+public:
+    static constexpr uint unprivilegedId = 65534;
+
+    SwaySession();
+    ~SwaySession();
+    SwaySession(const SwaySession&) = delete;
+    SwaySession& operator=(const SwaySession&) = delete;
+
+    // Starts sway on `config` (a headless output and no Xwayland are added) and waits for its socket.
+    bool start(const QByteArray& config, QString* error);
+    // Ends sway (SIGTERM) and waits for it.
+    void stop();
+    QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
+    // For programs that talk to sway, such as Vantorel and swaymsg: its socket, and folders of their own.
+    QProcessEnvironment clientEnvironment() const;
+    QString clientConfigFolder() const { return m_clientConfig.path(); }
+    // Runs `swaymsg` with these arguments; whether it succeeded.
+    bool message(const QStringList& arguments) const;
+
+private:
+    QTemporaryDir m_runtime; // sway's, owned by the unprivileged user
+    QTemporaryDir m_clientRuntime;
+    QTemporaryDir m_clientConfig;
+    std::unique_ptr<QProcess> m_sway;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "settings/SettingsModel.h"
+
+#include <QProcess>
+#include <QStringList>
+
+// The program under test as a child process, with both of its output channels read as lines (system-log lines
+// without their time stamp), so that a test can wait for what it says.
+class VantorelProcess {
+public:
+    explicit VantorelProcess(QProcessEnvironment environment);
+    ~VantorelProcess();
+    VantorelProcess(const VantorelProcess&) = delete;
+    VantorelProcess& operator=(const VantorelProcess&) = delete;
+
+    bool start(const QStringList& arguments = {});
+    // Asks it to end (SIGTERM) and waits; its exit code, or -1 when it crashed or did not end.
+    int stop();
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    qint64 processId() const { return m_process.processId(); }
+
+    // The index of the first line from `from` on that contains `text`, waiting up to `timeoutMs` for it; -1 if none
+    // came.
+    qsizetype waitForLine(const QString& text, qsizetype from = 0, int timeoutMs = 10000);
+    const QStringList& lines();
+    // Every line so far, for a failure message.
+    QByteArray transcript();
+
+private:
+    void readLines();
+
+    QProcess m_process;
+    QByteArray m_pending;
+    QStringList m_lines;
+};
+
+// Stores a name and colour for a Space in the settings under `configHome`, as the marking window would.
+void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString& name, const QString& color);
+// The memory the process has in use (VmRSS), in KiB.
+qint64 residentKiB(qint64 processId);

@@ -1,0 +1,81 @@
+// Vantorel on i3 under a private X server: it finds i3 through the root window, follows switches, keeps a named
+// workspace that a key binding reaches while i3 has destroyed it, and survives a restart of i3.
+#include "VantorelProcess.h"
+#include "X11Session.h"
+#include "platform/windowserver/i3ipc/WorkspaceIdentity.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+bool i3Message(const X11Session& session, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(session.environment()); // i3-msg finds i3 through the root window, as we do
+    process.start(QStringLiteral("i3-msg"), arguments);
+    return process.waitForFinished(5000) && process.exitCode() == 0;
+}
+
+} // namespace
+
+class TestI3 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followsWorkspacesAcrossRestarts();
+};
+
+void TestI3::followsWorkspacesAcrossRestarts() {
+    REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg");
+    X11Session session;
+    QString error;
+    QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
+    const QString config = session.configFolder() + "/i3.conf";
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# i3 config file (v4)\nfont pango:DejaVu Sans 10\nset $mod Mod4\nset $mail \"mail\"\n"
+               "bindsym $mod+1 workspace number 1\nbindsym $mod+2 workspace number 2\n"
+               "bindsym $mod+m workspace $mail\n");
+    file.close();
+    session.launch("i3", {"-c", config});
+    QTRY_VERIFY_WITH_TIMEOUT(i3Message(session, {"-t", "get_version"}), 10000);
+    const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
+    storeSpaceConfig(session.configFolder(), mail, "Post", "#123456");
+
+    QProcessEnvironment environment = session.environment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    VantorelProcess vantorel(environment);
+    QVERIFY(vantorel.start());
+    QVERIFY2(vantorel.waitForLine("🔌 Following i3 at ") >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine(QStringLiteral("Converted Space IDs (sorted by ID): [1, 2, %1]").arg(mail)) >= 0,
+             vantorel.transcript());
+
+    qsizetype mark = vantorel.lines().size();
+    QVERIFY(i3Message(session, {"workspace", "7"}));
+    QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [7]", mark) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=7,", mark) >= 0, vantorel.transcript());
+
+    // Leaving "mail" empty makes i3 destroy it; its key binding keeps it a Space, and so its name.
+    QVERIFY(i3Message(session, {"workspace", "mail"}));
+    QVERIFY2(vantorel.waitForLine("Name=Post, Color=#123456", mark) >= 0, vantorel.transcript());
+    mark = vantorel.lines().size();
+    QVERIFY(i3Message(session, {"workspace", "number", "2"}));
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=2,", mark) >= 0, vantorel.transcript());
+    QVERIFY(i3Message(session, {"workspace", "mail"}));
+    QVERIFY2(vantorel.waitForLine("Name=Post, Color=#123456", mark) >= 0, vantorel.transcript());
+    QCOMPARE(vantorel.lines().filter("➖ Deleted Spaces: "), QStringList{"➖ Deleted Spaces: [7]"});
+
+    // i3 moves its socket on a restart; Vantorel finds the new one through the root window.
+    mark = vantorel.lines().size();
+    QVERIFY(i3Message(session, {"restart"}));
+    QVERIFY2(vantorel.waitForLine("⚠️ i3: restarting; keeping the last reading and reconnecting", mark) >= 0,
+             vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("✅ i3: connected again at ", mark) >= 0, vantorel.transcript());
+    QVERIFY(i3Message(session, {"workspace", "number", "1"}));
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1,", mark) >= 0, vantorel.transcript());
+    QCOMPARE(vantorel.lines().mid(mark).filter(QRegularExpression("^(⚠️|❌)")).size(), 1);
+    QCOMPARE(vantorel.stop(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestI3)
+#include "tst_i3.moc"

@@ -1,0 +1,115 @@
+// Vantorel against a fake sway that sends garbage: every fault is reported in one line, Vantorel keeps running and
+// reconnects where the stream can't be read on, and an event storm neither floods it nor makes it grow.
+#include "FakeIpcServer.h"
+#include "VantorelProcess.h"
+#include "platform/windowserver/i3ipc/IpcMessage.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+QByteArray header(QByteArrayView magic, quint32 length, quint32 type) {
+    QByteArray bytes(magic.data(), magic.size());
+    bytes.append(reinterpret_cast<const char*>(&length), 4);
+    bytes.append(reinterpret_cast<const char*>(&type), 4);
+    return bytes;
+}
+
+const QRegularExpression faultLine(QStringLiteral("^(⚠️|❌) sway: "));
+
+} // namespace
+
+class TestIpcFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportsEachFaultAndCarriesOn();
+};
+
+void TestIpcFaults::reportsEachFaultAndCarriesOn() {
+    QTemporaryDir folder;
+    FakeIpcServer server(folder.filePath("sway.sock"));
+    server.workspaces = R"([{"num":1,"name":"1","focused":true},{"num":2,"name":"2","focused":false}])";
+    QVERIFY(server.listen());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "I3SOCK", "QT_LOGGING_RULES"}) {
+        environment.remove(name);
+    }
+    environment.insert("SWAYSOCK", server.socketPath());
+    environment.insert("XDG_RUNTIME_DIR", folder.path());
+    environment.insert("XDG_CONFIG_HOME", folder.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    VantorelProcess vantorel(environment);
+    QVERIFY(vantorel.start());
+    QVERIFY2(vantorel.waitForLine("🔌 Following sway at ") >= 0, vantorel.transcript());
+
+    struct Fault {
+        const char* name;
+        std::function<void()> inject;
+        QString line;
+        bool reconnects;
+    };
+    const QByteArray focus = R"({"change":"focus","current":{"num":2},"old":null})";
+    const std::vector<Fault> faults{
+        {"bad magic", [&] { server.sendToSubscribers(header("i3-ipX", 0, IpcMessage::WorkspaceEvent)); },
+         "⚠️ sway: a message with a bad magic; keeping the last reading and reconnecting", true},
+        {"4 GiB", [&] { server.sendToSubscribers(header("i3-ipc", 0xFFFFFFFFu, IpcMessage::WorkspaceEvent)); },
+         "⚠️ sway: a message of 4294967295 bytes, over the limit of 64 MiB; keeping", true},
+        {"truncated",
+         [&] {
+             server.sendToSubscribers(header("i3-ipc", 100, IpcMessage::WorkspaceEvent) + "{\"change\":");
+             server.closeSubscribers();
+         },
+         "⚠️ sway: the connection was closed in the middle of a message; keeping", true},
+        {"reply to nothing", [&] { server.sendToSubscribers(IpcMessage::encode(IpcMessage::GetWorkspaces, "[]")); },
+         "⚠️ sway: an answer (GET_WORKSPACES) that no request asked for; keeping", true},
+        {"event not JSON", [&] { server.sendEvent(IpcMessage::WorkspaceEvent, "\x01\xff{"); },
+         "❌ sway: an unreadable workspace event: ", false},
+        {"reply not JSON",
+         [&] {
+             server.answerOverride = [](quint32 type) -> std::optional<QByteArray> {
+                 return type == IpcMessage::GetWorkspaces ? std::optional(IpcMessage::encode(type, "[{]"))
+                                                          : std::nullopt;
+             };
+             server.sendEvent(IpcMessage::WorkspaceEvent, focus);
+         },
+         "❌ sway: an unreadable answer to GET_WORKSPACES: ", false},
+    };
+    for (const Fault& fault : faults) {
+        const qsizetype mark = vantorel.lines().size();
+        fault.inject();
+        QVERIFY2(vantorel.waitForLine(fault.line, mark) >= 0, fault.name);
+        if (fault.reconnects) {
+            QVERIFY2(vantorel.waitForLine("✅ sway: connected again", mark, 3000) >= 0, fault.name);
+        }
+        QTest::qWait(100);
+        QVERIFY2(vantorel.lines().mid(mark).filter(faultLine).size() == 1, vantorel.transcript());
+        QVERIFY2(vantorel.isRunning(), fault.name);
+        server.answerOverride = nullptr;
+    }
+    QCOMPARE(vantorel.lines().filter("Updating status bar: Space ID=2,"), QStringList()); // nothing garbled got in
+
+    // 10,000 switches as fast as the socket takes them: read promptly, one request at a time, no growth.
+    const qint64 residentBefore = residentKiB(vantorel.processId());
+    const int requestsBefore = server.requestCount(IpcMessage::GetWorkspaces);
+    const qsizetype mark = vantorel.lines().size();
+    server.workspaces = R"([{"num":1,"name":"1","focused":false},{"num":2,"name":"2","focused":true}])";
+    for (int i = 0; i < 10000; ++i) {
+        server.sendEvent(IpcMessage::WorkspaceEvent, focus);
+    }
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=2,", mark, 20000) >= 0, vantorel.transcript());
+    QTest::qWait(500);
+    const int requests = server.requestCount(IpcMessage::GetWorkspaces) - requestsBefore;
+    const qint64 growthKiB = residentKiB(vantorel.processId()) - residentBefore;
+    qInfo("the storm took %d GET_WORKSPACES and %lld KiB", requests, growthKiB);
+    QVERIFY2(requests < 1000, qPrintable(QString::number(requests)));
+    QVERIFY2(growthKiB < 64 * 1024, qPrintable(QString::number(growthKiB)));
+    QCOMPARE(vantorel.lines().mid(mark).filter(faultLine), QStringList());
+    QCOMPARE(vantorel.stop(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestIpcFaults)
+#include "tst_ipcfaults.moc"
