@@ -48,10 +48,13 @@ void ColorButton::paintEvent(QPaintEvent*) {
     if (isChecked()) {
         paintCheckMark(painter, color);
     }
+    // The ring lies inside the swatch: the last swatch ends at its row's edge, which would cut off a ring outside.
     if (SystemStyle::showsFocusRing(*this)) {
-        painter.setPen(QPen(palette().color(SystemStyle::accent), 1.5));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(swatch.adjusted(-1.25, -1.25, 1.25, 1.25));
+        painter.setPen(QPen(palette().color(SystemStyle::accent), 2));
+        painter.drawEllipse(swatch.adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawEllipse(swatch.adjusted(2.5, 2.5, -2.5, -2.5));
     }
 }
 

@@ -13,8 +13,8 @@ class ColorButton : public QAbstractButton {
 
 public:
     static constexpr int diameter = 24;
-    // Room around the swatch for its shadow and focus ring. The widget is this much larger than the swatch; layouts
-    // give it the swatch's slot (OverhangingWidgetItem).
+    // Room around the swatch for its shadow. The widget is this much larger than the swatch; layouts give it the
+    // swatch's slot (OverhangingWidgetItem).
     static constexpr QMargins overhang{2, 2, 2, 2};
 
     ColorButton(QString colorHex, bool isSelected, std::function<void()> action, QWidget* parent = nullptr);

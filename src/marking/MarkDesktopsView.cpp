@@ -25,8 +25,10 @@ constexpr int instructionBarPadding = 8;
 constexpr int switchAndButtonBarPadding = 16;
 constexpr int emptyStatePadding = 40;
 
-QHBoxLayout* barLayout(QWidget* bar, int verticalPadding) {
-    auto* layout = new QHBoxLayout(bar);
+// Bars are layouts, not widgets of their own: their controls are the view's children, so that focus rings may reach
+// into the side padding.
+QHBoxLayout* barLayout(int verticalPadding) {
+    auto* layout = new QHBoxLayout;
     layout->setContentsMargins(0, verticalPadding, 0, verticalPadding);
     layout->setSpacing(SystemStyle::defaultSpacing);
     return layout;
@@ -44,13 +46,13 @@ MarkDesktopsView::MarkDesktopsView(MarkDesktopsViewModel::Services services, QWi
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(sidePadding, 0, sidePadding, 0);
     stack->setSpacing(0);
-    stack->addWidget(makeInstructionBar());
+    stack->addLayout(makeInstructionBar());
     stack->addWidget(makeDivider());
     stack->addWidget(makeList(), 1);
     stack->addWidget(makeDivider());
-    stack->addWidget(makeSwitchBar());
+    stack->addLayout(makeSwitchBar());
     stack->addWidget(makeDivider());
-    stack->addWidget(makeButtonBar());
+    stack->addLayout(makeButtonBar());
 
     connect(m_viewModel.get(), &MarkDesktopsViewModel::objectWillChange, this, &MarkDesktopsView::scheduleRebuild);
     rebuild();
@@ -61,17 +63,16 @@ MarkDesktopsView::~MarkDesktopsView() {
     qDeleteAll(m_rowOrder);
 }
 
-QWidget* MarkDesktopsView::makeInstructionBar() {
-    auto* bar = new QWidget(this);
-    QHBoxLayout* layout = barLayout(bar, instructionBarPadding);
-    auto* hint = new QLabel(LocalizedTexts::localized("instructions_hint"), bar);
+QHBoxLayout* MarkDesktopsView::makeInstructionBar() {
+    QHBoxLayout* layout = barLayout(instructionBarPadding);
+    auto* hint = new QLabel(LocalizedTexts::localized("instructions_hint"), this);
     hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
     hint->setFont(SystemStyle::font(SystemStyle::TextStyle::caption));
     hint->setForegroundRole(SystemStyle::secondaryLabel);
-    layout->addWidget(new InfoSymbol(bar));
+    layout->addWidget(new InfoSymbol(this));
     layout->addWidget(hint, 1);
-    return bar;
+    return layout;
 }
 
 QScrollArea* MarkDesktopsView::makeList() {
@@ -101,32 +102,30 @@ QScrollArea* MarkDesktopsView::makeList() {
     return m_list;
 }
 
-QWidget* MarkDesktopsView::makeSwitchBar() {
-    auto* bar = new QWidget(this);
-    QHBoxLayout* layout = barLayout(bar, switchAndButtonBarPadding);
-    auto* label = new QLabel(LocalizedTexts::localized("launch_at_login"), bar);
+QHBoxLayout* MarkDesktopsView::makeSwitchBar() {
+    QHBoxLayout* layout = barLayout(switchAndButtonBarPadding);
+    auto* label = new QLabel(LocalizedTexts::localized("launch_at_login"), this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(SystemStyle::font(SystemStyle::TextStyle::headline));
     label->setForegroundRole(SystemStyle::primaryLabel);
-    m_switch = new ToggleSwitch(bar);
+    m_switch = new ToggleSwitch(this);
     m_switch->setAccessibleName(label->text());
     // The switch writes the view model directly; the rebuild that follows hands the new value on.
     connect(m_switch, &ToggleSwitch::clicked, this, [this](bool on) { m_viewModel->setLaunchAtLogin(on); });
     layout->addWidget(label);
     layout->addStretch();
     layout->addItem(new OverhangingWidgetItem(m_switch, ToggleSwitch::overhang));
-    return bar;
+    return layout;
 }
 
-QWidget* MarkDesktopsView::makeButtonBar() {
-    auto* bar = new QWidget(this);
-    QHBoxLayout* layout = barLayout(bar, switchAndButtonBarPadding);
-    m_doneButton = new ProminentButton(LocalizedTexts::localized("done"), bar);
+QHBoxLayout* MarkDesktopsView::makeButtonBar() {
+    QHBoxLayout* layout = barLayout(switchAndButtonBarPadding);
+    m_doneButton = new ProminentButton(LocalizedTexts::localized("done"), this);
     m_doneButton->setDefault(true);
     connect(m_doneButton, &QPushButton::clicked, this, &MarkDesktopsView::dismiss);
     layout->addStretch();
     layout->addItem(new OverhangingWidgetItem(m_doneButton, ProminentButton::overhang));
-    return bar;
+    return layout;
 }
 
 QWidget* MarkDesktopsView::makeDivider() {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class ProminentButton;
+class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QVBoxLayout;
@@ -43,10 +44,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QWidget* makeInstructionBar();
+    QHBoxLayout* makeInstructionBar();
     QScrollArea* makeList();
-    QWidget* makeSwitchBar();
-    QWidget* makeButtonBar();
+    QHBoxLayout* makeSwitchBar();
+    QHBoxLayout* makeButtonBar();
     QWidget* makeDivider();
 
     void scheduleRebuild();
