@@ -1,5 +1,6 @@
 #include "statusbar/StatusBarController.h"
 
+#include "marking/MarkDesktopsWindowController.h"
 #include "platform/Diagnostics.h"
 #include "platform/MainQueue.h"
 #include "settings/SettingsManager.h"
@@ -83,4 +84,11 @@ void StatusBarController::updateStatusBar() {
 
 void StatusBarController::statusBarButtonClicked(StatusBarButton*) {
     // The menu opened from here comes with the status menu.
+}
+
+void StatusBarController::openMarkDesktopsWindow() {
+    if (!m_settingsWindowController) {
+        m_settingsWindowController = std::make_unique<MarkDesktopsWindowController>();
+    }
+    m_settingsWindowController->openMarkDesktopsWindow();
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class MarkDesktopsWindowController;
 class SettingsManager;
 class SpaceManager;
 class StatusBar;
@@ -38,6 +39,10 @@ public:
 
     void statusBarButtonClicked(StatusBarButton* sender);
 
+    // Shows the marking window with fresh content; its controller is made on the first call and kept.
+    void openMarkDesktopsWindow();
+    MarkDesktopsWindowController* settingsWindowController() const { return m_settingsWindowController.get(); }
+
 private:
     void setupObservers();
     void updateStatusBar();
@@ -47,4 +52,5 @@ private:
     Services m_services;
     NotificationCenter::ObserverToken m_spaceChangeObserver = 0;
     NotificationCenter::ObserverToken m_settingsObserver = 0;
+    std::unique_ptr<MarkDesktopsWindowController> m_settingsWindowController;
 };
