@@ -37,13 +37,17 @@ public:
     StatusItem* statusItem() const { return m_statusItem.get(); }
     Updater& updaterController() const { return m_updaterController; }
 
+    // A click on the item, left or right: opens the menu.
     void statusBarButtonClicked(StatusBarButton* sender);
+    // Opens the menu at the item and returns once it has closed.
+    void showMenu();
 
     // Shows the marking window with fresh content; its controller is made on the first call and kept.
     void openMarkDesktopsWindow();
     MarkDesktopsWindowController* settingsWindowController() const { return m_settingsWindowController.get(); }
 
 private:
+    void quitApp();
     void setupObservers();
     void updateStatusBar();
 
