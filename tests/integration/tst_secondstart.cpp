@@ -53,7 +53,7 @@ void TestSecondStart::opensTheRunningInstancesWindow() {
         10000);
     QVERIFY(run(session, "xdotool", {"getwindowgeometry", window}).contains("Geometry: 680x560"));
 
-    const QString screenshot = QDir::temp().filePath("vantorel-second-start.png");
+    const QString screenshot = QDir::current().filePath("vantorel-second-start.png");
     QCOMPARE(run(session, "import", {"-window", "root", screenshot}), QString());
     qInfo("screenshot: %s", qPrintable(screenshot));
     // The palette's red, from the first swatch of the first row to that of the third.

@@ -49,8 +49,9 @@ struct ViewUnderTest : MarkingFixture {
         return rows;
     }
     QRect inView(const QWidget* widget) const { return {widget->mapTo(view.get(), QPoint()), widget->size()}; }
+    // Into the test's working folder, the build's tests folder under CTest, to be looked at.
     void render(const QString& name) const {
-        QVERIFY(view->grab().save(QDir::temp().filePath("vantorel-marking-" + name + ".png")));
+        QVERIFY(view->grab().save(QDir::current().filePath("vantorel-marking-" + name + ".png")));
     }
 
     std::unique_ptr<MarkDesktopsView> view;

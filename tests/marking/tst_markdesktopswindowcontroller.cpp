@@ -23,7 +23,7 @@ private slots:
         MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
         controller.openMarkDesktopsWindow();
         QWidget* window = controller.window();
-        QVERIFY(window->grab().save(QDir::temp().filePath("vantorel-marking-window.png")));
+        QVERIFY(window->grab().save(QDir::current().filePath("vantorel-marking-window.png")));
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), "Mark My Desktops");
         QCOMPARE(window->maximumSize(), QSize(680, 560));
