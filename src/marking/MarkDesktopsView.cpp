@@ -11,9 +11,9 @@
 #include "statusbar/LocalizedTexts.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
-#include <QKeyEvent>
 #include <QShowEvent>
 
 #include <set>
@@ -85,7 +85,6 @@ QScrollArea* MarkDesktopsView::makeList() {
     m_list->viewport()->setBackgroundRole(SystemStyle::controlBackground);
 
     auto* content = new QWidget(m_list);
-    content->setBackgroundRole(SystemStyle::controlBackground);
     m_rowStack = new QVBoxLayout(content);
     m_rowStack->setContentsMargins(0, 0, 0, 0);
     m_rowStack->setSpacing(0);

@@ -11,8 +11,6 @@
 MarkDesktopsWindowController::MarkDesktopsWindowController(ContentFactory makeContent)
     : m_makeContent(std::move(makeContent)) {}
 
-MarkDesktopsWindowController::~MarkDesktopsWindowController() = default;
-
 MarkDesktopsWindowController::ContentFactory MarkDesktopsWindowController::defaultContent() {
     return [] {
         return std::make_unique<MarkDesktopsView>();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
@@ -11,9 +10,7 @@
 // The host of the marking window: one window, made on the first opening and kept for the rest of the run. Every
 // opening installs fresh content (a new MarkDesktopsView, and with it a new view model) and brings the window to the
 // front; the first also places it in the middle of the screen, later ones leave it where the user put it.
-class MarkDesktopsWindowController : public QObject {
-    Q_OBJECT
-
+class MarkDesktopsWindowController {
 public:
     using ContentFactory = std::function<std::unique_ptr<QWidget>()>;
 
@@ -21,7 +18,6 @@ public:
 
     // `makeContent` builds each opening's content; by default a MarkDesktopsView on the program's managers.
     explicit MarkDesktopsWindowController(ContentFactory makeContent = defaultContent());
-    ~MarkDesktopsWindowController() override;
 
     static ContentFactory defaultContent();
 

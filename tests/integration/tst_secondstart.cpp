@@ -1,4 +1,5 @@
 // A second start of Vantorel under a private X server with a window manager opens the running one's marking window.
+#include "PixelChecks.h"
 #include "X11Session.h"
 
 #include <QDir>
@@ -16,16 +17,6 @@ QString run(const X11Session& session, const QString& program, const QStringList
         return QStringLiteral("failed: ") + process.readAllStandardError();
     }
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-int pixelsOf(const QImage& image, QColor colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += image.pixelColor(x, y) == colour ? 1 : 0;
-        }
-    }
-    return count;
 }
 
 } // namespace
@@ -62,11 +53,12 @@ void TestSecondStart::opensTheRunningInstancesWindow() {
         10000);
     QVERIFY(run(session, "xdotool", {"getwindowgeometry", window}).contains("Geometry: 680x560"));
 
-    const QString screenshot = QDir::temp().filePath("vantorel-second-start.png");
+    const QString screenshot = QDir::current().filePath("vantorel-second-start.png");
     QCOMPARE(run(session, "import", {"-window", "root", screenshot}), QString());
     qInfo("screenshot: %s", qPrintable(screenshot));
-    // Three rows of the palette: the first swatch's red at least three times over.
-    QVERIFY(pixelsOf(session.grab(QRect(0, 0, 1024, 768)), QColor("#FF6B6B")) > 3 * 300);
+    // The palette's red, from the first swatch of the first row to that of the third.
+    const QRect red = boundsOf(session.grab(QRect(0, 0, 1024, 768)), [](QRgb p) { return p == qRgb(255, 107, 107); });
+    QVERIFY(red.height() > 2 * 24 + 2 * 16 && red.width() > 16);
     QTRY_VERIFY_WITH_TIMEOUT(
         (firstOutput += first.readAllStandardOutput()).contains("🔄 Refreshing Spaces in settings window..."), 5000);
     QCOMPARE(first.state(), QProcess::Running);

@@ -12,40 +12,39 @@
 
 namespace {
 
-// A row as the list makes it, recording every report.
+// A row as the list makes it, 580 wide, recording every report.
 struct RowUnderTest {
-    explicit RowUnderTest(SpaceConfig config = {3, "", "#FF6B6B"}, qint64 index = 0, bool isCurrent = false)
+    explicit RowUnderTest(const QString& color = "#FF6B6B", qint64 index = 0, bool isCurrent = false)
         : row(
-              config.id, index, config, isCurrent, [this](const QString& name) { names.append(name); },
-              [this](const QString& color) { colors.append(color); }) {
+              3, index, {3, "", color}, isCurrent, [this](const QString& n) { names << n; },
+              [this](const QString& c) { colors << c; }) {
         row.resize(580, row.sizeHint().height());
         row.show();
     }
-    qsizetype selectedSwatch() const {
+    int selectedSwatch() const {
         const QList<ColorButton*>& buttons = row.colorPicker()->buttons();
-        const auto selected = std::find_if(buttons.cbegin(), buttons.cend(), [](auto* b) { return b->isSelected(); });
-        return selected == buttons.cend() ? -1 : selected - buttons.cbegin();
+        for (int i = 0; i < buttons.size(); ++i) {
+            if (buttons[i]->isSelected()) {
+                return i;
+            }
+        }
+        return -1;
     }
-    QColor dotCentre() { return row.grab().toImage().pixelColor(row.dotRect().center()); }
+    // The dot is the colour at 90 % over the row's background.
+    bool dotShows(const QColor& color) {
+        const QColor under = row.palette().color(QPalette::Base);
+        const auto mix = [](int u, int o) {
+            return qRound(u + (o - u) * SpaceConfigRow::dotOpacity);
+        };
+        return pixelIs(
+            row.grab().toImage(), row.dotRect().center(),
+            QColor(mix(under.red(), color.red()), mix(under.green(), color.green()), mix(under.blue(), color.blue())));
+    }
 
     QStringList names;
     QStringList colors;
     SpaceConfigRow row;
 };
-
-// The dot's colour at 90 % over the row's background.
-QColor dotOver(const QColor& background, const QColor& color) {
-    const auto mix = [](int under, int over) {
-        return qRound(under + (over - under) * SpaceConfigRow::dotOpacity);
-    };
-    return QColor(mix(background.red(), color.red()), mix(background.green(), color.green()),
-                  mix(background.blue(), color.blue()));
-}
-
-bool near(const QColor& a, const QColor& b) {
-    return std::abs(a.red() - b.red()) <= 1 && std::abs(a.green() - b.green()) <= 1 &&
-           std::abs(a.blue() - b.blue()) <= 1;
-}
 
 } // namespace
 
@@ -58,94 +57,63 @@ private slots:
         QCoreApplication::installTranslator(&m_english);
     }
 
-    void laysOutItsSixChildren() {
-        RowUnderTest test({3, "Mail", "#FF6B6B"}, 9, true);
-        SpaceConfigRow& row = test.row;
+    void laysOutItsChildren() {
+        RowUnderTest test("#FF6B6B", 9, true);
+        const SpaceConfigRow& row = test.row;
         QCOMPARE(row.numberLabel()->text(), "#10");
         QCOMPARE(row.badge()->text(), "Current");
-        const QRect dot = row.dotRect();
-        const QRect number = row.numberLabel()->geometry();
-        const QRect badge = row.badge()->geometry();
-        const QRect field = row.nameField()->geometry();
-        QCOMPARE(dot, QRect(0, (row.height() - 14) / 2, 14, 14));
-        QCOMPARE(number.left(), dot.right() + 1 + 8);
-        QCOMPARE(number.width(), 32);
-        QCOMPARE(badge.left(), number.right() + 1 + 8);
-        QCOMPARE(badge.width(), 62);
-        QCOMPARE(field.left(), badge.right() + 1 + 8);
-        QCOMPARE(field.width(), 160);
-        QCOMPARE(row.height(), field.height() + 2 * 8);
-        QCOMPARE(row.nameField()->placeholderText(), "Desktop Name");
-
+        QCOMPARE(row.dotRect(), QRect(0, (row.height() - 14) / 2, 14, 14));
+        // Dot, number column, badge slot and name field, 8 apart; the palette at the trailing edge.
+        QList<QRect> boxes{row.dotRect(), row.numberLabel()->geometry(), row.badge()->geometry(),
+                           row.nameField()->geometry()};
+        for (int i = 1; i < boxes.size(); ++i) {
+            QCOMPARE(boxes[i].left(), boxes[i - 1].right() + 1 + 8);
+        }
+        QCOMPARE((QList<int>{boxes[1].width(), boxes[2].width(), boxes[3].width()}), (QList<int>{32, 62, 160}));
+        QCOMPARE(row.height(), boxes[3].height() + 2 * 8);
         const QRect palette = row.colorPicker()->geometry().marginsRemoved(ColorButton::overhang);
-        QCOMPARE(palette.size(), QSize(227, 24));
-        QCOMPARE(palette.right(), row.width() - 1);
-        QCOMPARE(palette.center().y(), dot.center().y());
-
-        row.rebuild(0, false);
-        QCOMPARE(row.numberLabel()->text(), "#1");
-        QVERIFY(row.badge()->badgeRect().isEmpty());
-        QCOMPARE(row.badge()->width(), 62);
+        QCOMPARE(palette, QRect(580 - 227, boxes[0].center().y() - 11, 227, 24));
     }
 
     void reportsEveryEditAndReturnOnceMore() {
         RowUnderTest test;
         QTest::keyClicks(test.row.nameField(), "Work");
-        QCOMPARE(test.names, (QStringList{"W", "Wo", "Wor", "Work"}));
         QTest::keyClick(test.row.nameField(), Qt::Key_Return);
-        QCOMPARE(test.names.size(), 5);
-        QCOMPARE(test.names.constLast(), "Work");
-
-        test.names.clear();
         QTest::keyClick(test.row.nameField(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(test.row.nameField(), Qt::Key_Backspace);
-        QTest::keyClicks(test.row.nameField(), "  a ");
-        QCOMPARE(test.names, (QStringList{"", " ", "  ", "  a", "  a "}));
+        QTest::keyClicks(test.row.nameField(), " a");
+        QCOMPARE(test.names, (QStringList{"W", "Wo", "Wor", "Work", "Work", "", " ", " a"}));
         QVERIFY(test.colors.isEmpty());
     }
 
     void reportsANewColourOnce() {
         RowUnderTest test;
-        ColorButton* second = test.row.colorPicker()->buttons().at(1);
-        QTest::mouseClick(second, Qt::LeftButton, {}, second->swatchRect().center());
+        for (int click = 0; click < 2; ++click) {
+            ColorButton* second = test.row.colorPicker()->buttons().at(1);
+            QTest::mouseClick(second, Qt::LeftButton, {}, second->swatchRect().center());
+        }
         QCOMPARE(test.colors, QStringList{"#6BA3FF"});
-        QCOMPARE(test.row.localColor(), "#6BA3FF");
         QCOMPARE(test.selectedSwatch(), 1);
-        const QColor base = test.row.palette().color(QPalette::Base);
-        QVERIFY(near(test.dotCentre(), dotOver(base, QColor("#6BA3FF"))));
-
-        QTest::mouseClick(second, Qt::LeftButton, {}, second->swatchRect().center());
-        QCOMPARE(test.colors.size(), 1);
+        QVERIFY(test.dotShows(QColor("#6BA3FF")));
         QVERIFY(test.names.isEmpty());
     }
 
-    void showsStoredColours_data() {
+    void showsTheStoredColour_data() {
         QTest::addColumn<QString>("color");
         QTest::addColumn<QColor>("dot");
         QTest::addColumn<int>("selectedSwatch");
-        QTest::newRow("palette colour") << "#6BCF7F" << QColor("#6BCF7F") << 2;
         QTest::newRow("outside the palette") << "#2E8B57" << QColor("#2E8B57") << -1;
         QTest::newRow("palette colour in lower case") << "#6bcf7f" << QColor("#6BCF7F") << -1;
         QTest::newRow("unreadable") << "blue" << QColor(Qt::black) << -1;
     }
 
-    void showsStoredColours() {
+    void showsTheStoredColour() {
         QFETCH(QString, color);
         QFETCH(QColor, dot);
         QFETCH(int, selectedSwatch);
-        RowUnderTest test({3, "Mail", color});
+        RowUnderTest test(color);
         QCOMPARE(test.selectedSwatch(), selectedSwatch);
-        QVERIFY(near(test.dotCentre(), dotOver(test.row.palette().color(QPalette::Base), dot)));
-    }
-
-    void keepsItsEditsAcrossRebuilds() {
-        RowUnderTest test({3, "Mail", "#FF6B6B"});
-        QTest::keyClicks(test.row.nameField(), "!");
-        test.row.rebuild(1, true);
-        QCOMPARE(test.row.nameField()->text(), "Mail!");
-        QCOMPARE(test.row.localName(), "Mail!");
-        QCOMPARE(test.row.numberLabel()->text(), "#2");
-        QCOMPARE(test.names, QStringList{"Mail!"});
+        QVERIFY(test.dotShows(dot));
     }
 
 private:
