@@ -1,5 +1,6 @@
 #include "X11Session.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
@@ -106,4 +107,23 @@ QImage X11Session::grab(const QRect& rectangle) const {
     }
     xcb_disconnect(connection);
     return image;
+}
+
+QString X11Session::run(const QString& program, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        return QStringLiteral("failed: ") + QString::fromUtf8(process.readAllStandardError());
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString X11Session::writeConfigFile(const QString& name, const QByteArray& content) const {
+    const QString path = configFolder() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(content);
+    }
+    return path;
 }

@@ -31,6 +31,10 @@ public:
                      QProcessEnvironment environment = QProcessEnvironment());
     // Pixels of the root window in that rectangle, straight from the X server.
     QImage grab(const QRect& rectangle) const;
+    // Runs a program on the display to its end: what it printed, or "failed: " and its errors.
+    QString run(const QString& program, const QStringList& arguments) const;
+    // Writes a file into the session's config folder; returns its path.
+    QString writeConfigFile(const QString& name, const QByteArray& content) const;
 
 private:
     bool startServer(int displayNumber, QSize screenSize);

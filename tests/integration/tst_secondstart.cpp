@@ -6,21 +6,6 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
-
-// What a program printed, or its exit status when it failed.
-QString run(const X11Session& session, const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(session.environment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        return QStringLiteral("failed: ") + process.readAllStandardError();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-} // namespace
-
 class TestSecondStart : public QObject {
     Q_OBJECT
 
@@ -43,18 +28,18 @@ void TestSecondStart::opensTheRunningInstancesWindow() {
     QProcess& first = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
     QByteArray firstOutput;
     QTRY_VERIFY_WITH_TIMEOUT((firstOutput += first.readAllStandardOutput()).contains("✅ Vantorel launched"), 10000);
-    QCOMPARE(run(session, "xdotool", {"search", "--name", "Mark My Desktops"}), "failed: ");
+    QCOMPARE(session.run("xdotool", {"search", "--name", "Mark My Desktops"}), "failed: ");
 
-    QCOMPARE(run(session, VANTOREL_BINARY, {"--spaces-from=" + script}), QString());
+    QCOMPARE(session.run(VANTOREL_BINARY, {"--spaces-from=" + script}), QString());
     QString window;
     QTRY_VERIFY_WITH_TIMEOUT(
-        !(window = run(session, "xdotool", {"search", "--onlyvisible", "--name", "^Mark My Desktops$"}))
+        !(window = session.run("xdotool", {"search", "--onlyvisible", "--name", "^Mark My Desktops$"}))
              .startsWith("failed"),
         10000);
-    QVERIFY(run(session, "xdotool", {"getwindowgeometry", window}).contains("Geometry: 680x560"));
+    QVERIFY(session.run("xdotool", {"getwindowgeometry", window}).contains("Geometry: 680x560"));
 
     const QString screenshot = QDir::current().filePath("vantorel-second-start.png");
-    QCOMPARE(run(session, "import", {"-window", "root", screenshot}), QString());
+    QCOMPARE(session.run("import", {"-window", "root", screenshot}), QString());
     qInfo("screenshot: %s", qPrintable(screenshot));
     // The palette's red, from the first swatch of the first row to that of the third.
     const QRect red = boundsOf(session.grab(QRect(0, 0, 1024, 768)), [](QRgb p) { return p == qRgb(255, 107, 107); });
