@@ -51,6 +51,7 @@ class TestI3IpcWindowServer : public QObject {
 private slots:
     void firstReadingHasExistingAndBoundWorkspaces();
     void askedForWorkspacesOnceAtATime();
+    void followsAFocusEventWithoutARoundTrip();
     void reconnectsAndRefreshes_data();
     void reconnectsAndRefreshes();
     void waitsQuietlyForAWindowManagerThatIsAway();
@@ -86,6 +87,20 @@ void TestI3IpcWindowServer::askedForWorkspacesOnceAtATime() {
     QVERIFY2(fixture.fakeServer.requestCount(IpcMessage::GetWorkspaces) < 100,
              qPrintable(QString::number(fixture.fakeServer.requestCount(IpcMessage::GetWorkspaces))));
     QCOMPARE(fixture.faults(), 0);
+}
+
+void TestI3IpcWindowServer::followsAFocusEventWithoutARoundTrip() {
+    Fixture fixture;
+    QVERIFY(fixture.fakeServer.listen());
+    QCOMPARE(fixture.server.open(), QString());
+    fixture.fakeServer.answerOverride = [](quint32 type) -> std::optional<QByteArray> {
+        return type == IpcMessage::GetWorkspaces ? std::optional(QByteArray()) : std::nullopt; // no answer yet
+    };
+    fixture.fakeServer.sendEvent(IpcMessage::WorkspaceEvent,
+                                 R"({"change":"focus","current":{"num":7,"name":"7: new"},"old":null})");
+    QTRY_COMPARE(fixture.posts, 1);
+    QCOMPARE(fixture.server.activeSpace(1), quint64(7));
+    QCOMPARE(fixture.server.copySpaces(1, 7)->last(), 7); // focused, so it exists
 }
 
 void TestI3IpcWindowServer::reconnectsAndRefreshes_data() {
