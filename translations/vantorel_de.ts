@@ -63,5 +63,65 @@
         <extracomment>Placeholder of an empty name field.</extracomment>
         <translation>Name der Arbeitsfläche</translation>
     </message>
+    <message>
+        <source>update_title</source>
+        <extracomment>Title of the update dialogs.</extracomment>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>update_not_configured</source>
+        <extracomment>No feed address was built in or set.</extracomment>
+        <translation>Diese Vantorel-Ausgabe hat keine Aktualisierungsquelle und kann daher nicht nach Aktualisierungen suchen.</translation>
+    </message>
+    <message>
+        <source>update_up_to_date</source>
+        <extracomment>%1 is the running version.</extracomment>
+        <translation>Sie haben die neueste Version von Vantorel (%1).</translation>
+    </message>
+    <message>
+        <source>update_available</source>
+        <extracomment>%1 is the new version, %2 the running one.</extracomment>
+        <translation>Vantorel %1 ist verfügbar. Sie haben %2.</translation>
+    </message>
+    <message>
+        <source>update_release_notes</source>
+        <extracomment>%1 is a link to the release notes.</extracomment>
+        <translation>Neuerungen: %1</translation>
+    </message>
+    <message>
+        <source>update_open_download</source>
+        <extracomment>Button that opens the release's page in the browser.</extracomment>
+        <translation>Download-Seite öffnen</translation>
+    </message>
+    <message>
+        <source>update_feed_insecure</source>
+        <extracomment>%1 is the address.</extracomment>
+        <translation>Die Adresse der Aktualisierungsquelle %1 ist nicht sicher (https).</translation>
+    </message>
+    <message>
+        <source>update_redirect_insecure</source>
+        <extracomment>%1 is the address.</extracomment>
+        <translation>Die Aktualisierungsquelle hat Vantorel an %1 weitergeleitet, eine unsichere Adresse (kein https).</translation>
+    </message>
+    <message>
+        <source>update_too_large</source>
+        <extracomment>The update feed is larger than 1 MiB, which no feed of ours is.</extracomment>
+        <translation>Die Aktualisierungsquelle ist größer als 1 MiB, was keine unserer Quellen ist.</translation>
+    </message>
+    <message>
+        <source>update_timeout</source>
+        <extracomment>The update feed did not answer within 15 seconds.</extracomment>
+        <translation>Die Aktualisierungsquelle hat nicht innerhalb von 15 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>update_network_error</source>
+        <extracomment>%1 is the network's reason.</extracomment>
+        <translation>Die Aktualisierungsquelle konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>update_feed_broken</source>
+        <extracomment>%1 says where and why.</extracomment>
+        <translation>Die Aktualisierungsquelle ist fehlerhaft: %1</translation>
+    </message>
 </context>
 </TS>

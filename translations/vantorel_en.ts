@@ -63,5 +63,65 @@
         <extracomment>Placeholder of an empty name field.</extracomment>
         <translation>Desktop Name</translation>
     </message>
+    <message>
+        <source>update_title</source>
+        <extracomment>Title of the update dialogs.</extracomment>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>update_not_configured</source>
+        <extracomment>No feed address was built in or set.</extracomment>
+        <translation>This copy of Vantorel has no update feed, so it cannot look for updates.</translation>
+    </message>
+    <message>
+        <source>update_up_to_date</source>
+        <extracomment>%1 is the running version.</extracomment>
+        <translation>You have the newest version of Vantorel (%1).</translation>
+    </message>
+    <message>
+        <source>update_available</source>
+        <extracomment>%1 is the new version, %2 the running one.</extracomment>
+        <translation>Vantorel %1 is available. You have %2.</translation>
+    </message>
+    <message>
+        <source>update_release_notes</source>
+        <extracomment>%1 is a link to the release notes.</extracomment>
+        <translation>What's new: %1</translation>
+    </message>
+    <message>
+        <source>update_open_download</source>
+        <extracomment>Button that opens the release's page in the browser.</extracomment>
+        <translation>Open Download Page</translation>
+    </message>
+    <message>
+        <source>update_feed_insecure</source>
+        <extracomment>%1 is the address.</extracomment>
+        <translation>The update feed address %1 is not secure (https).</translation>
+    </message>
+    <message>
+        <source>update_redirect_insecure</source>
+        <extracomment>%1 is the address.</extracomment>
+        <translation>The update feed sent Vantorel on to %1, which is not secure (https).</translation>
+    </message>
+    <message>
+        <source>update_too_large</source>
+        <extracomment>The update feed is larger than 1 MiB, which no feed of ours is.</extracomment>
+        <translation>The update feed is larger than 1 MiB, which no feed of ours is.</translation>
+    </message>
+    <message>
+        <source>update_timeout</source>
+        <extracomment>The update feed did not answer within 15 seconds.</extracomment>
+        <translation>The update feed did not answer within 15 seconds.</translation>
+    </message>
+    <message>
+        <source>update_network_error</source>
+        <extracomment>%1 is the network's reason.</extracomment>
+        <translation>The update feed could not be read: %1</translation>
+    </message>
+    <message>
+        <source>update_feed_broken</source>
+        <extracomment>%1 says where and why.</extracomment>
+        <translation>The update feed is broken: %1</translation>
+    </message>
 </context>
 </TS>

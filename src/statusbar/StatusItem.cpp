@@ -44,7 +44,7 @@ public:
         if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
             Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: running offscreen"));
         } else {
-            new TrayPresenter(*item->button(), item.get());
+            new TrayPresenter(*item, item.get());
         }
         return item;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -34,10 +35,13 @@ public:
     void sendActionOn(int clickEvents) { m_sendActionOn = clickEvents; }
     // A click reported by a presenter.
     void click(ClickEvent event);
+    // A click made by the program: presenters open the item's menu, if it has one, and return once it has closed.
+    void performClick() { emit clickPerformed(); }
 
 signals:
     // A view was added: what the item shows may have changed.
     void contentChanged();
+    void clickPerformed();
 
 private:
     QString m_title;
@@ -55,9 +59,13 @@ public:
     ~StatusItem() override;
 
     StatusBarButton* button() const { return m_button.get(); }
+    // The menu a click opens; the item does not own it.
+    QMenu* menu() const { return m_menu; }
+    void setMenu(QMenu* menu) { m_menu = menu; }
 
 private:
     std::unique_ptr<StatusBarButton> m_button;
+    QMenu* m_menu = nullptr;
 };
 
 // Where status items come from.

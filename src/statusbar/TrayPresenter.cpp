@@ -1,11 +1,15 @@
 #include "statusbar/TrayPresenter.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/MainQueue.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/StatusItemImages.h"
+#include "statusbar/TrayHostWatcher.h"
 
+#include <QCursor>
 #include <QHash>
+#include <QMenu>
 #include <QIconEngine>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -40,11 +44,14 @@ private:
 
 } // namespace
 
-TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
+TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
     : QObject(parent)
-    , m_button(button)
+    , m_item(item)
+    , m_button(*item.button())
+    , m_trayHostWatcher(new TrayHostWatcher(this))
     , m_trayIcon(new QSystemTrayIcon(this)) {
     connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
+    connect(&m_button, &StatusBarButton::clickPerformed, this, &TrayPresenter::popUpMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) {
             m_button.click(StatusBarButton::LeftMouseUp);
@@ -52,9 +59,35 @@ TrayPresenter::TrayPresenter(StatusBarButton& button, QObject* parent)
             m_button.click(StatusBarButton::RightMouseUp);
         }
     });
+    connect(m_trayHostWatcher, &TrayHostWatcher::trayHostStarted, this, &TrayPresenter::dock);
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: the status item will appear when "
                                               "a tray starts"));
+        // A tray that started just now, before the watcher listened, would otherwise go unnoticed.
+        if (m_trayHostWatcher->trayHostExists()) {
+            MainQueue::async(this, [this] { dock(); });
+        }
+    }
+}
+
+void TrayPresenter::popUpMenu() {
+    QMenu* menu = m_item.menu();
+    if (menu == nullptr) {
+        return;
+    }
+    // Under the icon where the tray says it is, else where the pointer clicked.
+    const QRect icon = m_trayIcon->geometry();
+    menu->exec(icon.isValid() ? icon.bottomLeft() : QCursor::pos());
+}
+
+QIcon TrayPresenter::icon() const {
+    return m_trayIcon->icon();
+}
+
+void TrayPresenter::dock() {
+    if (m_trayIcon->isVisible()) {
+        m_trayIcon->hide();
+        m_trayIcon->show();
     }
 }
 

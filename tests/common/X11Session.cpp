@@ -1,5 +1,6 @@
 #include "X11Session.h"
 
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <xcb/xcb.h>
@@ -25,46 +26,42 @@ X11Session::~X11Session() {
 }
 
 bool X11Session::start(QSize screenSize, QString* error) {
-    // Xvfb picks a free display number and writes it to the descriptor it is given.
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) {
-        *error = QStringLiteral("no pipe");
-        return false;
+    // A display number of our own choosing: Xvfb refuses one that is taken (its lock file says so), and then we try
+    // another. (-displayfd would pick one for us, but races other servers starting at the same moment.)
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (startServer(QRandomGenerator::global()->bounded(100, 30000), screenSize)) {
+            return true;
+        }
     }
+    *error = QStringLiteral("Xvfb did not start");
+    return false;
+}
+
+bool X11Session::startServer(int displayNumber, QSize screenSize) {
+    m_display = QStringLiteral(":%1").arg(displayNumber);
     m_server = std::make_unique<QProcess>();
     m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server->setChildProcessModifier([writeEnd = pipeEnds[1], readEnd = pipeEnds[0]] {
-        ::close(readEnd);
-        ::dup2(writeEnd, 3);
-    });
     m_server->start(QStringLiteral("Xvfb"),
-                    {QStringLiteral("-displayfd"), QStringLiteral("3"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
                      QStringLiteral("%1x%2x24").arg(screenSize.width()).arg(screenSize.height()),
-                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    ::close(pipeEnds[1]);
-    QByteArray number;
-    char c = 0;
-    while (::read(pipeEnds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    ::close(pipeEnds[0]);
-    if (!m_server->waitForStarted() || number.isEmpty()) {
-        *error = QStringLiteral("Xvfb did not start");
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    if (!m_server->waitForStarted()) {
         return false;
     }
-    m_display = QStringLiteral(":") + QString::fromLatin1(number);
-    // Programs started right away must find the server accepting connections.
+    // Programs started right away must find the server accepting connections. (-noreset: without it the server
+    // resets when this probe, its last client, leaves, and refuses whoever connects meanwhile.)
     const QByteArray displayName = m_display.toLatin1();
-    for (int attempt = 0; attempt < 200; ++attempt) {
+    for (int wait = 0; wait < 200 && m_server->state() == QProcess::Running; ++wait) {
         xcb_connection_t* connection = xcb_connect(displayName.constData(), nullptr);
         const bool connected = xcb_connection_has_error(connection) == 0;
         xcb_disconnect(connection);
-        if (connected) {
+        if (connected && m_server->state() == QProcess::Running) {
             return true;
         }
-        ::usleep(50 * 1000);
+        m_server->waitForFinished(50);
     }
-    *error = QStringLiteral("Xvfb on %1 accepts no connection").arg(m_display);
+    m_server->kill();
+    m_server->waitForFinished();
     return false;
 }
 

@@ -33,6 +33,8 @@ public:
     QImage grab(const QRect& rectangle) const;
 
 private:
+    bool startServer(int displayNumber, QSize screenSize);
+
     QTemporaryDir m_runtime;
     QTemporaryDir m_config;
     std::unique_ptr<QProcess> m_server;

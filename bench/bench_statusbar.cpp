@@ -1,0 +1,98 @@
+// Figures for the status item: one update (a fresh view, its size, the tray's icon rendered, handed to the tray
+// presenter) and the whole path from a Space notification to the presenter holding the new icon.
+#include "BenchSupport.h"
+#include "platform/DefaultsStore.h"
+#include "platform/Diagnostics.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Updater.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+#include "spaces/WindowServer.h"
+#include "statusbar/StatusBarController.h"
+#include "statusbar/StatusItem.h"
+#include "statusbar/TrayPresenter.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+class SwitchableWindowServer : public WindowServer {
+public:
+    qint32 mainConnectionID() override { return 1; }
+    std::optional<QList<qint64>> copySpaces(qint32, qint32) override { return QList<qint64>{1, 2}; }
+    quint64 activeSpace(qint32) override { return active; }
+    quint64 active = 1;
+};
+
+// Items shown through the tray presenter, as on a desktop.
+class PresentedStatusBar : public StatusBar {
+public:
+    std::unique_ptr<StatusItem> statusItem() override {
+        auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
+        presenter = new TrayPresenter(*item, item.get());
+        return item;
+    }
+    TrayPresenter* presenter = nullptr;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    Diagnostics::setSink([](Diagnostics::Channel, const QString&) {});
+    QTemporaryDir folder;
+    DefaultsStore store(folder.path());
+    NotificationCenter defaultCenter;
+    NotificationCenter workspaceCenter;
+    SettingsManager settings(store, defaultCenter);
+    SwitchableWindowServer windowServer;
+    SpaceManager spaces(windowServer, workspaceCenter, [&]() -> SettingsManager& { return settings; });
+    settings.syncConfigs(spaces.allSpaceIDs());
+    settings.updateConfig(1, QStringLiteral("Mail"), QStringLiteral("#FF6B6B"));
+    settings.updateConfig(2, QStringLiteral("Chat"), QStringLiteral("#6BA3FF"));
+    PresentedStatusBar statusBar;
+    Updater updater;
+    StatusBarController controller(updater, {spaces, settings, defaultCenter, workspaceCenter, statusBar});
+    const auto drainMainQueue = [] {
+        QCoreApplication::processEvents();
+    };
+    const auto switchSpace = [&] {
+        windowServer.active = windowServer.active == 1 ? 2 : 1;
+        spaces.refreshSpaces();
+        drainMainQueue();
+    };
+
+    std::vector<double> updates;
+    for (int i = 0; i < 500; ++i) {
+        switchSpace(); // a new colour, whose icon is rendered below
+        QElapsedTimer timer;
+        timer.start();
+        defaultCenter.post(SettingsManager::settingsDidChange);
+        (void)statusBar.presenter->icon().pixmap(22, 22);
+        updates.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+    }
+    report("one status-bar update, tray icon rendered at 22 px", std::move(updates));
+
+    std::vector<double> paths;
+    for (int i = 0; i < 100; ++i) {
+        const QString shownBefore = statusBar.presenter->toolTip();
+        windowServer.active = windowServer.active == 1 ? 2 : 1;
+        QElapsedTimer timer;
+        timer.start();
+        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        while (statusBar.presenter->toolTip() == shownBefore) {
+            QCoreApplication::processEvents();
+        }
+        (void)statusBar.presenter->icon().pixmap(22, 22);
+        paths.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+        QThread::msleep(110); // let the notification's delayed update pass before the next switch
+        drainMainQueue();
+    }
+    report("Space notification to the tray holding the new icon", std::move(paths));
+    return 0;
+}

@@ -1,0 +1,184 @@
+#include "marking/MarkDesktopsViewModel.h"
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "platform/Autostart.h"
+#include "platform/DefaultsStore.h"
+#include "settings/LaunchAtLoginManager.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+// The view model on a fake window server, a settings store and an autostart folder in a temporary folder.
+class Fixture {
+public:
+    Fixture(QList<qint64> spaces, quint64 active)
+        : store(folder.path() + "/vantorel")
+        , settings(store, settingsCenter)
+        , autostart(folder.path() + "/autostart", "/usr/bin/vantorel") {
+        windowServer.spaces = std::move(spaces);
+        windowServer.active = active;
+        spaceManager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
+                                                      [this]() -> SettingsManager& { return settings; });
+        QCoreApplication::processEvents(); // the first refresh's follow-up
+        capture.clear();
+    }
+
+    std::unique_ptr<MarkDesktopsViewModel> makeViewModel() {
+        return std::make_unique<MarkDesktopsViewModel>(
+            MarkDesktopsViewModel::Services{*spaceManager, settings, [this]() -> LaunchAtLoginManager& {
+                                                if (!launchAtLogin) {
+                                                    launchAtLogin = std::make_unique<LaunchAtLoginManager>(autostart);
+                                                }
+                                                return *launchAtLogin;
+                                            }});
+    }
+    QStringList linesFrom(const QString& first) const { return capture.output.mid(capture.output.indexOf(first)); }
+
+    DiagnosticsCapture capture;
+    QTemporaryDir folder;
+    DefaultsStore store;
+    NotificationCenter settingsCenter;
+    NotificationCenter workspaceCenter;
+    SettingsManager settings;
+    FakeWindowServer windowServer;
+    Autostart autostart;
+    std::unique_ptr<SpaceManager> spaceManager;
+    std::unique_ptr<LaunchAtLoginManager> launchAtLogin;
+};
+
+class TestMarkDesktopsViewModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstLoadCreatesWhatIsMissing();
+    void secondLoadChangesNothing();
+    void loadDropsAVanishedSpace();
+    void activeSpaceOutsideTheList();
+    void editsReachSettingsAndTheSnapshot();
+    void refusedLaunchAtLoginKeepsTheRequestedState();
+    void saysWhenReleased();
+
+private:
+    QTranslator m_english;
+};
+
+void TestMarkDesktopsViewModel::initTestCase() {
+    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
+    QCoreApplication::installTranslator(&m_english);
+}
+
+void TestMarkDesktopsViewModel::firstLoadCreatesWhatIsMissing() {
+    Fixture fixture({7, 5, 3}, 5);
+    fixture.settings.setSettings(AppSettings()); // the first refresh's follow-up created them: start empty again
+    fixture.capture.clear();
+    const auto viewModel = fixture.makeViewModel();
+    int announcements = 0;
+    QObject counter;
+    QObject::connect(viewModel.get(), &MarkDesktopsViewModel::objectWillChange, &counter, [&] { ++announcements; });
+
+    QCOMPARE(viewModel->allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
+    QCOMPARE(viewModel->currentSpaceID(), SpaceID(5));
+    QCOMPARE(viewModel->spaceConfigs().size(), size_t(3));
+    QCOMPARE(viewModel->spaceConfigs().at(7).name, "Desktop 3");
+    QCOMPARE(fixture.capture.output.mid(0, 3),
+             (QStringList{"🔄 ViewModel loadData called", "   Before refresh: currentSpaceID=5",
+                          "🔍 Refreshing Spaces... Connection ID: 42"}));
+    QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
+    QCOMPARE(fixture.linesFrom("   Space #1: ID=3, isCurrent=false "),
+             (QStringList{"   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=5, isCurrent=true ✅ CURRENT",
+                          "   Space #3: ID=7, isCurrent=false ", "✅ Loaded 3 spaces, current Space ID: 5"}));
+
+    viewModel->loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
+    QCOMPARE(announcements, 3 + 1 + 3);
+}
+
+void TestMarkDesktopsViewModel::secondLoadChangesNothing() {
+    Fixture fixture({3, 7}, 7);
+    auto viewModel = fixture.makeViewModel();
+    fixture.capture.clear();
+    viewModel->loadData();
+    QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
+    QCOMPARE(fixture.linesFrom("📊 ViewModel loaded:"),
+             (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 7]", "   currentSpaceID=7",
+                          "   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=7, isCurrent=true ✅ CURRENT",
+                          "✅ Loaded 2 spaces, current Space ID: 7"}));
+}
+
+void TestMarkDesktopsViewModel::loadDropsAVanishedSpace() {
+    Fixture fixture({3, 5, 7}, 3);
+    auto viewModel = fixture.makeViewModel();
+    fixture.windowServer.spaces = QList<qint64>{3, 7};
+    fixture.capture.clear();
+
+    viewModel->loadData();
+    QVERIFY(
+        fixture.capture.output.contains("   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF"));
+    QCOMPARE(viewModel->allSpaceIDs(), (QList<SpaceID>{3, 7}));
+    QVERIFY(!viewModel->spaceConfigs().contains(5));
+    fixture.capture.clear();
+    QCoreApplication::processEvents(); // the refresh's own follow-up finds nothing left to do
+    QCOMPARE(fixture.capture.output, QStringList());
+}
+
+void TestMarkDesktopsViewModel::activeSpaceOutsideTheList() {
+    Fixture fixture({3, 5}, 9);
+    auto viewModel = fixture.makeViewModel();
+    QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
+    QCOMPARE(fixture.capture.output.constLast(), "✅ Loaded 2 spaces, current Space ID: 9");
+}
+
+void TestMarkDesktopsViewModel::editsReachSettingsAndTheSnapshot() {
+    Fixture fixture({3, 5}, 3);
+    auto viewModel = fixture.makeViewModel();
+    int posts = 0;
+    fixture.settingsCenter.addObserver(SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
+    fixture.capture.clear();
+
+    viewModel->updateName(3, "Work");
+    viewModel->updateColor(5, "#123456");
+    QCOMPARE(fixture.capture.output, (QStringList{"💾 Settings saved", "💾 Settings saved"}));
+    QCOMPARE(posts, 2);
+    QCOMPARE(viewModel->spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
+    QCOMPARE(fixture.settings.settings().spaces.at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
+    QCOMPARE(viewModel->spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
+
+    fixture.capture.clear();
+    viewModel->updateColor(42, "#000000");
+    QCOMPARE(fixture.capture.output, QStringList());
+    QVERIFY(!viewModel->spaceConfigs().contains(42));
+    QVERIFY(!fixture.settings.settings().spaces.contains(42));
+}
+
+void TestMarkDesktopsViewModel::refusedLaunchAtLoginKeepsTheRequestedState() {
+    Fixture fixture({3}, 3);
+    QFile blocker(fixture.folder.path() + "/autostart"); // a file where the autostart folder belongs
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto viewModel = fixture.makeViewModel();
+    QVERIFY(!viewModel->launchAtLogin());
+    fixture.capture.clear();
+
+    viewModel->setLaunchAtLogin(true); // what the switch does, before it calls the toggle
+    viewModel->toggleLaunchAtLogin(true);
+    QVERIFY(viewModel->launchAtLogin());
+    QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
+    viewModel->loadData();
+    QVERIFY(viewModel->launchAtLogin());
+}
+
+void TestMarkDesktopsViewModel::saysWhenReleased() {
+    Fixture fixture({3}, 3);
+    auto viewModel = fixture.makeViewModel();
+    fixture.capture.clear();
+    viewModel.reset();
+    QCOMPARE(fixture.capture.output, QStringList{"🗑️ MarkDesktopsViewModel deallocated"});
+}
+
+QTEST_GUILESS_MAIN(TestMarkDesktopsViewModel)
+#include "tst_markdesktopsviewmodel.moc"
