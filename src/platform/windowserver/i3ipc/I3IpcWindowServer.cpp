@@ -35,8 +35,6 @@ I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locate
     }
 }
 
-I3IpcWindowServer::~I3IpcWindowServer() = default;
-
 QString I3IpcWindowServer::open() {
     connectToWindowManager();
     if (m_state == State::Opening && m_openError.isEmpty()) {
@@ -139,7 +137,9 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
 
         const State previous = std::exchange(m_state, State::Following);
         if (previous == State::Opening) {
-            m_openLoop->quit(); // the first reading is the state at start: nothing to announce
+            if (m_openLoop != nullptr) {
+                m_openLoop->quit(); // the first reading is the state at start: nothing to announce
+            }
         } else {
             if (previous == State::Reconnecting) {
                 m_failedAttempts = 0;
@@ -166,13 +166,15 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
             QStringLiteral("❌ %1: an unreadable %2: %3").arg(m_windowManager, IpcMessage::typeName(type), event.error));
         return;
     }
+    // The window manager goes away or changes its mind about the configuration: start afresh.
     if (type == IpcMessage::ShutdownEvent) {
-        dropConnections(event.value->change == QLatin1String("restart") ? QStringLiteral("restarting")
-                                                                        : QStringLiteral("shutting down"));
+        connectionFailed(IpcConnection::Failure::Lost, event.value->change == QLatin1String("restart")
+                                                           ? QStringLiteral("restarting")
+                                                           : QStringLiteral("shutting down"));
         return;
     }
     if (event.value->change == QLatin1String("reload")) {
-        dropConnections(QStringLiteral("reloaded its configuration"));
+        connectionFailed(IpcConnection::Failure::Lost, QStringLiteral("reloaded its configuration"));
         return;
     }
     if (event.value->change == QLatin1String("focus") && event.value->current && m_state == State::Following) {

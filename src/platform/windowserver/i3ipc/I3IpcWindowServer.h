@@ -36,7 +36,6 @@ public:
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
     I3IpcWindowServer(QString windowManager, SocketLocator locateSocket, NotificationCenter& workspaceCenter);
-    ~I3IpcWindowServer() override;
 
     QString open() override;
 
