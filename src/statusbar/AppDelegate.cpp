@@ -30,4 +30,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 
 void AppDelegate::activationRequested() {
     Diagnostics::print(QStringLiteral("📡 Another start asked for the marking window"));
+    if (m_statusBarController) {
+        m_statusBarController->openMarkDesktopsWindow();
+    }
 }

@@ -1,12 +1,18 @@
 #include "statusbar/StatusBarController.h"
 
+#include "marking/MarkDesktopsWindowController.h"
 #include "platform/Diagnostics.h"
 #include "platform/MainQueue.h"
+#include "platform/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
 #include "spaces/WindowServer.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
+#include "statusbar/StatusMenu.h"
+
+#include <QCoreApplication>
+#include <QMenu>
 
 namespace {
 
@@ -82,5 +88,33 @@ void StatusBarController::updateStatusBar() {
 }
 
 void StatusBarController::statusBarButtonClicked(StatusBarButton*) {
-    // The menu opened from here comes with the status menu.
+    showMenu();
+}
+
+void StatusBarController::showMenu() {
+    if (!m_statusItem) {
+        return;
+    }
+    // A fresh menu for every click, attached only while the click lasts, so the next click comes back here.
+    const std::unique_ptr<QMenu> menu =
+        buildStatusMenu({[this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
+                         [this] {
+                             quitApp();
+                         }});
+    m_statusItem->setMenu(menu.get());
+    if (StatusBarButton* button = m_statusItem->button()) {
+        button->performClick();
+    }
+    m_statusItem->setMenu(nullptr);
+}
+
+void StatusBarController::quitApp() {
+    QCoreApplication::quit();
+}
+
+void StatusBarController::openMarkDesktopsWindow() {
+    if (!m_settingsWindowController) {
+        m_settingsWindowController = std::make_unique<MarkDesktopsWindowController>();
+    }
+    m_settingsWindowController->openMarkDesktopsWindow();
 }

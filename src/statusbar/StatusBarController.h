@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class MarkDesktopsWindowController;
 class SettingsManager;
 class SpaceManager;
 class StatusBar;
@@ -36,9 +37,17 @@ public:
     StatusItem* statusItem() const { return m_statusItem.get(); }
     Updater& updaterController() const { return m_updaterController; }
 
+    // A click on the item, left or right: opens the menu.
     void statusBarButtonClicked(StatusBarButton* sender);
+    // Opens the menu at the item and returns once it has closed.
+    void showMenu();
+
+    // Shows the marking window with fresh content; its controller is made on the first call and kept.
+    void openMarkDesktopsWindow();
+    MarkDesktopsWindowController* settingsWindowController() const { return m_settingsWindowController.get(); }
 
 private:
+    void quitApp();
     void setupObservers();
     void updateStatusBar();
 
@@ -47,4 +56,5 @@ private:
     Services m_services;
     NotificationCenter::ObserverToken m_spaceChangeObserver = 0;
     NotificationCenter::ObserverToken m_settingsObserver = 0;
+    std::unique_ptr<MarkDesktopsWindowController> m_settingsWindowController;
 };

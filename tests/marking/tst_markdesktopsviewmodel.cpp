@@ -1,54 +1,17 @@
 #include "marking/MarkDesktopsViewModel.h"
 
-#include "DiagnosticsCapture.h"
-#include "FakeWindowServer.h"
-#include "platform/Autostart.h"
-#include "platform/DefaultsStore.h"
-#include "settings/LaunchAtLoginManager.h"
-#include "settings/SettingsManager.h"
-#include "spaces/SpaceManager.h"
+#include "MarkingFixture.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
-// The view model on a fake window server, a settings store and an autostart folder in a temporary folder.
-class Fixture {
+class Fixture : public MarkingFixture {
 public:
-    Fixture(QList<qint64> spaces, quint64 active)
-        : store(folder.path() + "/vantorel")
-        , settings(store, settingsCenter)
-        , autostart(folder.path() + "/autostart", "/usr/bin/vantorel") {
-        windowServer.spaces = std::move(spaces);
-        windowServer.active = active;
-        spaceManager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
-                                                      [this]() -> SettingsManager& { return settings; });
-        QCoreApplication::processEvents(); // the first refresh's follow-up
-        capture.clear();
-    }
-
+    using MarkingFixture::MarkingFixture;
     std::unique_ptr<MarkDesktopsViewModel> makeViewModel() {
-        return std::make_unique<MarkDesktopsViewModel>(
-            MarkDesktopsViewModel::Services{*spaceManager, settings, [this]() -> LaunchAtLoginManager& {
-                                                if (!launchAtLogin) {
-                                                    launchAtLogin = std::make_unique<LaunchAtLoginManager>(autostart);
-                                                }
-                                                return *launchAtLogin;
-                                            }});
+        return std::make_unique<MarkDesktopsViewModel>(services());
     }
-    QStringList linesFrom(const QString& first) const { return capture.output.mid(capture.output.indexOf(first)); }
-
-    DiagnosticsCapture capture;
-    QTemporaryDir folder;
-    DefaultsStore store;
-    NotificationCenter settingsCenter;
-    NotificationCenter workspaceCenter;
-    SettingsManager settings;
-    FakeWindowServer windowServer;
-    Autostart autostart;
-    std::unique_ptr<SpaceManager> spaceManager;
-    std::unique_ptr<LaunchAtLoginManager> launchAtLogin;
 };
 
 class TestMarkDesktopsViewModel : public QObject {

@@ -2,6 +2,7 @@
 
 #include "DiagnosticsCapture.h"
 #include "FakeWindowServer.h"
+#include "marking/MarkDesktopsWindowController.h"
 #include "platform/Updater.h"
 #include "settings/SettingsManager.h"
 #include "statusbar/LocalizedTexts.h"
@@ -17,6 +18,7 @@ class TestAppDelegate : public QObject {
 
 private slots:
     void startUpRunsInOrderAndEndsWithTheLaunchLine();
+    void anotherStartOpensTheMarkingWindow();
 
 private:
     QTemporaryDir m_configHome;
@@ -63,6 +65,27 @@ void TestAppDelegate::startUpRunsInOrderAndEndsWithTheLaunchLine() {
     QVERIFY(firstUpdate > at(created.constLast()));
     QCOMPARE(lines.at(firstUpdate + 1), "✅ Status bar updated with custom view");
     QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
+    WindowServer::setShared(nullptr);
+}
+
+void TestAppDelegate::anotherStartOpensTheMarkingWindow() {
+    WindowServer::setShared(&m_windowServer);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    DiagnosticsCapture capture;
+
+    delegate.activationRequested();
+    QCOMPARE(capture.output.first(), "📡 Another start asked for the marking window");
+    const MarkDesktopsWindowController* host = delegate.statusBarController()->settingsWindowController();
+    QVERIFY(host != nullptr);
+    QWidget* window = host->window();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), "Mark My Desktops");
+    const QWidget* firstContent = host->contentView();
+
+    delegate.activationRequested();
+    QCOMPARE(host->window(), window);
+    QVERIFY(host->contentView() != firstContent);
     WindowServer::setShared(nullptr);
 }
 

@@ -9,6 +9,7 @@
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -87,6 +88,7 @@ private slots:
     void nestedUpdateLeavesOneView();
     void settingsChangeRedrawsAtOnce();
     void spaceSwitchUpdatesNowAndOnceMoreLater();
+    void clicksOpenAFreshMenuForTheirOwnDuration();
     void itemWithoutButtonReportsEveryTrigger();
     void releasedControllerDoesNothing();
 
@@ -167,6 +169,26 @@ void TestStatusBarController::spaceSwitchUpdatesNowAndOnceMoreLater() {
 
     QTRY_COMPARE(fixture.updates(), 4); // the notification's own, 0.1 s later
     QCOMPARE(fixture.views().size(), 1);
+}
+
+void TestStatusBarController::clicksOpenAFreshMenuForTheirOwnDuration() {
+    Fixture fixture;
+    StatusBarButton& button = fixture.button();
+    QList<QStringList> menusShown;
+    QObject observer;
+    QObject::connect(&button, &StatusBarButton::clickPerformed, &observer, [&] {
+        QStringList entries;
+        for (const QAction* action : fixture.controller().statusItem()->menu()->actions()) {
+            entries.append(action->isSeparator() ? "---" : action->text() + " " + action->shortcut().toString());
+        }
+        menusShown.append(entries);
+    });
+    button.click(StatusBarButton::LeftMouseUp);
+    QVERIFY(fixture.controller().statusItem()->menu() == nullptr);
+    button.click(StatusBarButton::RightMouseUp);
+    QVERIFY(fixture.controller().statusItem()->menu() == nullptr);
+    const QStringList expected{"Settings ", "Check for Updates ", "---", "Quit Vantorel Ctrl+Q"};
+    QCOMPARE(menusShown, (QList<QStringList>{expected, expected}));
 }
 
 void TestStatusBarController::itemWithoutButtonReportsEveryTrigger() {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// The small "i" in a circle before the window's instruction, in the standard blue, sized to the caption text.
+class InfoSymbol : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit InfoSymbol(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "marking/MarkDesktopsViewModel.h"
+#include "platform/Autostart.h"
+#include "platform/DefaultsStore.h"
+#include "platform/NotificationCenter.h"
+#include "settings/LaunchAtLoginManager.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The managers behind the marking window on a fake window server, with the settings store and the autostart folder
+// in a temporary folder.
+class MarkingFixture {
+public:
+    MarkingFixture(QList<qint64> spaces, quint64 active)
+        : store(folder.path() + "/vantorel")
+        , settings(store, settingsCenter)
+        , autostart(folder.path() + "/autostart", "/usr/bin/vantorel") {
+        windowServer.spaces = std::move(spaces);
+        windowServer.active = active;
+        spaceManager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
+                                                      [this]() -> SettingsManager& { return settings; });
+        QCoreApplication::processEvents(); // the first refresh's follow-up
+        capture.clear();
+    }
+
+    MarkDesktopsViewModel::Services services() {
+        return {*spaceManager, settings, [this]() -> LaunchAtLoginManager& {
+                    if (!launchAtLogin) {
+                        launchAtLogin = std::make_unique<LaunchAtLoginManager>(autostart);
+                    }
+                    return *launchAtLogin;
+                }};
+    }
+    QStringList linesFrom(const QString& first) const { return capture.output.mid(capture.output.indexOf(first)); }
+
+    DiagnosticsCapture capture;
+    QTemporaryDir folder;
+    DefaultsStore store;
+    NotificationCenter settingsCenter;
+    NotificationCenter workspaceCenter;
+    SettingsManager settings;
+    FakeWindowServer windowServer;
+    Autostart autostart;
+    std::unique_ptr<SpaceManager> spaceManager;
+    std::unique_ptr<LaunchAtLoginManager> launchAtLogin;
+};
