@@ -60,9 +60,12 @@ void TestIpcReplies::readsTheOtherReplies() {
     QCOMPARE(IpcReplies::configText(R"({"config": "set $mod Mod4\n"})").value,
              std::optional<QString>("set $mod Mod4\n"));
     QVERIFY(!IpcReplies::configText(R"(["config"])").value);
-    QCOMPARE(IpcReplies::eventChange(R"({"change": "focus", "current": {}, "old": null})").value,
-             std::optional<QString>("focus"));
-    QVERIFY(!IpcReplies::eventChange(R"({"current": {}})").value);
+    const auto focus = IpcReplies::event(R"({"change": "focus", "current": {"num": -1, "name": "mail"}, "old": null})");
+    QCOMPARE(focus.value->change, QString("focus"));
+    QCOMPARE(focus.value->current, std::optional(WorkspaceIdentity::spaceIDForName(u"mail")));
+    QCOMPARE(IpcReplies::event(R"({"change": "reload", "current": null})").value->current, std::optional<SpaceID>());
+    QCOMPARE(IpcReplies::event(R"({"change": "restart"})").value->change, QString("restart"));
+    QVERIFY(!IpcReplies::event(R"({"current": {}})").value);
 }
 
 QTEST_APPLESS_MAIN(TestIpcReplies)

@@ -1,6 +1,7 @@
 #include "platform/windowserver/i3ipc/I3IpcWindowServer.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "platform/windowserver/i3ipc/ConfigBindings.h"
 #include "platform/windowserver/i3ipc/IpcMessage.h"
@@ -33,8 +34,6 @@ I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locate
         connect(connection, &IpcConnection::failed, this, &I3IpcWindowServer::connectionFailed);
     }
 }
-
-I3IpcWindowServer::~I3IpcWindowServer() = default;
 
 QString I3IpcWindowServer::open() {
     connectToWindowManager();
@@ -130,13 +129,17 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
             }
         }
         const SpaceID active = workspaces.value->focused.value_or(m_active);
-        const bool changed = spaces != m_spaces || active != m_active;
+        // The order means nothing to the program, and a focus event may have added the workspace already.
+        const bool changed =
+            !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed || active != m_active;
         m_spaces = std::move(spaces);
         m_active = active;
 
         const State previous = std::exchange(m_state, State::Following);
         if (previous == State::Opening) {
-            m_openLoop->quit(); // the first reading is the state at start: nothing to announce
+            if (m_openLoop != nullptr) {
+                m_openLoop->quit(); // the first reading is the state at start: nothing to announce
+            }
         } else {
             if (previous == State::Reconnecting) {
                 m_failedAttempts = 0;
@@ -144,7 +147,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
                     QStringLiteral("✅ %1: connected again at %2").arg(m_windowManager, m_socketPath));
             }
             if (changed) {
-                m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+                announceChange();
             }
         }
     }
@@ -157,20 +160,41 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
     if (type != IpcMessage::WorkspaceEvent && type != IpcMessage::ShutdownEvent) {
         return;
     }
-    const IpcReplies::Parsed<QString> change = IpcReplies::eventChange(payload);
-    if (!change.value) {
-        Diagnostics::systemLog(QStringLiteral("❌ %1: an unreadable %2: %3")
-                                   .arg(m_windowManager, IpcMessage::typeName(type), change.error));
+    const IpcReplies::Parsed<IpcReplies::Event> event = IpcReplies::event(payload);
+    if (!event.value) {
+        Diagnostics::systemLog(
+            QStringLiteral("❌ %1: an unreadable %2: %3").arg(m_windowManager, IpcMessage::typeName(type), event.error));
         return;
     }
+    // The window manager goes away or changes its mind about the configuration: start afresh.
     if (type == IpcMessage::ShutdownEvent) {
-        dropConnections(*change.value == QLatin1String("restart") ? QStringLiteral("restarting")
-                                                                  : QStringLiteral("shutting down"));
-    } else if (*change.value == QLatin1String("reload")) {
-        dropConnections(QStringLiteral("reloaded its configuration"));
-    } else {
-        requestWorkspaces();
+        connectionFailed(IpcConnection::Failure::Lost, event.value->change == QLatin1String("restart")
+                                                           ? QStringLiteral("restarting")
+                                                           : QStringLiteral("shutting down"));
+        return;
     }
+    if (event.value->change == QLatin1String("reload")) {
+        connectionFailed(IpcConnection::Failure::Lost, QStringLiteral("reloaded its configuration"));
+        return;
+    }
+    if (event.value->change == QLatin1String("focus") && event.value->current && m_state == State::Following) {
+        m_active = *event.value->current;
+        if (!m_spaces->contains(m_active)) {
+            m_spaces->append(m_active); // it exists: it has the focus
+        }
+        announceChange();
+    }
+    requestWorkspaces();
+}
+
+void I3IpcWindowServer::announceChange() {
+    if (std::exchange(m_announcing, true)) {
+        return;
+    }
+    MainQueue::async(this, [this] {
+        m_announcing = false;
+        m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    });
 }
 
 void I3IpcWindowServer::connectionFailed(IpcConnection::Failure failure, const QString& reason) {

@@ -16,7 +16,9 @@ class QEventLoop;
 // The desktops of i3 or sway, through their IPC: one connection for requests and one that only receives workspace
 // and shutdown events. The Spaces are every workspace that exists plus every workspace a key binding of the
 // configuration reaches, so that a workspace keeps its name and colour while the window manager has destroyed it
-// for being empty (WorkspaceIdentity says which SpaceID a workspace has). The active Space is the focused workspace.
+// for being empty (WorkspaceIdentity says which SpaceID a workspace has). The active Space is the focused workspace:
+// a focus event names it, so a switch is followed without a round trip; every event also asks for the workspaces
+// again, one request at a time, and that answer has the last word.
 //
 // When the window manager restarts, reloads its configuration, shuts down or stops answering, one line says so; the
 // last reading stays while the backend reconnects (reconnectDelay) and reads everything again.
@@ -34,7 +36,6 @@ public:
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
     I3IpcWindowServer(QString windowManager, SocketLocator locateSocket, NotificationCenter& workspaceCenter);
-    ~I3IpcWindowServer() override;
 
     QString open() override;
 
@@ -52,6 +53,8 @@ private:
     void workspacesReceived(const QByteArray& payload);
     void eventReceived(quint32 type, const QByteArray& payload);
     void connectionFailed(IpcConnection::Failure failure, const QString& reason);
+    // Posts the notification on the next turn of the event loop: once for everything that arrived meanwhile.
+    void announceChange();
     // Closes both connections, says why in one line and reconnects.
     void dropConnections(const QString& reason);
     void closeConnections();
@@ -71,6 +74,7 @@ private:
     // One GET_WORKSPACES at a time; events that come meanwhile ask for one more after it.
     bool m_refreshing = false;
     bool m_refreshAgain = false;
+    bool m_announcing = false;
 
     QList<SpaceID> m_reachable; // by the configuration's key bindings
     std::optional<QList<qint64>> m_spaces;

@@ -6,6 +6,17 @@
 namespace IpcReplies {
 namespace {
 
+// The SpaceID of a workspace object: it needs a whole-number "num" and a string "name".
+std::optional<SpaceID> workspaceSpaceID(const JsonValue& workspace) {
+    const JsonValue* number = workspace.member(u"num");
+    const JsonValue* name = workspace.member(u"name");
+    const std::optional<qint64> numberValue = number ? number->toInteger() : std::nullopt;
+    if (!numberValue || name == nullptr || !name->isString()) {
+        return std::nullopt;
+    }
+    return WorkspaceIdentity::spaceID(*numberValue, name->string());
+}
+
 // The object at the root of a payload, or why there is none.
 Parsed<JsonValue> rootObject(QByteArrayView payload) {
     JsonParseResult parsed = parseJson(payload);
@@ -18,16 +29,9 @@ Parsed<JsonValue> rootObject(QByteArrayView payload) {
     return {std::move(parsed.value), {}};
 }
 
-Parsed<QString> stringMember(QByteArrayView payload, QStringView name) {
-    const Parsed<JsonValue> root = rootObject(payload);
-    if (!root.value) {
-        return {std::nullopt, root.error};
-    }
-    const JsonValue* member = root.value->member(name);
-    if (member == nullptr || !member->isString()) {
-        return {std::nullopt, QStringLiteral("expected a string \"%1\"").arg(name)};
-    }
-    return {member->string(), {}};
+const JsonValue* stringMember(const JsonValue& object, QStringView name) {
+    const JsonValue* member = object.member(name);
+    return member != nullptr && member->isString() ? member : nullptr;
 }
 
 } // namespace
@@ -42,19 +46,15 @@ Parsed<Workspaces> workspaces(QByteArrayView payload) {
     }
     Workspaces result;
     for (const JsonValue& workspace : parsed.value->items()) {
-        const JsonValue* number = workspace.member(u"num");
-        const JsonValue* name = workspace.member(u"name");
+        const std::optional<SpaceID> spaceID = workspaceSpaceID(workspace);
         const JsonValue* focused = workspace.member(u"focused");
-        const std::optional<qint64> numberValue = number ? number->toInteger() : std::nullopt;
-        if (!numberValue || name == nullptr || !name->isString() || focused == nullptr ||
-            focused->type() != JsonValue::Type::Boolean) {
+        if (!spaceID || focused == nullptr || focused->type() != JsonValue::Type::Boolean) {
             return {std::nullopt,
                     QStringLiteral("every workspace needs a whole-number \"num\", a \"name\" and \"focused\"")};
         }
-        const SpaceID spaceID = WorkspaceIdentity::spaceID(*numberValue, name->string());
-        result.spaceIDs.append(spaceID);
+        result.spaceIDs.append(*spaceID);
         if (focused->toBool()) {
-            result.focused = spaceID;
+            result.focused = *spaceID;
         }
     }
     return {std::move(result), {}};
@@ -73,11 +73,28 @@ Parsed<bool> subscribed(QByteArrayView payload) {
 }
 
 Parsed<QString> configText(QByteArrayView payload) {
-    return stringMember(payload, u"config");
+    const Parsed<JsonValue> root = rootObject(payload);
+    if (!root.value) {
+        return {std::nullopt, root.error};
+    }
+    const JsonValue* config = stringMember(*root.value, u"config");
+    if (config == nullptr) {
+        return {std::nullopt, QStringLiteral("expected a string \"config\"")};
+    }
+    return {config->string(), {}};
 }
 
-Parsed<QString> eventChange(QByteArrayView payload) {
-    return stringMember(payload, u"change");
+Parsed<Event> event(QByteArrayView payload) {
+    const Parsed<JsonValue> root = rootObject(payload);
+    if (!root.value) {
+        return {std::nullopt, root.error};
+    }
+    const JsonValue* change = stringMember(*root.value, u"change");
+    if (change == nullptr) {
+        return {std::nullopt, QStringLiteral("expected a string \"change\"")};
+    }
+    const JsonValue* current = root.value->member(u"current");
+    return {Event{change->string(), current ? workspaceSpaceID(*current) : std::nullopt}, {}};
 }
 
 } // namespace IpcReplies

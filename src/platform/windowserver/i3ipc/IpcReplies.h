@@ -29,7 +29,13 @@ Parsed<Workspaces> workspaces(QByteArrayView payload);
 Parsed<bool> subscribed(QByteArrayView payload);
 // GET_CONFIG: {"config": "..."}, the configuration's text as loaded.
 Parsed<QString> configText(QByteArrayView payload);
-// A workspace or shutdown event's "change" ("focus", "reload", "restart", ...).
-Parsed<QString> eventChange(QByteArrayView payload);
+struct Event {
+    QString change; // "focus", "init", "reload", ... for a workspace event; "restart" or "exit" for a shutdown
+    // The workspace the event is about, when it names one that can be read.
+    std::optional<SpaceID> current;
+};
+
+// A workspace or shutdown event: it needs a string "change".
+Parsed<Event> event(QByteArrayView payload);
 
 } // namespace IpcReplies
