@@ -24,6 +24,10 @@ run)
         export QT_QPA_PLATFORM=offscreen
         XDG_CONFIG_HOME=$(mktemp -d)
         export XDG_CONFIG_HOME
+        if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+            XDG_RUNTIME_DIR=$(mktemp -d)
+            export XDG_RUNTIME_DIR
+        fi
         set -- "--spaces-from=$root/examples/walkthrough.jsonl"
     fi
     exec "$root/build/src/vantorel" "$@"
