@@ -9,11 +9,9 @@
 
 namespace {
 
+// i3-msg finds i3 through the root window, as we do.
 bool i3Message(const X11Session& session, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(session.environment()); // i3-msg finds i3 through the root window, as we do
-    process.start(QStringLiteral("i3-msg"), arguments);
-    return process.waitForFinished(5000) && process.exitCode() == 0;
+    return !session.run(QStringLiteral("i3-msg"), arguments).startsWith(QLatin1String("failed: "));
 }
 
 } // namespace

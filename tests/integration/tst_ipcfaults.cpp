@@ -1,6 +1,7 @@
 // Vantorel against a fake sway that sends garbage: every fault is reported in one line, Vantorel keeps running and
 // reconnects where the stream can't be read on, and an event storm neither floods it nor makes it grow.
 #include "FakeIpcServer.h"
+#include "IpcHeader.h"
 #include "VantorelProcess.h"
 #include "platform/windowserver/i3ipc/IpcMessage.h"
 
@@ -10,13 +11,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray header(QByteArrayView magic, quint32 length, quint32 type) {
-    QByteArray bytes(magic.data(), magic.size());
-    bytes.append(reinterpret_cast<const char*>(&length), 4);
-    bytes.append(reinterpret_cast<const char*>(&type), 4);
-    return bytes;
-}
 
 const QRegularExpression faultLine(QStringLiteral("^(⚠️|❌) sway: "));
 
@@ -54,13 +48,13 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
     };
     const QByteArray focus = R"({"change":"focus","current":{"num":2},"old":null})";
     const std::vector<Fault> faults{
-        {"bad magic", [&] { server.sendToSubscribers(header("i3-ipX", 0, IpcMessage::WorkspaceEvent)); },
+        {"bad magic", [&] { server.sendToSubscribers(ipcHeader("i3-ipX", 0, IpcMessage::WorkspaceEvent)); },
          "⚠️ sway: a message with a bad magic; keeping the last reading and reconnecting", true},
-        {"4 GiB", [&] { server.sendToSubscribers(header("i3-ipc", 0xFFFFFFFFu, IpcMessage::WorkspaceEvent)); },
+        {"4 GiB", [&] { server.sendToSubscribers(ipcHeader("i3-ipc", 0xFFFFFFFFu, IpcMessage::WorkspaceEvent)); },
          "⚠️ sway: a message of 4294967295 bytes, over the limit of 64 MiB; keeping", true},
         {"truncated",
          [&] {
-             server.sendToSubscribers(header("i3-ipc", 100, IpcMessage::WorkspaceEvent) + "{\"change\":");
+             server.sendToSubscribers(ipcHeader("i3-ipc", 100, IpcMessage::WorkspaceEvent) + "{\"change\":");
              server.closeSubscribers();
          },
          "⚠️ sway: the connection was closed in the middle of a message; keeping", true},

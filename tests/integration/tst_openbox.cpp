@@ -10,10 +10,7 @@
 namespace {
 
 bool wmctrl(const X11Session& session, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(session.environment());
-    process.start(QStringLiteral("wmctrl"), arguments);
-    return process.waitForFinished(5000) && process.exitCode() == 0;
+    return !session.run(QStringLiteral("wmctrl"), arguments).startsWith(QLatin1String("failed: "));
 }
 
 } // namespace

@@ -1,17 +1,8 @@
 #include "platform/windowserver/i3ipc/IpcMessage.h"
 
+#include "IpcHeader.h"
+
 #include <QTest>
-
-namespace {
-
-QByteArray header(QByteArrayView magic, quint32 length, quint32 type) {
-    QByteArray bytes(magic.data(), magic.size());
-    bytes.append(reinterpret_cast<const char*>(&length), 4);
-    bytes.append(reinterpret_cast<const char*>(&type), 4);
-    return bytes;
-}
-
-} // namespace
 
 class TestIpcMessage : public QObject {
     Q_OBJECT
@@ -25,7 +16,7 @@ private slots:
 };
 
 void TestIpcMessage::encodesInNativeOrder() {
-    QCOMPARE(IpcMessage::encode(IpcMessage::Subscribe, "[]"), header("i3-ipc", 2, 2) + "[]");
+    QCOMPARE(IpcMessage::encode(IpcMessage::Subscribe, "[]"), ipcHeader("i3-ipc", 2, 2) + "[]");
 }
 
 void TestIpcMessage::decodesBackToBackMessages() {
@@ -51,11 +42,11 @@ void TestIpcMessage::waitsForTheRestAtEveryCut() {
 void TestIpcMessage::faults_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("bad magic") << header("i3-ipX", 0, 1) << "bad magic";
+    QTest::newRow("bad magic") << ipcHeader("i3-ipX", 0, 1) << "bad magic";
     // Known before the whole header is there.
     QTest::newRow("bad magic, first bytes") << QByteArray("HTTP") << "bad magic";
-    QTest::newRow("4 GiB, without its payload") << header("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 64 MiB";
-    QTest::newRow("one byte over 64 MiB") << header("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
+    QTest::newRow("4 GiB, without its payload") << ipcHeader("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 64 MiB";
+    QTest::newRow("one byte over 64 MiB") << ipcHeader("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
 }
 
 void TestIpcMessage::faults() {
@@ -67,7 +58,7 @@ void TestIpcMessage::faults() {
              qPrintable(std::get<IpcMessage::Fault>(decoded).reason));
     // The longest allowed length waits for its payload instead.
     QVERIFY(std::holds_alternative<IpcMessage::Incomplete>(
-        IpcMessage::decode(header("i3-ipc", IpcMessage::longestPayload, 1))));
+        IpcMessage::decode(ipcHeader("i3-ipc", IpcMessage::longestPayload, 1))));
 }
 
 QTEST_APPLESS_MAIN(TestIpcMessage)
