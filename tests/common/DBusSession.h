@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A private session bus (dbus-daemon) for tests: programs given its address meet each other on it and never the
+// developer's own bus.
+class DBusSession {
+public:
+    DBusSession();
+    ~DBusSession();
+    DBusSession(const DBusSession&) = delete;
+    DBusSession& operator=(const DBusSession&) = delete;
+
+    // Starts the bus and waits until it takes connections; false with a reason when it could not.
+    bool start(QString* error);
+    // Its address, for DBUS_SESSION_BUS_ADDRESS.
+    QString address() const { return m_address; }
+    // `environment` with this bus as the session bus.
+    QProcessEnvironment withBus(QProcessEnvironment environment) const;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<QProcess> m_daemon;
+    QString m_address;
+};
