@@ -25,6 +25,7 @@ bool DBusSession::start(QString* error) {
                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
                      QStringLiteral("--print-address=1"),
                      QStringLiteral("--address=unix:path=") + m_folder.filePath(QStringLiteral("bus"))});
+    m_daemon->waitForStarted();
     // The daemon prints its address once it listens.
     const QDeadlineTimer deadline(10000);
     while (!m_daemon->canReadLine() && m_daemon->state() == QProcess::Running && !deadline.hasExpired()) {

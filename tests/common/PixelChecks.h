@@ -31,3 +31,17 @@ inline QRect boundsOf(const QImage& image, const std::function<bool(QRgb)>& test
     }
     return bounds;
 }
+
+// The smallest rectangle holding every pixel of this colour, within ±`tolerance` per channel; empty when none is.
+inline QRect boundsOfColour(const QImage& image, const QColor& colour, int tolerance = 3) {
+    return boundsOf(image, [&colour, tolerance](QRgb pixel) {
+        return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+               std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+               std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+    });
+}
+
+// The colour that `colour` drawn at `opacity` shows on a black background, as a label on a black bar.
+inline QColor overBlack(const QColor& colour, qreal opacity) {
+    return QColor(qRound(colour.red() * opacity), qRound(colour.green() * opacity), qRound(colour.blue() * opacity));
+}

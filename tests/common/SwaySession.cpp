@@ -1,6 +1,7 @@
 #include "SwaySession.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -73,12 +74,23 @@ void SwaySession::stop() {
     QFile::remove(socketPath());
 }
 
+QString SwaySession::waylandSocketPath() const {
+    // sway takes the first free name (wayland-1, ...); its lock file beside it is a plain file, which System leaves
+    // out.
+    const QFileInfoList sockets =
+        QDir(m_runtime.path()).entryInfoList({QStringLiteral("wayland-*")}, QDir::System | QDir::NoDotAndDotDot);
+    return sockets.isEmpty() ? QString() : sockets.constFirst().absoluteFilePath();
+}
+
 QProcessEnvironment SwaySession::clientEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "I3SOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_LOGGING_RULES"}) {
         environment.remove(QString::fromLatin1(name));
     }
     environment.insert(QStringLiteral("SWAYSOCK"), socketPath());
+    if (const QString wayland = waylandSocketPath(); !wayland.isEmpty()) {
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+    }
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_clientRuntime.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_clientConfig.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -90,4 +102,15 @@ bool SwaySession::message(const QStringList& arguments) const {
     swaymsg.setProcessEnvironment(clientEnvironment());
     swaymsg.start(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), socketPath()} + arguments);
     return swaymsg.waitForFinished(5000) && swaymsg.exitStatus() == QProcess::NormalExit && swaymsg.exitCode() == 0;
+}
+
+QImage SwaySession::screenshot() const {
+    QProcess grim;
+    grim.setProcessEnvironment(clientEnvironment());
+    // PPM: no compression to wait for when a test polls for a change.
+    grim.start(QStringLiteral("grim"), {QStringLiteral("-t"), QStringLiteral("ppm"), QStringLiteral("-")});
+    if (!grim.waitForFinished(10000) || grim.exitStatus() != QProcess::NormalExit || grim.exitCode() != 0) {
+        return {};
+    }
+    return QImage::fromData(grim.readAllStandardOutput(), "PPM");
 }

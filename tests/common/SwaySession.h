@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -22,11 +23,17 @@ public:
     // Ends sway (SIGTERM) and waits for it.
     void stop();
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
-    // For programs that talk to sway, such as Vantorel and swaymsg: its socket, and folders of their own.
+    // Its Wayland socket, as an absolute path for WAYLAND_DISPLAY (clients have runtime folders of their own); empty
+    // while sway has none.
+    QString waylandSocketPath() const;
+    // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC and Wayland sockets, and folders
+    // of their own.
     QProcessEnvironment clientEnvironment() const;
     QString clientConfigFolder() const { return m_clientConfig.path(); }
     // Runs `swaymsg` with these arguments; whether it succeeded.
     bool message(const QStringList& arguments) const;
+    // What sway shows on its output now (taken with grim); a null image when it could not be taken.
+    QImage screenshot() const;
 
 private:
     QTemporaryDir m_runtime; // sway's, owned by the unprivileged user
