@@ -13,9 +13,9 @@ packages=(
     desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils imagemagick
     # headless sway, run as an unprivileged user (setpriv is in util-linux)
     sway util-linux
-    # panels that show the status item or a feed: waybar (with its tray, over a private session bus) and polybar;
-    # grim takes screenshots of sway, qt6-wayland lets the program run as a native sway client
-    waybar polybar grim dbus-daemon qt6-wayland
+    # panels that show the status item or a feed: waybar (with its tray, over a private session bus), polybar and
+    # i3blocks; grim takes screenshots of sway, qt6-wayland lets the program run as a native sway client
+    waybar polybar i3blocks grim dbus-daemon qt6-wayland
 )
 
 missing=()

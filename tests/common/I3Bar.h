@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QString>
 
 // i3 on the session's screen with a configuration of `moreConfig` beyond the font (none: i3 without a bar).
 inline void launchI3(X11Session& session, const QByteArray& moreConfig = {}) {
@@ -16,6 +17,14 @@ inline void launchI3(X11Session& session, const QByteArray& moreConfig = {}) {
 // i3 with its bar along the top and the bar's tray on the session's screen.
 inline void launchI3WithTray(X11Session& session) {
     launchI3(session, "bar {\n    position top\n    tray_output screen\n}\n");
+}
+
+// i3 with its bar along the top, whose status line is i3blocks with one persistent block, `vantorel`, that shows each
+// JSON line `feedCommand` prints.
+inline void launchI3WithBlocks(X11Session& session, const QString& feedCommand) {
+    const QString blocks = session.writeConfigFile("i3blocks.conf", "[vantorel]\ncommand=" + feedCommand.toUtf8() +
+                                                                        "\ninterval=persist\nformat=json\n");
+    launchI3(session, "bar {\n    position top\n    status_command i3blocks -c " + blocks.toUtf8() + "\n}\n");
 }
 
 // Where the bar shows a tray icon of this label colour (drawn at 0.9 opacity over the bar's black); empty if nowhere.
