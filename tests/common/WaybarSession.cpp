@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,8 +44,7 @@ WaybarSession::~WaybarSession() {
     }
 }
 
-bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCommand,
-                          const QString& importedStyleSheet, QString* error) {
+bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCommand, QString* error) {
     const QJsonObject config{
         {"layer", "top"},
         {"position", "top"},
@@ -54,15 +54,16 @@ bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCo
         {"custom/vantorel", QJsonObject{{"exec", feedCommand}, {"return-type", "json"}}},
         {"tray", QJsonObject{{"icon-size", trayIconSize}, {"spacing", 8}}},
     };
-    // GTK takes @import only before every rule.
-    const QByteArray style = "@import url(\"" + importedStyleSheet.toUtf8() +
-                             "\");\n"
+    // GTK takes @import only before every rule; the path is relative to style.css.
+    const QByteArray style = "@import url(\"../vantorel/waybar.css\");\n"
                              "* { font-family: \"DejaVu Sans\"; font-size: 13px; }\n"
                              "window#waybar { background: #000000; color: #ffffff; }\n";
-    const QString configPath = m_folder.filePath(QStringLiteral("config.json"));
-    const QString stylePath = m_folder.filePath(QStringLiteral("style.css"));
-    if (!m_folder.isValid() || !writeFile(configPath, QJsonDocument(config).toJson()) || !writeFile(stylePath, style)) {
-        *error = QStringLiteral("cannot write waybar's configuration into %1").arg(m_folder.path());
+    const QDir folder(environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/waybar"));
+    const QString configPath = folder.filePath(QStringLiteral("config"));
+    const QString stylePath = folder.filePath(QStringLiteral("style.css"));
+    if (!m_logFolder.isValid() || !folder.mkpath(QStringLiteral(".")) ||
+        !writeFile(configPath, QJsonDocument(config).toJson()) || !writeFile(stylePath, style)) {
+        *error = QStringLiteral("cannot write waybar's configuration into %1").arg(folder.path());
         return false;
     }
     // No accessibility bus: GTK would have the session bus start one, which outlives the test.
@@ -71,7 +72,7 @@ bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCo
     m_waybar = std::make_unique<QProcess>();
     m_waybar->setProcessEnvironment(environment);
     m_waybar->setProcessChannelMode(QProcess::MergedChannels);
-    m_waybar->setStandardOutputFile(m_folder.filePath(QStringLiteral("waybar.log")));
+    m_waybar->setStandardOutputFile(m_logFolder.filePath(QStringLiteral("waybar.log")));
     m_waybar->start(QStringLiteral("waybar"),
                     {QStringLiteral("--config"), configPath, QStringLiteral("--style"), stylePath});
     const QString bus = environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
@@ -87,6 +88,6 @@ bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCo
 }
 
 QString WaybarSession::log() const {
-    QFile file(m_folder.filePath(QStringLiteral("waybar.log")));
+    QFile file(m_logFolder.filePath(QStringLiteral("waybar.log")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000)) : QString();
 }

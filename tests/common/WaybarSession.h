@@ -6,8 +6,9 @@
 
 #include <memory>
 
-// waybar on a running compositor, for tests: a black bar across the top with the module `custom/vantorel` on the
-// left, fed by a command (JSON lines), and the tray on the right. Its tray hosts the StatusNotifierWatcher itself.
+// waybar on a running compositor, configured as the README tells users: a black bar across the top with the module
+// `custom/vantorel` on the left, fed by a command (JSON lines), and the tray on the right; its style.css imports the
+// sheet Vantorel writes beside it ($XDG_CONFIG_HOME/vantorel/waybar.css). Its tray hosts the StatusNotifierWatcher.
 class WaybarSession {
 public:
     static constexpr int height = 30;
@@ -18,15 +19,14 @@ public:
     WaybarSession(const WaybarSession&) = delete;
     WaybarSession& operator=(const WaybarSession&) = delete;
 
-    // Starts waybar in `environment`, which names the compositor (WAYLAND_DISPLAY) and the session bus; the feed
-    // runs in it too. Its style sheet imports `importedStyleSheet` first. Waits until the tray's watcher is on the
-    // bus; false with a reason when waybar did not get that far.
-    bool start(QProcessEnvironment environment, const QString& feedCommand, const QString& importedStyleSheet,
-               QString* error);
+    // Starts waybar in `environment`, which names the compositor (WAYLAND_DISPLAY), the session bus and the config
+    // folder (XDG_CONFIG_HOME, where waybar's files go); the feed runs in it too. Waits until the tray's watcher is
+    // on the bus; false with a reason when waybar did not get that far.
+    bool start(QProcessEnvironment environment, const QString& feedCommand, QString* error);
     // What waybar said, for failure messages.
     QString log() const;
 
 private:
-    QTemporaryDir m_folder;
+    QTemporaryDir m_logFolder;
     std::unique_ptr<QProcess> m_waybar;
 };

@@ -6,8 +6,8 @@
 #include "SwaySession.h"
 #include "WaybarSession.h"
 
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,14 +35,15 @@ void TestWaybar::moduleFollowsTheFeed() {
     QVERIFY2(sway.start({}, &error), qPrintable(error));
     QVERIFY2(bus.start(&error), qPrintable(error));
 
-    QTemporaryDir folder;
-    const QString sheet = folder.filePath("labels.css");
-    append(sheet, "#custom-vantorel.mail { background: #ff0000; }\n#custom-vantorel.chat { background: #0000ff; }");
-    const QString feed = folder.filePath("feed.jsonl");
+    // In the place and the form of the sheet Vantorel writes: one class per colour.
+    const QString configHome = sway.clientConfigFolder();
+    QVERIFY(QDir().mkpath(configHome + "/vantorel"));
+    append(configHome + "/vantorel/waybar.css",
+           "#custom-vantorel.mail { background: #ff0000; }\n#custom-vantorel.chat { background: #0000ff; }");
+    const QString feed = configHome + "/feed.jsonl";
     append(feed, R"({"text": "Mail", "class": "mail"})");
     WaybarSession waybar;
-    QVERIFY2(waybar.start(bus.withBus(sway.clientEnvironment()), "tail -n +1 -f " + feed, sheet, &error),
-             qPrintable(error));
+    QVERIFY2(waybar.start(bus.withBus(sway.clientEnvironment()), "tail -n +1 -f " + feed, &error), qPrintable(error));
 
     const auto moduleArea = [&] {
         return sway.screenshot().copy(0, 0, 400, WaybarSession::height);
