@@ -25,7 +25,6 @@ private slots:
     void activeSpaceOutsideTheList();
     void editsReachSettingsAndTheSnapshot();
     void refusedLaunchAtLoginKeepsTheRequestedState();
-    void saysWhenReleased();
 
 private:
     QTranslator m_english;
@@ -53,9 +52,6 @@ void TestMarkDesktopsViewModel::firstLoadCreatesWhatIsMissing() {
              (QStringList{"🔄 ViewModel loadData called", "   Before refresh: currentSpaceID=5",
                           "🔍 Refreshing Spaces... Connection ID: 42"}));
     QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
-    QCOMPARE(fixture.linesFrom("   Space #1: ID=3, isCurrent=false "),
-             (QStringList{"   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=5, isCurrent=true ✅ CURRENT",
-                          "   Space #3: ID=7, isCurrent=false ", "✅ Loaded 3 spaces, current Space ID: 5"}));
 
     viewModel->loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
     QCOMPARE(announcements, 3 + 1 + 3);
@@ -133,14 +129,6 @@ void TestMarkDesktopsViewModel::refusedLaunchAtLoginKeepsTheRequestedState() {
     QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
     viewModel->loadData();
     QVERIFY(viewModel->launchAtLogin());
-}
-
-void TestMarkDesktopsViewModel::saysWhenReleased() {
-    Fixture fixture({3}, 3);
-    auto viewModel = fixture.makeViewModel();
-    fixture.capture.clear();
-    viewModel.reset();
-    QCOMPARE(fixture.capture.output, QStringList{"🗑️ MarkDesktopsViewModel deallocated"});
 }
 
 QTEST_GUILESS_MAIN(TestMarkDesktopsViewModel)

@@ -22,8 +22,6 @@ void TestSpaceList::convertsToAscendingOrder_data() {
     QTest::addColumn<QList<qint64>>("raw");
     QTest::addColumn<QList<qint64>>("sorted");
     QTest::newRow("duplicates kept") << QList<qint64>{5, 3, 3, 9} << QList<qint64>{3, 3, 5, 9};
-    QTest::newRow("descending") << QList<qint64>{12, 8, 4} << QList<qint64>{4, 8, 12};
-    QTest::newRow("already ascending") << QList<qint64>{1, 2, 3} << QList<qint64>{1, 2, 3};
     QTest::newRow("signed order") << QList<qint64>{0, -1, std::numeric_limits<qint64>::min()}
                                   << QList<qint64>{std::numeric_limits<qint64>::min(), -1, 0};
     QTest::newRow("empty") << QList<qint64>{} << QList<qint64>{};
