@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -16,6 +17,8 @@ private slots:
     void parses();
     void choosesTheWindowServer_data();
     void choosesTheWindowServer();
+    void passesTheWindowServerOn_data();
+    void passesTheWindowServerOn();
     void programAnswersAndExits_data();
     void programAnswersAndExits();
 };
@@ -30,6 +33,9 @@ void TestCommandLine::parses_data() {
                              << QStringLiteral("vantorel ") + BuildInfo::version;
     QTest::newRow("unknown option") << QStringList{"vantorel", "--colour"} << CommandLine::Action::Fail << "colour";
     QTest::newRow("stray argument") << QStringList{"vantorel", "now"} << CommandLine::Action::Fail << "'now'";
+    QTest::newRow("bar") << QStringList{"vantorel", "--bar=i3blocks"} << CommandLine::Action::Run << "";
+    QTest::newRow("unknown bar") << QStringList{"vantorel", "--bar", "lemonbar"} << CommandLine::Action::Fail
+                                 << "Unknown bar format 'lemonbar': waybar, polybar, i3blocks or plain.";
 }
 
 void TestCommandLine::parses() {
@@ -72,6 +78,26 @@ void TestCommandLine::choosesTheWindowServer() {
     }
 }
 
+void TestCommandLine::passesTheWindowServerOn_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("passedOn");
+    QTest::newRow("detected") << QStringList{"--bar=plain"} << QStringList{};
+    QTest::newRow("named") << QStringList{"--bar=plain", "--window-server", "sway"}
+                           << QStringList{"--window-server=sway"};
+    QTest::newRow("a script, made absolute")
+        << QStringList{"--spaces-from=a.jsonl", "--bar=polybar", "--window-server=scripted"}
+        << QStringList{"--spaces-from=" + QDir::current().filePath("a.jsonl")};
+}
+
+void TestCommandLine::passesTheWindowServerOn() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, passedOn);
+    const CommandLine commandLine = CommandLine::parse(QStringList{"vantorel"} + arguments);
+    QCOMPARE(commandLine.action, CommandLine::Action::Run);
+    QVERIFY(commandLine.bar.has_value());
+    QCOMPARE(commandLine.windowServerArguments(), passedOn);
+}
+
 void TestCommandLine::programAnswersAndExits_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("status");
@@ -79,6 +105,7 @@ void TestCommandLine::programAnswersAndExits_data() {
     QTest::newRow("version") << "--version" << 0 << QStringLiteral("vantorel ") + BuildInfo::version;
     QTest::newRow("help") << "--help" << 0 << "Usage: vantorel [options]";
     QTest::newRow("error") << "--bogus" << 2 << "";
+    QTest::newRow("unknown bar") << "--bar=lemonbar" << 2 << "";
     QTest::newRow("nothing to follow") << "--window-server=sway" << 2 << "";
 }
 
