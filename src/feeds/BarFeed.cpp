@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -22,6 +24,8 @@ constexpr auto launchPatience = std::chrono::seconds(15);
 // The socket appears when it is bound, a moment before the program listens on it.
 constexpr auto listenPatience = std::chrono::seconds(3);
 constexpr int retryIntervalMs = 50;
+constexpr std::chrono::milliseconds firstRetryDelay{100};
+constexpr std::chrono::milliseconds longestRetryDelay{10000};
 constexpr char socketName[] = "instance.socket";
 
 QString systemError() {
@@ -70,12 +74,16 @@ int BarFeed::run() {
     // A closed standard output shows as EPIPE from write() (and in poll()), never as a signal.
     ::signal(SIGPIPE, SIG_IGN);
     int socket = connectOrLaunch();
+    // A program that closes the connection without a label (one that is quitting, or too old to serve feeds) is
+    // asked again ever more slowly, never in a busy loop.
+    std::chrono::milliseconds retryDelay{0};
     while (!m_exitStatus) {
         if (socket >= 0) {
-            relay(socket);
+            retryDelay = relay(socket) ? std::chrono::milliseconds(0)
+                                       : std::clamp(retryDelay * 2, firstRetryDelay, longestRetryDelay);
         }
         if (!m_exitStatus && writeLine(BarFormats::emptyLine(m_format))) {
-            socket = waitForInstance();
+            socket = waitForInstance(retryDelay);
         }
     }
     return *m_exitStatus;
@@ -134,7 +142,7 @@ int BarFeed::connectWithPatience(std::chrono::milliseconds patience) {
     }
 }
 
-int BarFeed::waitForInstance() {
+int BarFeed::waitForInstance(std::chrono::milliseconds delay) {
     const QByteArray folder = QFile::encodeName(m_instance.folder());
     const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     if (watch < 0 || ::inotify_add_watch(watch, folder.constData(), IN_CREATE | IN_MOVED_TO | IN_ONLYDIR) < 0) {
@@ -147,7 +155,12 @@ int BarFeed::waitForInstance() {
         return -1;
     }
     // The program may have come back before the watch was in place, or may never have gone (it dropped this feed).
-    int socket = m_instance.connectToRunningInstance();
+    int socket = -1;
+    if (const auto events = waitForEvents(-1, int(delay.count())); !events || isClosed(events->second)) {
+        finish(0);
+    } else {
+        socket = m_instance.connectToRunningInstance();
+    }
     while (socket < 0 && !m_exitStatus) {
         const auto events = waitForEvents(watch, -1);
         if (!events || isClosed(events->second)) {
@@ -160,12 +173,13 @@ int BarFeed::waitForInstance() {
     return socket;
 }
 
-void BarFeed::relay(int socket) {
+bool BarFeed::relay(int socket) {
     const QByteArray request = "subscribe " + BarFormats::name(m_format).toUtf8() + '\n';
     if (::send(socket, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL) != request.size()) {
         ::close(socket);
-        return;
+        return false;
     }
+    bool labelCame = false;
     QByteArray pending;
     bool skippingLongLine = false;
     while (!m_exitStatus) {
@@ -189,7 +203,7 @@ void BarFeed::relay(int socket) {
         qsizetype start = 0;
         for (qsizetype end; (end = pending.indexOf('\n', start)) >= 0; start = end + 1) {
             if (!skippingLongLine) {
-                show(pending.sliced(start, end - start));
+                labelCame = show(pending.sliced(start, end - start)) || labelCame;
             }
             skippingLongLine = false;
         }
@@ -201,15 +215,18 @@ void BarFeed::relay(int socket) {
         }
     }
     ::close(socket);
+    return labelCame;
 }
 
-void BarFeed::show(const QByteArray& wireLine) {
+bool BarFeed::show(const QByteArray& wireLine) {
     QString error;
-    if (const std::optional<BarLabel> label = BarLabel::fromWireLine(wireLine, &error)) {
-        writeLine(BarFormats::labelLine(m_format, *label));
-    } else {
+    const std::optional<BarLabel> label = BarLabel::fromWireLine(wireLine, &error);
+    if (!label) {
         Diagnostics::systemLog(QStringLiteral("⚠️ Skipping a line from Vantorel that is no label: %1").arg(error));
+        return false;
     }
+    writeLine(BarFormats::labelLine(m_format, *label));
+    return true;
 }
 
 bool BarFeed::writeLine(const QByteArray& line) {

@@ -28,11 +28,14 @@ public:
 
 private:
     int connectOrLaunch();
-    int waitForInstance();
+    // Tries at once after `delay`, then whenever the socket appears.
+    int waitForInstance(std::chrono::milliseconds delay);
     int connectWithPatience(std::chrono::milliseconds patience);
     // Subscribes and writes the program's lines until it goes away or standard output closes; closes the socket.
-    void relay(int socket);
-    void show(const QByteArray& wireLine);
+    // Whether any label came.
+    bool relay(int socket);
+    // Whether the line was a label.
+    bool show(const QByteArray& wireLine);
     // False once standard output is closed. A line equal to the one before is not written again.
     bool writeLine(const QByteArray& line);
     void finish(int status);

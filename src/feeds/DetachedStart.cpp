@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,7 @@ bool startThisProgram(const QStringList& arguments) {
             ::_exit(0);
         }
         ::setsid();
+        ::signal(SIGPIPE, SIG_DFL); // the feed ignores it, and an ignored signal stays ignored across exec
         const int null = ::open("/dev/null", O_RDWR);
         ::dup2(null, STDIN_FILENO);
         ::dup2(null, STDOUT_FILENO);
