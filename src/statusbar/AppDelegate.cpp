@@ -34,7 +34,8 @@ void AppDelegate::applicationDidFinishLaunching() {
 }
 
 void AppDelegate::serveBarFeeds() {
-    StatusBarButton* button = m_statusBarController->statusItem()->button();
+    const StatusItem* item = m_statusBarController->statusItem();
+    StatusBarButton* button = item != nullptr ? item->button() : nullptr;
     if (button == nullptr) {
         return;
     }

@@ -28,7 +28,6 @@ public:
 
     StatusBarController* statusBarController() const { return m_statusBarController.get(); }
     Updater* updaterController() const { return m_updaterController.get(); }
-    LabelPublisher* labelPublisher() const { return m_labelPublisher.get(); }
 
 private:
     void serveBarFeeds();
