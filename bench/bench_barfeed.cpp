@@ -1,41 +1,39 @@
 // A text bar's feed: how long a Space switch in the hand-fed window server's file takes to reach the feed's standard
 // output, and the CPU time the feed uses over 10 idle seconds (it sleeps in poll()).
-#include "FeedProcess.h"
+#include "BenchSupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr int switches = 40;
 
-// utime + stime of a process, in milliseconds.
-long long cpuMilliseconds(pid_t pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return -1;
+void append(const QString& path, const QByteArray& line) {
+    QFile file(path);
+    if (file.open(QIODevice::Append)) {
+        file.write(line);
     }
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return (fields.value(11).toLongLong() + fields.value(12).toLongLong()) * 1000 / ::sysconf(_SC_CLK_TCK);
 }
 
-bool append(const QString& path, const QByteArray& line) {
-    QFile file(path);
-    return file.open(QIODevice::Append) && file.write(line) == line.size();
+QByteArray nextLine(QProcess& feed) {
+    while (!feed.canReadLine() && feed.waitForReadyRead(10000)) {
+    }
+    return feed.readLine().trimmed();
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
     QTemporaryDir folder;
     const QString script = folder.filePath("spaces.jsonl");
     append(script, "{\"spaces\": [1, 2], \"active\": 1}\n");
@@ -44,9 +42,17 @@ int main() {
     environment.insert("XDG_CONFIG_HOME", folder.path());
     environment.insert("XDG_RUNTIME_DIR", folder.path());
 
-    FeedProcess feed({"--bar=plain", "--spaces-from=" + script}, environment, folder.filePath("feed.log"));
-    if (feed.nextLine() != QByteArray("Desktop 1")) {
-        std::printf("the feed did not start Vantorel\n");
+    QProcess vantorel;
+    QProcess feed;
+    for (QProcess* process : {&vantorel, &feed}) {
+        process->setProcessEnvironment(environment);
+        process->setStandardErrorFile(QProcess::nullDevice());
+    }
+    vantorel.setStandardOutputFile(QProcess::nullDevice());
+    vantorel.start(VANTOREL_BINARY, {"--spaces-from=" + script});
+    feed.start(VANTOREL_BINARY, {"--bar=plain"});
+    if (nextLine(feed) != "Desktop 1") {
+        std::printf("the feed shows no label\n");
         return 1;
     }
     std::vector<double> millis;
@@ -55,7 +61,7 @@ int main() {
         QElapsedTimer timer;
         timer.start();
         append(script, QStringLiteral("{\"spaces\": [1, 2], \"active\": %1}\n").arg(active).toUtf8());
-        if (feed.nextLine() != QStringLiteral("Desktop %1").arg(active).toUtf8()) {
+        if (nextLine(feed) != QStringLiteral("Desktop %1").arg(active).toUtf8()) {
             std::printf("switch %d never reached the feed\n", i);
             return 1;
         }
@@ -71,12 +77,9 @@ int main() {
     QThread::sleep(10);
     const long long after = cpuMilliseconds(feed.processId());
     std::printf("%-58s %lld ms of CPU time\n", "the feed, idle for 10 s", after - before);
-    std::fflush(stdout);
-
-    if (const pid_t program = instanceProcessId(folder.filePath("vantorel")); program > 0) {
-        ::kill(program, SIGTERM);
+    for (QProcess* process : {&feed, &vantorel}) {
+        process->terminate();
+        process->waitForFinished();
     }
-    feed.closeOutput();
-    feed.exitStatus();
     return 0;
 }

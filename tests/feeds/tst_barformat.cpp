@@ -68,9 +68,6 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
     QTest::newRow("polybar, doubled percent") << BarFormat::Polybar << "a%%{B-}b"
                                               << "#6BA3FF"
                                               << "%{B#6ba3ff}%{F#ffffff} a%\u200B%\u200B{B-}b %{F-}%{B-}";
-    QTest::newRow("polybar, line break") << BarFormat::Polybar << "x\r\ny"
-                                         << "#A0A0A0"
-                                         << "%{B#a0a0a0}%{F#ffffff} x  y %{F-}%{B-}";
 
     QTest::newRow("i3blocks, quotes")
         << BarFormat::I3blocks << shell << "#6BA3FF"
@@ -82,9 +79,6 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
         << R"({"background":"#000000","border":"#000000","color":"#ffffff","full_text":" <b>&amp; %{F#f00}  ",)"
            R"("markup":"none"})";
 
-    QTest::newRow("plain, tags") << BarFormat::Plain << "a%%{B-}b"
-                                 << "#FFD93D"
-                                 << "a%%{B-}b";
     QTest::newRow("plain, line breaks") << BarFormat::Plain << "one\ntwo\u0085three\x7f"
                                         << "#FFD93D"
                                         << "one two three ";

@@ -1,15 +1,18 @@
 // `vantorel --bar=FORMAT` as a bar runs it, against the program on the hand-fed window server: the feed starts the
 // program when none runs, writes a line per switch, blanks when the program quits, follows the next one, and ends
 // when the bar closes its output.
-#include "FeedProcess.h"
 #include "VantorelProcess.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,19 +22,45 @@ void append(const QString& path, const QByteArray& lines) {
     file.write(lines);
 }
 
-// Fields of /proc/PID/stat after the command name: state, parent, process group, session, ...
-QList<QByteArray> statusFields(pid_t pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray line = stat.readAll();
-    return line.mid(line.lastIndexOf(')') + 2).split(' ');
-}
-
 QByteArray fileContent(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The feed behind a pipe that its reader closes after `lines` lines, as a bar that goes away; the shell then says
+// how the feed ended. Standard error is appended to `errors`.
+void startFeed(QProcess& feed, const QString& format, int lines, const QString& script, const QString& errors) {
+    feed.start("bash", {"-c", R"("$0" "$1" "$2" 2>>"$3" | sed -u "$4q"; echo "feed exited ${PIPESTATUS[0]}")",
+                        VANTOREL_BINARY, "--bar=" + format, "--spaces-from=" + script, errors, QString::number(lines)});
+}
+
+QByteArray nextLine(QProcess& feed) {
+    const QDeadlineTimer deadline(20000);
+    while (!feed.canReadLine() && !deadline.hasExpired()) {
+        if (!feed.waitForReadyRead(int(deadline.remainingTime())) && feed.state() != QProcess::Running) {
+            break;
+        }
+    }
+    return feed.canReadLine() ? feed.readLine().chopped(1) : QByteArray("(no line)");
+}
+
+// The process serving the instance socket, from the socket's credentials.
+pid_t instanceProcessId(const QString& runtime) {
+    QLocalSocket socket;
+    socket.connectToServer(runtime + "/vantorel/instance.socket");
+    ucred credentials{};
+    socklen_t length = sizeof(credentials);
+    if (!socket.waitForConnected(5000) ||
+        ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0) {
+        return -1;
+    }
+    return credentials.pid;
+}
+
+// Fields of /proc/PID/stat after the command name: state, parent, process group, session, ...
+QList<QByteArray> statusFields(pid_t pid) {
+    const QByteArray line = fileContent(QStringLiteral("/proc/%1/stat").arg(pid));
+    return line.mid(line.lastIndexOf(')') + 2).split(' ');
 }
 
 } // namespace
@@ -56,38 +85,40 @@ void TestBarFeed::startsFollowsAndOutlivesTheProgram() {
     const QString errors = home.filePath("feeds.log");
 
     // Two bars start at once, with no program running: one program is started, and both show its label.
-    FeedProcess polybar({"--bar=polybar", "--spaces-from=" + script}, environment, errors);
-    FeedProcess waybar({"--bar=waybar", "--spaces-from=" + script}, environment, errors);
-    QCOMPARE(polybar.nextLine(), "%{B#ff6b6b}%{F#ffffff} Desktop 1 %{F-}%{B-}");
-    QCOMPARE(waybar.nextLine(),
+    QProcess polybar;
+    QProcess waybar;
+    for (QProcess* feed : {&polybar, &waybar}) {
+        feed->setProcessEnvironment(environment);
+    }
+    startFeed(polybar, "polybar", 4, script, errors);
+    startFeed(waybar, "waybar", 1, script, errors);
+    QCOMPARE(nextLine(polybar), "%{B#ff6b6b}%{F#ffffff} Desktop 1 %{F-}%{B-}");
+    QCOMPARE(nextLine(waybar),
              R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" Desktop 1 ","tooltip":"Desktop 1"})");
+    QCOMPARE(nextLine(waybar), "feed exited 0");
     QCOMPARE(fileContent(errors).count("🚀 No Vantorel is running: starting one for the bar"), 1);
     QVERIFY(fileContent(home.filePath("vantorel/waybar.css")).contains("#custom-vantorel.vantorel-123456 {"));
 
     // Detached: a session of its own, nobody's child, and no pipe of a bar held open.
-    const pid_t program = instanceProcessId(runtime.filePath("vantorel"));
+    const pid_t program = instanceProcessId(runtime.path());
     QVERIFY(program > 0);
     const QList<QByteArray> fields = statusFields(program);
     QCOMPARE(fields.value(3).toInt(), program);
-    QVERIFY(fields.value(1).toInt() != polybar.processId() && fields.value(1).toInt() != waybar.processId());
+    QVERIFY(fileContent(QStringLiteral("/proc/%1/comm").arg(fields.value(1).toInt())) != "vantorel\n");
     QCOMPARE(QFileInfo(QStringLiteral("/proc/%1/fd/1").arg(program)).symLinkTarget(), "/dev/null");
 
-    waybar.closeOutput();
-    QCOMPARE(waybar.exitStatus(), 0);
-
     append(script, "{\"spaces\": [1, 2, 3], \"active\": 2}\n");
-    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+    QCOMPARE(nextLine(polybar), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
 
     // The program quits: the bar shows nothing until another one runs, and the feed starts none itself.
     ::kill(program, SIGTERM);
-    QCOMPARE(polybar.nextLine(), "");
+    QCOMPARE(nextLine(polybar), "");
+    QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/%1").arg(program))); // the next one would hand over to it
     VantorelProcess next(environment);
     QVERIFY(next.start({"--spaces-from=" + script}));
-    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+    QCOMPARE(nextLine(polybar), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+    QCOMPARE(nextLine(polybar), "feed exited 0");
     QCOMPARE(fileContent(errors).count("🚀"), 1);
-
-    polybar.closeOutput();
-    QCOMPARE(polybar.exitStatus(), 0);
     QCOMPARE(next.stop(), 0);
 }
 

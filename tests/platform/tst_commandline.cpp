@@ -2,7 +2,6 @@
 
 #include "BuildInfo.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -17,8 +16,6 @@ private slots:
     void parses();
     void choosesTheWindowServer_data();
     void choosesTheWindowServer();
-    void passesTheWindowServerOn_data();
-    void passesTheWindowServerOn();
     void programAnswersAndExits_data();
     void programAnswersAndExits();
 };
@@ -76,26 +73,6 @@ void TestCommandLine::choosesTheWindowServer() {
     if (error.isEmpty()) {
         QCOMPARE(commandLine.windowServer, windowServer);
     }
-}
-
-void TestCommandLine::passesTheWindowServerOn_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("passedOn");
-    QTest::newRow("detected") << QStringList{"--bar=plain"} << QStringList{};
-    QTest::newRow("named") << QStringList{"--bar=plain", "--window-server", "sway"}
-                           << QStringList{"--window-server=sway"};
-    QTest::newRow("a script, made absolute")
-        << QStringList{"--spaces-from=a.jsonl", "--bar=polybar", "--window-server=scripted"}
-        << QStringList{"--spaces-from=" + QDir::current().filePath("a.jsonl")};
-}
-
-void TestCommandLine::passesTheWindowServerOn() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, passedOn);
-    const CommandLine commandLine = CommandLine::parse(QStringList{"vantorel"} + arguments);
-    QCOMPARE(commandLine.action, CommandLine::Action::Run);
-    QVERIFY(commandLine.bar.has_value());
-    QCOMPARE(commandLine.windowServerArguments(), passedOn);
 }
 
 void TestCommandLine::programAnswersAndExits_data() {
