@@ -40,31 +40,13 @@ QString padded(const QString& text) {
     return QLatin1Char(' ') + text + QLatin1Char(' ');
 }
 
-QString pangoEscaped(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar character : text) {
-        switch (character.unicode()) {
-        case u'&':
-            escaped += QStringLiteral("&amp;");
-            break;
-        case u'<':
-            escaped += QStringLiteral("&lt;");
-            break;
-        case u'>':
-            escaped += QStringLiteral("&gt;");
-            break;
-        case u'\'':
-            escaped += QStringLiteral("&#39;");
-            break;
-        case u'"':
-            escaped += QStringLiteral("&quot;");
-            break;
-        default:
-            escaped += character;
-        }
-    }
-    return escaped;
+// "&" first, so that the other entities stay as written.
+QString pangoEscaped(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"))
+        .replace(QLatin1Char('\''), QStringLiteral("&#39;"))
+        .replace(QLatin1Char('"'), QStringLiteral("&quot;"));
 }
 
 // polybar 3.6 has no escape for "%" and 3.7 reads "%%" as one: with a zero-width space after every "%", neither

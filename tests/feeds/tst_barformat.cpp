@@ -123,12 +123,9 @@ void TestBarFormat::wireLinesCarryALabelOrAReason_data() {
         return BarLabel{name, "#123"}.toWireLine().chopped(1);
     };
     QTest::newRow("label") << wire("Mail\n\"x\"") << std::optional<QString>("Mail\n\"x\"");
-    QTest::newRow("members in any order")
-        << QByteArray(R"({"color":"#123","name":"A"})") << std::optional<QString>("A");
     QTest::newRow("long name shortened") << wire(QString(70000, u'x'))
                                          << std::optional(QString(BarLabel::maximumNameLength, u'x'));
     QTest::newRow("not JSON") << QByteArray("subscribe waybar") << std::optional<QString>();
-    QTest::newRow("an array") << QByteArray(R"(["Mail","#123"])") << std::optional<QString>();
     QTest::newRow("colour missing") << QByteArray(R"({"name":"Mail"})") << std::optional<QString>();
     QTest::newRow("name not a string") << QByteArray(R"({"name":7,"color":"#123"})") << std::optional<QString>();
 }
