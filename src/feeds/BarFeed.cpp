@@ -11,9 +11,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/inotify.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +65,22 @@ bool socketAppeared(int watch) {
     return appeared;
 }
 
+// polybar gives its scripts one pipe for both outputs: a diagnostic line there (the feed's, or a started program's,
+// which shares standard error) would show as the label, and the program would hold the bar's pipe open.
+void silenceErrorsOnTheBarsPipe() {
+    struct stat output {};
+    struct stat errors {};
+    if (::fstat(STDOUT_FILENO, &output) != 0 || ::fstat(STDERR_FILENO, &errors) != 0 ||
+        !(S_ISFIFO(output.st_mode) || S_ISSOCK(output.st_mode)) || output.st_dev != errors.st_dev ||
+        output.st_ino != errors.st_ino) {
+        return;
+    }
+    if (const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC); null >= 0) {
+        ::dup2(null, STDERR_FILENO);
+        ::close(null);
+    }
+}
+
 } // namespace
 
 BarFeed::BarFeed(BarFormat format, QStringList launchArguments, const SingleInstance& instance)
@@ -73,6 +91,7 @@ BarFeed::BarFeed(BarFormat format, QStringList launchArguments, const SingleInst
 int BarFeed::run() {
     // A closed standard output shows as EPIPE from write() (and in poll()), never as a signal.
     ::signal(SIGPIPE, SIG_IGN);
+    silenceErrorsOnTheBarsPipe();
     int socket = connectOrLaunch();
     // A program that closes the connection without a label (one that is quitting, or too old to serve feeds) is
     // asked again ever more slowly, never in a busy loop.
