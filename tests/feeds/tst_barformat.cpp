@@ -125,6 +125,7 @@ void TestBarFormat::wireLinesCarryALabelOrAReason_data() {
     QTest::newRow("label") << wire("Mail\n\"x\"") << std::optional<QString>("Mail\n\"x\"");
     QTest::newRow("long name shortened") << wire(QString(70000, u'x'))
                                          << std::optional(QString(BarLabel::maximumNameLength, u'x'));
+    QTest::newRow("half a surrogate pair") << wire(QString(QChar(0xD800))) << std::optional(QString(QChar(0xD800)));
     QTest::newRow("not JSON") << QByteArray("subscribe waybar") << std::optional<QString>();
     QTest::newRow("colour missing") << QByteArray(R"({"name":"Mail"})") << std::optional<QString>();
     QTest::newRow("name not a string") << QByteArray(R"({"name":7,"color":"#123"})") << std::optional<QString>();
