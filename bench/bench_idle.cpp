@@ -1,5 +1,7 @@
 // Vantorel does no work while nothing changes: no timers, no polling. This runs the program on a short hand-fed
 // session and prints the CPU time it used over 10 idle seconds afterwards.
+#include "BenchSupport.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -7,23 +9,6 @@
 #include <QThread>
 
 #include <cstdio>
-#include <unistd.h>
-
-namespace {
-
-// utime + stime of a process, in clock ticks.
-long long cpuTicks(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QByteArray line = stat.readAll();
-    // Fields after the command name (which may hold blanks) start after its closing parenthesis.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
@@ -47,12 +32,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QThread::sleep(3); // start-up and the session's switch
-    const long long before = cpuTicks(vantorel.processId());
+    const long long before = cpuMilliseconds(vantorel.processId());
     QThread::sleep(10);
-    const long long after = cpuTicks(vantorel.processId());
+    const long long after = cpuMilliseconds(vantorel.processId());
     vantorel.terminate();
     vantorel.waitForFinished();
-    std::printf("%-58s %lld ms of CPU time\n", "idle for 10 s after a switch",
-                (after - before) * 1000 / sysconf(_SC_CLK_TCK));
+    std::printf("%-58s %lld ms of CPU time\n", "idle for 10 s after a switch", after - before);
     return 0;
 }

@@ -4,6 +4,7 @@
 //    Space), median and 99th percentile;
 //  - the CPU time the program uses in 30 idle seconds with each.
 // Needs Xvfb, openbox, sway and setpriv, as the integration tests do. Prints figures; asserts nothing.
+#include "BenchSupport.h"
 #include "SwaySession.h"
 #include "VantorelProcess.h"
 #include "X11Session.h"
@@ -264,17 +265,6 @@ void measureSwitches(const char* name, WindowServer& windowServer, Driver& drive
                       vantorel);
 }
 
-qint64 cpuTicks(qint64 processId) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(processId));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    // Fields after the command's closing parenthesis, from the state (field 3) on: utime and stime are 14 and 15.
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -332,14 +322,13 @@ int main(int argc, char* argv[]) {
         }
     }
     QTest::qWait(1000); // past the start's delayed updates
-    const qint64 openboxBefore = cpuTicks(besideOpenbox.processId());
-    const qint64 swayBefore = cpuTicks(besideSway.processId());
+    const long long openboxBefore = cpuMilliseconds(besideOpenbox.processId());
+    const long long swayBefore = cpuMilliseconds(besideSway.processId());
     QThread::sleep(idleSeconds);
-    const double millisecondsPerTick = 1000.0 / static_cast<double>(::sysconf(_SC_CLK_TCK));
-    std::printf("%-70s %8.0f ms\n", qPrintable(QStringLiteral("openbox: CPU time in %1 idle seconds").arg(idleSeconds)),
-                static_cast<double>(cpuTicks(besideOpenbox.processId()) - openboxBefore) * millisecondsPerTick);
-    std::printf("%-70s %8.0f ms\n", qPrintable(QStringLiteral("sway: CPU time in %1 idle seconds").arg(idleSeconds)),
-                static_cast<double>(cpuTicks(besideSway.processId()) - swayBefore) * millisecondsPerTick);
+    std::printf("%-70s %8lld ms\n", qPrintable(QStringLiteral("openbox: CPU time in %1 idle seconds").arg(idleSeconds)),
+                cpuMilliseconds(besideOpenbox.processId()) - openboxBefore);
+    std::printf("%-70s %8lld ms\n", qPrintable(QStringLiteral("sway: CPU time in %1 idle seconds").arg(idleSeconds)),
+                cpuMilliseconds(besideSway.processId()) - swayBefore);
     besideOpenbox.stop();
     besideSway.stop();
     return 0;

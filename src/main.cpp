@@ -1,4 +1,5 @@
 #include "BuildInfo.h"
+#include "feeds/BarFeed.h"
 #include "platform/CommandLine.h"
 #include "platform/NotificationCenter.h"
 #include "platform/SingleInstance.h"
@@ -35,6 +36,11 @@ int main(int argc, char* argv[]) {
         return fail(commandLine.message);
     case CommandLine::Action::Run:
         break;
+    }
+    // A bar's feed is a client of the running program, never an instance itself.
+    if (commandLine.bar) {
+        const SingleInstance runningInstance;
+        return BarFeed(*commandLine.bar, commandLine.windowServerArguments(), runningInstance).run();
     }
     // A second start hands over to the first before it does anything else.
     SingleInstance singleInstance;
@@ -75,6 +81,8 @@ int main(int argc, char* argv[]) {
     }
     QObject::connect(&singleInstance, &SingleInstance::activationRequested, &delegate,
                      &AppDelegate::activationRequested);
+    QObject::connect(&singleInstance, &SingleInstance::subscriptionRequested, &delegate,
+                     &AppDelegate::subscriptionRequested);
     delegate.applicationDidFinishLaunching();
     windowServer->start();
     const int status = QApplication::exec();

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <array>
 #include <optional>
@@ -31,7 +32,9 @@ QString helpText(const QList<QCommandLineOption>& options) {
         QStringLiteral("\nWithout --window-server, Vantorel follows sway when SWAYSOCK is set, i3 when I3SOCK is set "
                        "or the X root window names an i3 socket, and else the X11 window manager on DISPLAY.\n");
     text += QStringLiteral("Settings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
-                           "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).");
+                           "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).\n");
+    text += QStringLiteral("While a --bar=waybar feed runs, Vantorel keeps the style sheet "
+                           "$XDG_CONFIG_HOME/vantorel/waybar.css for waybar's style.css to import.");
     return text;
 }
 
@@ -66,7 +69,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                           QStringLiteral("Follow NAME: x11, i3, sway or scripted (the one that "
                                                          "--spaces-from feeds). Detected when not given."),
                                           QStringLiteral("NAME"));
-    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom};
+    const QCommandLineOption bar(QStringLiteral("bar"),
+                                 QStringLiteral("Write the active desktop's label for a text bar to standard output, "
+                                                "one line per change: FORMAT is %1. Starts Vantorel when it is "
+                                                "not running.")
+                                     .arg(BarFormats::allNames()),
+                                 QStringLiteral("FORMAT"));
+    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom, bar};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -106,9 +115,31 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             result.message = error + QStringLiteral("\nTry 'vantorel --help'.");
         }
     }
+    if (parser.isSet(bar) && result.action == Action::Run) {
+        result.bar = BarFormats::named(parser.value(bar));
+        if (!result.bar) {
+            result.action = Action::Fail;
+            result.message = QStringLiteral("Unknown bar format '%1': %2.\nTry 'vantorel --help'.")
+                                 .arg(parser.value(bar), BarFormats::allNames());
+        }
+    }
     result.spacesFrom = parser.value(spacesFrom);
     if (!result.spacesFrom.isEmpty()) {
         result.windowServer = WindowServer::Scripted;
     }
     return result;
+}
+
+QStringList CommandLine::windowServerArguments() const {
+    // The hand-fed window server is chosen by its script alone, named absolutely so that it is the same file wherever
+    // the started program looks from.
+    if (!spacesFrom.isEmpty()) {
+        return {QStringLiteral("--spaces-from=") + QFileInfo(spacesFrom).absoluteFilePath()};
+    }
+    for (const auto& [name, named] : windowServerNames) {
+        if (named == windowServer) {
+            return {QStringLiteral("--window-server=") + name};
+        }
+    }
+    return {};
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMetaMethod>
 
 #include <cerrno>
 #include <chrono>
@@ -22,6 +23,8 @@ namespace {
 
 constexpr char activateRequest[] = "activate\n";
 constexpr char confirmation[] = "ok\n";
+constexpr char subscribeVerb[] = "subscribe ";
+constexpr qint64 longestRequest = 256;
 // A running instance that is still starting may not listen yet.
 constexpr auto handOverPatience = std::chrono::seconds(3);
 
@@ -49,22 +52,40 @@ bool preparePrivateFolder(const QString& folder, QString* error) {
     return true;
 }
 
-// One request and its answer over a plain socket, so that a later start needs no event loop.
-bool exchange(const QByteArray& socketPath) {
+bool waitForExclusiveLock(int descriptor) {
+    while (::flock(descriptor, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A plain socket, so that clients need no event loop; -1 when nothing listens.
+int connectTo(const QByteArray& socketPath) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (socketPath.size() >= qsizetype(sizeof(address.sun_path))) {
-        return false;
+        return -1;
     }
     std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (descriptor >= 0 && ::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
+// One request and its answer.
+bool exchange(const QByteArray& socketPath) {
+    const int descriptor = connectTo(socketPath);
     if (descriptor < 0) {
         return false;
     }
     bool confirmed = false;
-    if (::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-        ::send(descriptor, activateRequest, sizeof(activateRequest) - 1, MSG_NOSIGNAL) ==
-            ssize_t(sizeof(activateRequest) - 1)) {
+    if (::send(descriptor, activateRequest, sizeof(activateRequest) - 1, MSG_NOSIGNAL) ==
+        ssize_t(sizeof(activateRequest) - 1)) {
         pollfd readable{descriptor, POLLIN, 0};
         char answer[sizeof(confirmation)] = {};
         confirmed = ::poll(&readable, 1, 2000) == 1 &&
@@ -148,21 +169,63 @@ bool SingleInstance::listen(QString* error) {
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = m_server->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, client, [this, client] {
-                if (!client->canReadLine()) {
-                    if (client->bytesAvailable() > 256) {
-                        client->abort(); // not one of us
-                    }
-                    return;
-                }
-                if (client->readLine(256) == activateRequest) {
-                    client->write(confirmation);
-                    client->flush();
-                    emit activationRequested();
-                }
-                client->disconnectFromServer();
-            });
+            connect(client, &QLocalSocket::readyRead, this, [this, client] { readRequest(client); });
         }
     });
     return true;
+}
+
+void SingleInstance::readRequest(QLocalSocket* client) {
+    if (!client->canReadLine()) {
+        if (client->bytesAvailable() > longestRequest) {
+            client->abort(); // not one of us
+        }
+        return;
+    }
+    const QByteArray request = client->readLine(longestRequest + 1);
+    if (request == activateRequest) {
+        client->write(confirmation);
+        client->flush();
+        emit activationRequested();
+    } else if (request.startsWith(subscribeVerb) && request.endsWith('\n') &&
+               isSignalConnected(QMetaMethod::fromSignal(&SingleInstance::subscriptionRequested))) {
+        disconnect(client, &QLocalSocket::readyRead, this, nullptr);
+        const QByteArray topic = request.sliced(qsizetype(sizeof(subscribeVerb) - 1)).chopped(1);
+        emit subscriptionRequested(client, QString::fromUtf8(topic));
+        return;
+    }
+    client->disconnectFromServer();
+}
+
+int SingleInstance::connectToRunningInstance() const {
+    return connectTo(QFile::encodeName(socketPath()));
+}
+
+bool SingleInstance::isInstanceRunning() const {
+    const QByteArray lockPath = QFile::encodeName(m_folder + QStringLiteral("/instance.lock"));
+    const int descriptor = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false; // no instance ever ran here
+    }
+    const bool held = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return held;
+}
+
+int SingleInstance::holdLaunchLock(QString* error) const {
+    if (!preparePrivateFolder(m_folder, error)) {
+        return -1;
+    }
+    const QByteArray lockPath = QFile::encodeName(m_folder + QStringLiteral("/launch.lock"));
+    const int descriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor >= 0 && waitForExclusiveLock(descriptor)) {
+        return descriptor;
+    }
+    if (error != nullptr) {
+        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), systemError());
+    }
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    return -1;
 }

@@ -1,12 +1,16 @@
 #include "statusbar/AppDelegate.h"
 
+#include "feeds/LabelPublisher.h"
+#include "feeds/WaybarStyleSheet.h"
 #include "platform/Diagnostics.h"
 #include "platform/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
 #include "statusbar/StatusBarController.h"
+#include "statusbar/StatusItem.h"
 
 #include <QApplication>
+#include <QLocalSocket>
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent) {}
@@ -25,7 +29,36 @@ void AppDelegate::applicationDidFinishLaunching() {
     settingsManager.syncConfigs(spaceManager.allSpaceIDs());
 
     m_statusBarController = std::make_unique<StatusBarController>(*m_updaterController);
+    serveBarFeeds();
     Diagnostics::print(QStringLiteral("✅ Vantorel launched"));
+}
+
+void AppDelegate::serveBarFeeds() {
+    const StatusItem* item = m_statusBarController->statusItem();
+    StatusBarButton* button = item != nullptr ? item->button() : nullptr;
+    if (button == nullptr) {
+        return;
+    }
+    m_waybarStyleSheet =
+        std::make_unique<WaybarStyleSheet>(SettingsManager::shared(), NotificationCenter::defaultCenter());
+    m_labelPublisher = std::make_unique<LabelPublisher>(*button);
+    // Written before a new waybar feed's first line, and kept current while any waybar feed listens.
+    connect(m_labelPublisher.get(), &LabelPublisher::subscribersChanged, this, [this] {
+        const bool waybarListens = m_labelPublisher->subscriberCount(BarFormat::Waybar) > 0;
+        m_waybarStyleSheet->setKeptCurrent(waybarListens);
+        if (waybarListens) {
+            m_waybarStyleSheet->update();
+        }
+    });
+}
+
+void AppDelegate::subscriptionRequested(QLocalSocket* connection, const QString& topic) {
+    if (m_labelPublisher) {
+        m_labelPublisher->subscribe(connection, topic);
+    } else {
+        connection->abort();
+        connection->deleteLater();
+    }
 }
 
 void AppDelegate::activationRequested() {

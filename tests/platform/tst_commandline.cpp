@@ -30,6 +30,9 @@ void TestCommandLine::parses_data() {
                              << QStringLiteral("vantorel ") + BuildInfo::version;
     QTest::newRow("unknown option") << QStringList{"vantorel", "--colour"} << CommandLine::Action::Fail << "colour";
     QTest::newRow("stray argument") << QStringList{"vantorel", "now"} << CommandLine::Action::Fail << "'now'";
+    QTest::newRow("bar") << QStringList{"vantorel", "--bar=i3blocks"} << CommandLine::Action::Run << "";
+    QTest::newRow("unknown bar") << QStringList{"vantorel", "--bar", "lemonbar"} << CommandLine::Action::Fail
+                                 << "Unknown bar format 'lemonbar': waybar, polybar, i3blocks or plain.";
 }
 
 void TestCommandLine::parses() {
@@ -79,6 +82,7 @@ void TestCommandLine::programAnswersAndExits_data() {
     QTest::newRow("version") << "--version" << 0 << QStringLiteral("vantorel ") + BuildInfo::version;
     QTest::newRow("help") << "--help" << 0 << "Usage: vantorel [options]";
     QTest::newRow("error") << "--bogus" << 2 << "";
+    QTest::newRow("unknown bar") << "--bar=lemonbar" << 2 << "";
     QTest::newRow("nothing to follow") << "--window-server=sway" << 2 << "";
 }
 

@@ -1,0 +1,142 @@
+#include "feeds/BarFormat.h"
+
+#include "feeds/WaybarStyleSheet.h"
+#include "statusbar/ColorParsing.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
+
+namespace BarFormats {
+namespace {
+
+const std::array<std::pair<QLatin1StringView, BarFormat>, 4> formatNames{{
+    {QLatin1StringView("waybar"), BarFormat::Waybar},
+    {QLatin1StringView("polybar"), BarFormat::Polybar},
+    {QLatin1StringView("i3blocks"), BarFormat::I3blocks},
+    {QLatin1StringView("plain"), BarFormat::Plain},
+}};
+
+const QString labelTextColor = QStringLiteral("#ffffff");
+
+// Control characters and line or paragraph separators would break the label over lines (Pango breaks at U+2028).
+QString singleLine(QString name) {
+    for (QChar& character : name) {
+        switch (character.category()) {
+        case QChar::Other_Control:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            character = QLatin1Char(' ');
+            break;
+        default:
+            break;
+        }
+    }
+    return name;
+}
+
+QString padded(const QString& text) {
+    return QLatin1Char(' ') + text + QLatin1Char(' ');
+}
+
+// "&" first, so that the other entities stay as written.
+QString pangoEscaped(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"))
+        .replace(QLatin1Char('\''), QStringLiteral("&#39;"))
+        .replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+}
+
+// polybar 3.6 has no escape for "%" and 3.7 reads "%%" as one: with a zero-width space after every "%", neither
+// "%{" nor "%%" can come from a name, and both show the name as written.
+QString polybarLiteral(QString text) {
+    return text.replace(QLatin1Char('%'), QStringLiteral("%\u200B"));
+}
+
+QByteArray compactJson(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray waybarLine(const QString& name, const QColor& color) {
+    const QString hex = color.name(QColor::HexRgb);
+    const QString markup = pangoEscaped(name);
+    QString text = padded(markup);
+    // Waybar reads its style sheet only when it starts, so a colour chosen later may have no class there yet.
+    if (!WaybarStyleSheet::isAlwaysListed(color)) {
+        text = QStringLiteral("<span background='") + hex + QStringLiteral("' foreground='") + labelTextColor +
+               QStringLiteral("'>") + text + QStringLiteral("</span>");
+    }
+    return compactJson({{QStringLiteral("text"), text},
+                        {QStringLiteral("tooltip"), markup},
+                        {QStringLiteral("class"), WaybarStyleSheet::className(color)},
+                        {QStringLiteral("alt"), hex}});
+}
+
+QByteArray polybarLine(const QString& name, const QColor& color) {
+    const QString text = QStringLiteral("%{B") + color.name(QColor::HexRgb) + QStringLiteral("}%{F") + labelTextColor +
+                         QLatin1Char('}') + padded(polybarLiteral(name)) + QStringLiteral("%{F-}%{B-}");
+    return text.toUtf8();
+}
+
+QByteArray i3blocksLine(const QString& name, const QColor& color) {
+    const QString hex = color.name(QColor::HexRgb);
+    return compactJson({{QStringLiteral("full_text"), padded(name)},
+                        {QStringLiteral("background"), hex},
+                        {QStringLiteral("border"), hex},
+                        {QStringLiteral("color"), labelTextColor},
+                        {QStringLiteral("markup"), QStringLiteral("none")}});
+}
+
+} // namespace
+
+std::optional<BarFormat> named(QStringView name) {
+    for (const auto& [candidate, format] : formatNames) {
+        if (name == candidate) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+QString name(BarFormat format) {
+    for (const auto& [candidate, named] : formatNames) {
+        if (named == format) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+QString allNames() {
+    QStringList names;
+    for (const auto& [candidate, format] : formatNames) {
+        names.append(candidate);
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+QByteArray labelLine(BarFormat format, const BarLabel& label) {
+    const QString name = singleLine(label.name);
+    const QColor color = colorFromHex(label.color);
+    switch (format) {
+    case BarFormat::Waybar:
+        return waybarLine(name, color);
+    case BarFormat::Polybar:
+        return polybarLine(name, color);
+    case BarFormat::I3blocks:
+        return i3blocksLine(name, color);
+    case BarFormat::Plain:
+        break;
+    }
+    return name.toUtf8();
+}
+
+QByteArray emptyLine(BarFormat format) {
+    // i3blocks keeps a block's last text after a line that is no JSON object.
+    return format == BarFormat::I3blocks ? compactJson({{QStringLiteral("full_text"), QString()}}) : QByteArray();
+}
+
+} // namespace BarFormats

@@ -1,0 +1,54 @@
+#include "feeds/DetachedStart.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace DetachedStart {
+
+bool startThisProgram(const QStringList& arguments) {
+    // Everything the child needs is made before the fork: after it, only async-signal-safe calls.
+    std::vector<QByteArray> encoded{QByteArrayLiteral("vantorel")};
+    for (const QString& argument : arguments) {
+        encoded.push_back(QFile::encodeName(argument));
+    }
+    std::vector<char*> argv;
+    for (QByteArray& argument : encoded) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    // The program's own path rather than /proc/self/exe, whose name ("exe") would be the process's name in ps and top.
+    const QByteArray ownPath = QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+    const QByteArray program = QFile::exists(QFile::decodeName(ownPath)) ? ownPath : QByteArray("/proc/self/exe");
+
+    const pid_t intermediate = ::fork();
+    if (intermediate < 0) {
+        return false;
+    }
+    if (intermediate == 0) {
+        // The intermediate process ends at once, so the program is handed to the system to reap.
+        if (::fork() != 0) {
+            ::_exit(0);
+        }
+        ::setsid();
+        ::signal(SIGPIPE, SIG_DFL); // the feed ignores it, and an ignored signal stays ignored across exec
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        // Nothing the caller inherited (a bar's pipes and sockets) reaches the program.
+        ::close_range(STDERR_FILENO + 1, ~0U, 0);
+        ::execv(program.constData(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
+    }
+    return true;
+}
+
+} // namespace DetachedStart

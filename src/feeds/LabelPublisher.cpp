@@ -1,0 +1,84 @@
+#include "feeds/LabelPublisher.h"
+
+#include "platform/Diagnostics.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+
+#include <QLocalSocket>
+
+LabelPublisher::LabelPublisher(StatusBarButton& button, QObject* parent)
+    : QObject(parent)
+    , m_button(button) {
+    connect(&m_button, &StatusBarButton::contentChanged, this, &LabelPublisher::present);
+    present();
+}
+
+void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatName) {
+    const std::optional<BarFormat> format = BarFormats::named(formatName);
+    if (!format || connection->bytesAvailable() > 0) {
+        Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed with a request this program does not know"));
+        connection->abort();
+        connection->deleteLater();
+        return;
+    }
+    connection->setParent(this);
+    connect(connection, &QLocalSocket::disconnected, this, [this, connection] { drop(connection); });
+    connect(connection, &QLocalSocket::readyRead, this, [this, connection] {
+        Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed that sent more than its request"));
+        drop(connection);
+    });
+    m_subscribers.push_back({connection, *format});
+    Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(formatName));
+    emit subscribersChanged();
+    if (m_label) {
+        send(connection, m_label->toWireLine());
+    }
+}
+
+qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
+    return std::count_if(m_subscribers.cbegin(), m_subscribers.cend(),
+                         [format](const Subscriber& subscriber) { return subscriber.format == format; });
+}
+
+void LabelPublisher::present() {
+    const QList<StatusBarItemView*> views =
+        m_button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
+    if (views.isEmpty()) {
+        return;
+    }
+    const BarLabel label{views.constLast()->title(), views.constLast()->color()};
+    if (label == m_label) {
+        return;
+    }
+    m_label = label;
+    const QByteArray line = label.toWireLine();
+    // Sending may drop a subscriber.
+    const std::vector<Subscriber> subscribers = m_subscribers;
+    for (const Subscriber& subscriber : subscribers) {
+        send(subscriber.connection, line);
+    }
+}
+
+void LabelPublisher::send(QLocalSocket* connection, const QByteArray& line) {
+    if (connection->bytesToWrite() > maximumUnwrittenBytes) {
+        Diagnostics::systemLog(QStringLiteral("🗑️ Dropped a bar feed that does not read"));
+        drop(connection);
+        return;
+    }
+    connection->write(line);
+    connection->flush();
+}
+
+void LabelPublisher::drop(QLocalSocket* connection) {
+    const auto found =
+        std::find_if(m_subscribers.cbegin(), m_subscribers.cend(),
+                     [connection](const Subscriber& subscriber) { return subscriber.connection == connection; });
+    if (found == m_subscribers.cend()) {
+        return;
+    }
+    m_subscribers.erase(found);
+    disconnect(connection, nullptr, this, nullptr);
+    connection->abort();
+    connection->deleteLater();
+    emit subscribersChanged();
+}

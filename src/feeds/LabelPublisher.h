@@ -1,0 +1,48 @@
+#pragma once
+
+#include "feeds/BarFormat.h"
+#include "feeds/BarLabel.h"
+
+#include <QObject>
+
+#include <optional>
+#include <vector>
+
+class QLocalSocket;
+class StatusBarButton;
+
+// Shows the status item to bar feeds: a presenter of the item's button, like the tray's, whose panel is every
+// connection that subscribed over the instance socket. Each subscriber gets the label as one wire line at once and
+// one line whenever the name or the colour changes.
+//
+// A subscriber only listens: one that sends anything after its request is dropped, and so is one that lets more
+// than `maximumUnwrittenBytes` pile up unread, so that no subscriber can make the program buffer without bound.
+class LabelPublisher : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
+
+    explicit LabelPublisher(StatusBarButton& button, QObject* parent = nullptr);
+
+    // Takes the connection over; a format this program does not write drops it.
+    void subscribe(QLocalSocket* connection, const QString& formatName);
+    qsizetype subscriberCount(BarFormat format) const;
+
+signals:
+    void subscribersChanged();
+
+private:
+    struct Subscriber {
+        QLocalSocket* connection;
+        BarFormat format;
+    };
+
+    void present();
+    void send(QLocalSocket* connection, const QByteArray& line);
+    void drop(QLocalSocket* connection);
+
+    StatusBarButton& m_button;
+    std::optional<BarLabel> m_label;
+    std::vector<Subscriber> m_subscribers;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/NotificationCenter.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class SettingsManager;
+
+// The style sheet that gives waybar's custom/vantorel module its rounded label: one class per colour, for the
+// palette's eight colours and every colour a desktop has, each with the label's background, white text, rounded
+// corners and padding. Waybar reads it (through an @import in its style.css) only when it starts.
+//
+// The running program keeps the file current while a waybar feed is subscribed, and writes it only when its content
+// changes, so that a waybar watching its style never reloads for nothing.
+class WaybarStyleSheet : public QObject {
+    Q_OBJECT
+
+public:
+    // "vantorel-6bcf7f": the class of a colour, whatever its alpha.
+    static QString className(const QColor& color);
+    // Whether every sheet lists the colour: the palette's colours are, whether or not a desktop has them.
+    static bool isAlwaysListed(const QColor& color);
+    // The sheet for the palette and the colours written in `colorTexts` (read as the status bar reads them).
+    static QByteArray content(const QList<QString>& colorTexts);
+    // $XDG_CONFIG_HOME/vantorel/waybar.css
+    static QString standardPath();
+
+    WaybarStyleSheet(SettingsManager& settingsManager, NotificationCenter& defaultCenter,
+                     QString path = standardPath());
+    ~WaybarStyleSheet() override;
+
+    // While kept current, the sheet follows every settings change.
+    void setKeptCurrent(bool keptCurrent);
+    // Writes the sheet for the settings of now, unless the file holds exactly that already.
+    void update();
+
+private:
+    SettingsManager& m_settingsManager;
+    NotificationCenter& m_defaultCenter;
+    const QString m_path;
+    NotificationCenter::ObserverToken m_settingsObserver = 0;
+};

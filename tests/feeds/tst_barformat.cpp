@@ -1,0 +1,147 @@
+#include "feeds/BarFormat.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QXmlStreamReader>
+
+Q_DECLARE_METATYPE(BarFormat)
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+
+// The characters Pango shows for a piece of markup, or nothing when it is no valid markup.
+std::optional<QString> shownText(const QString& markup) {
+    QXmlStreamReader reader(QStringLiteral("<markup>") + markup + QStringLiteral("</markup>"));
+    QString text;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::Characters) {
+            text += reader.text();
+        }
+    }
+    return reader.hasError() ? std::nullopt : std::optional(text);
+}
+
+} // namespace
+
+class TestBarFormat : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsHostileNamesLiterally_data();
+    void showsHostileNamesLiterally();
+    void wireLinesCarryALabelOrAReason_data();
+    void wireLinesCarryALabelOrAReason();
+};
+
+void TestBarFormat::showsHostileNamesLiterally_data() {
+    QTest::addColumn<BarFormat>("format");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<QString>("expected");
+    const QString markup = QStringLiteral("<b>&amp; %{F#f00}");
+    const QString shell = QStringLiteral("\"; rm -rf ~");
+
+    QTest::newRow("waybar, markup, palette colour")
+        << BarFormat::Waybar << markup << "#6BCF7F"
+        << R"({"alt":"#6bcf7f","class":"vantorel-6bcf7f","text":" &lt;b&gt;&amp;amp; %{F#f00} ",)"
+           R"("tooltip":"&lt;b&gt;&amp;amp; %{F#f00}"})";
+    QTest::newRow("waybar, quotes, custom colour inline")
+        << BarFormat::Waybar << shell << " 123456 "
+        << R"({"alt":"#123456","class":"vantorel-123456","text":"<span background='#123456' foreground='#ffffff'>)"
+           R"( &quot;; rm -rf ~ </span>","tooltip":"&quot;; rm -rf ~"})";
+    QTest::newRow("waybar, control characters, garbage colour")
+        << BarFormat::Waybar << "a\nb\tc'd\u2028e"
+        << "not a colour"
+        << R"({"alt":"#000000","class":"vantorel-000000","text":"<span background='#000000' foreground='#ffffff'>)"
+           R"( a b c&#39;d e </span>","tooltip":"a b c&#39;d e"})";
+    QTest::newRow("waybar, percent signs, alpha dropped")
+        << BarFormat::Waybar << "a%%{B-}b"
+        << "#80FF6B6B"
+        << R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" a%%{B-}b ","tooltip":"a%%{B-}b"})";
+
+    QTest::newRow("polybar, a tag") << BarFormat::Polybar << markup << "#FF6B6B"
+                                    << "%{B#ff6b6b}%{F#ffffff} <b>&amp; %\u200B{F#f00} %{F-}%{B-}";
+    QTest::newRow("polybar, 100%") << BarFormat::Polybar << "100%"
+                                   << "#fff"
+                                   << "%{B#ffffff}%{F#ffffff} 100%\u200B %{F-}%{B-}";
+    QTest::newRow("polybar, doubled percent") << BarFormat::Polybar << "a%%{B-}b"
+                                              << "#6BA3FF"
+                                              << "%{B#6ba3ff}%{F#ffffff} a%\u200B%\u200B{B-}b %{F-}%{B-}";
+
+    QTest::newRow("i3blocks, quotes")
+        << BarFormat::I3blocks << shell << "#6BA3FF"
+        << R"({"background":"#6ba3ff","border":"#6ba3ff","color":"#ffffff","full_text":" \"; rm -rf ~ ",)"
+           R"("markup":"none"})";
+    QTest::newRow("i3blocks, markup and a line break")
+        << BarFormat::I3blocks << markup + "\n"
+        << "%{B-}"
+        << R"({"background":"#000000","border":"#000000","color":"#ffffff","full_text":" <b>&amp; %{F#f00}  ",)"
+           R"("markup":"none"})";
+
+    QTest::newRow("plain, line breaks") << BarFormat::Plain << "one\ntwo\u0085three\x7f"
+                                        << "#FFD93D"
+                                        << "one two three ";
+
+    const QString longName = QString(10000, QChar(u'é')) + QStringLiteral("<%");
+    const QString longMarkup = QString(10000, QChar(u'é')) + QStringLiteral("&lt;%");
+    QTest::newRow("waybar, long") << BarFormat::Waybar << longName << "#B76BFF"
+                                  << R"({"alt":"#b76bff","class":"vantorel-b76bff","text":" )" + longMarkup +
+                                         R"( ","tooltip":")" + longMarkup + R"("})";
+    QTest::newRow("polybar, long") << BarFormat::Polybar << longName << "#B76BFF"
+                                   << "%{B#b76bff}%{F#ffffff} " + longName + "\u200B %{F-}%{B-}";
+    QTest::newRow("plain, long") << BarFormat::Plain << longName << "#B76BFF" << longName;
+}
+
+void TestBarFormat::showsHostileNamesLiterally() {
+    QFETCH(BarFormat, format);
+    QFETCH(QString, name);
+    QFETCH(QString, color);
+    QFETCH(QString, expected);
+    const QByteArray line = BarFormats::labelLine(format, {name, color});
+    QCOMPARE(QString::fromUtf8(line), expected);
+    QVERIFY(!line.contains('\n'));
+    if (format != BarFormat::Waybar) {
+        return;
+    }
+    // Pango shows the name, its control characters as blanks, and nothing of it as markup.
+    const QJsonObject object = QJsonDocument::fromJson(line).object();
+    QString singleLine = name;
+    for (QChar& character : singleLine) {
+        if (character.category() == QChar::Other_Control || character == QChar(0x2028)) {
+            character = u' ';
+        }
+    }
+    QCOMPARE(shownText(object["text"].toString()).value_or("(no valid markup)"), " " + singleLine + " ");
+    QCOMPARE(shownText(object["tooltip"].toString()).value_or("(no valid markup)"), singleLine);
+}
+
+void TestBarFormat::wireLinesCarryALabelOrAReason_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<std::optional<QString>>("name");
+    const auto wire = [](const QString& name) {
+        return BarLabel{name, "#123"}.toWireLine().chopped(1);
+    };
+    QTest::newRow("label") << wire("Mail\n\"x\"") << std::optional<QString>("Mail\n\"x\"");
+    QTest::newRow("long name shortened") << wire(QString(70000, u'x'))
+                                         << std::optional(QString(BarLabel::maximumNameLength, u'x'));
+    QTest::newRow("half a surrogate pair") << wire(QString(QChar(0xD800))) << std::optional(QString(QChar(0xD800)));
+    QTest::newRow("not JSON") << QByteArray("subscribe waybar") << std::optional<QString>();
+    QTest::newRow("colour missing") << QByteArray(R"({"name":"Mail"})") << std::optional<QString>();
+    QTest::newRow("name not a string") << QByteArray(R"({"name":7,"color":"#123"})") << std::optional<QString>();
+}
+
+void TestBarFormat::wireLinesCarryALabelOrAReason() {
+    QFETCH(QByteArray, line);
+    QFETCH(std::optional<QString>, name);
+    QString error;
+    const std::optional<BarLabel> label = BarLabel::fromWireLine(line, &error);
+    QCOMPARE(label.has_value(), name.has_value());
+    QCOMPARE(error.isEmpty(), name.has_value());
+    if (label) {
+        QCOMPARE(*label, (BarLabel{*name, "#123"}));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestBarFormat)
+#include "tst_barformat.moc"

@@ -1,0 +1,126 @@
+#include "feeds/LabelPublisher.h"
+
+#include "DiagnosticsCapture.h"
+#include "platform/SingleInstance.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+// The publisher behind a real instance socket, with bar feeds as clients in the same event loop.
+class TestLabelPublisher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void sendsTheLabelAtOnceAndOnEveryChange();
+    void dropsClientsThatSendGarbage_data();
+    void dropsClientsThatSendGarbage();
+    void dropsASubscriberThatDoesNotRead();
+
+private:
+    void show(const QString& name, const QString& color) {
+        m_button->addSubview(new StatusBarItemView(name, color, ColorApplication::labelBackground));
+    }
+    std::unique_ptr<QLocalSocket> subscribe(const QByteArray& request) {
+        auto client = std::make_unique<QLocalSocket>();
+        client->connectToServer(m_runtime.filePath("vantorel/instance.socket"));
+        client->write(request);
+        return client;
+    }
+    static QByteArray nextLine(QLocalSocket& client) {
+        return QTest::qWaitFor([&client] { return client.canReadLine(); }) ? client.readLine() : QByteArray();
+    }
+
+    QTemporaryDir m_runtime;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<StatusBarButton> m_button;
+    std::unique_ptr<LabelPublisher> m_publisher;
+};
+
+void TestLabelPublisher::init() {
+    m_instance = std::make_unique<SingleInstance>(m_runtime.filePath("vantorel"));
+    QVERIFY(m_instance->acquire());
+    QVERIFY(m_instance->listen());
+    m_button = std::make_unique<StatusBarButton>();
+    show("Mail", "#6BA3FF");
+    m_publisher = std::make_unique<LabelPublisher>(*m_button);
+    connect(m_instance.get(), &SingleInstance::subscriptionRequested, m_publisher.get(), &LabelPublisher::subscribe);
+}
+
+void TestLabelPublisher::cleanup() {
+    m_publisher.reset();
+    m_button.reset();
+    m_instance.reset();
+}
+
+void TestLabelPublisher::sendsTheLabelAtOnceAndOnEveryChange() {
+    DiagnosticsCapture capture;
+    const auto waybar = subscribe("subscribe waybar\n");
+    QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#6BA3FF"}).toWireLine());
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Waybar), 1);
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Polybar), 0);
+
+    show("Mail", "#6BA3FF"); // the same label again: no line
+    show("Mail", "#FF6B6B");
+    show("Chat", "#FF6B6B");
+    QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#FF6B6B"}).toWireLine());
+    QCOMPARE(nextLine(*waybar), BarLabel({"Chat", "#FF6B6B"}).toWireLine());
+
+    // A subscriber that goes away is forgotten, silently.
+    capture.clear();
+    waybar->disconnectFromServer();
+    QTRY_COMPARE(m_publisher->subscriberCount(BarFormat::Waybar), 0);
+    show("Docs", "#FF6B6B");
+    QVERIFY(capture.all.isEmpty());
+}
+
+void TestLabelPublisher::dropsClientsThatSendGarbage_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("afterFirstLine");
+    QTest::newRow("no request") << QByteArray("garbage\n") << QByteArray();
+    QTest::newRow("unknown format") << QByteArray("subscribe lemonbar\n") << QByteArray();
+    QTest::newRow("no line end") << QByteArray(300, 'x') << QByteArray();
+    QTest::newRow("more after the request") << QByteArray("subscribe waybar\n\x01\x02") << QByteArray();
+    QTest::newRow("talking after subscribing") << QByteArray("subscribe plain\n") << QByteArray("activate\n");
+}
+
+void TestLabelPublisher::dropsClientsThatSendGarbage() {
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, afterFirstLine);
+    DiagnosticsCapture capture;
+    const auto client = subscribe(request);
+    if (!afterFirstLine.isEmpty()) {
+        QCOMPARE(nextLine(*client), BarLabel({"Mail", "#6BA3FF"}).toWireLine());
+        client->write(afterFirstLine);
+    }
+    QTRY_COMPARE(client->state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Plain) + m_publisher->subscriberCount(BarFormat::Waybar), 0);
+
+    // The program goes on serving.
+    const auto next = subscribe("subscribe plain\n");
+    QCOMPARE(nextLine(*next), BarLabel({"Mail", "#6BA3FF"}).toWireLine());
+}
+
+void TestLabelPublisher::dropsASubscriberThatDoesNotRead() {
+    DiagnosticsCapture capture;
+    const int sleeper = m_instance->connectToRunningInstance();
+    QVERIFY(::send(sleeper, "subscribe polybar\n", 18, 0) == 18);
+    QTRY_COMPARE(m_publisher->subscriberCount(BarFormat::Polybar), 1);
+    // Each label is about 8 KiB: the system's buffer takes a couple of hundred KiB, the program's no more than 64.
+    for (int change = 0; change < 1000 && m_publisher->subscriberCount(BarFormat::Polybar) == 1; ++change) {
+        show(QString(8192, QChar(u'a' + change % 2)), "#6BA3FF");
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Polybar), 0);
+    QVERIFY(capture.systemLog.contains("🗑️ Dropped a bar feed that does not read"));
+    ::close(sleeper);
+}
+
+QTEST_MAIN(TestLabelPublisher)
+#include "tst_labelpublisher.moc"

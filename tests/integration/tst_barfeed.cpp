@@ -1,0 +1,151 @@
+// `vantorel --bar=FORMAT` as a bar runs it, against the program on the hand-fed window server: the feed starts the
+// program when none runs, writes a line per switch, blanks when the program quits, follows the next one, and ends
+// when the bar closes its output.
+#include "VantorelProcess.h"
+#include "platform/SingleInstance.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/socket.h>
+
+namespace {
+
+void append(const QString& path, const QByteArray& lines) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(lines);
+}
+
+QByteArray fileContent(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The feed behind a pipe that its reader closes after `lines` lines, as a bar that goes away; the shell then says
+// how the feed ended. Standard error is appended to `errors`, or shares the pipe (as polybar has it) when empty.
+// The pipeline is a process group of its own, ended whole whatever the test's outcome.
+class FeedPipeline {
+public:
+    FeedPipeline(const QProcessEnvironment& environment, const QString& format, int lines, const QString& script,
+                 const QString& errors = QString()) {
+        const QString toErrors = errors.isEmpty() ? "2>&1" : R"(2>>"$3")";
+        m_shell.setProcessEnvironment(environment);
+        m_shell.start("setsid",
+                      {"bash", "-c",
+                       R"("$0" "$1" "$2" )" + toErrors + R"( | sed -u "$4q"; echo "feed exited ${PIPESTATUS[0]}")",
+                       VANTOREL_BINARY, "--bar=" + format, "--spaces-from=" + script, errors, QString::number(lines)});
+    }
+    ~FeedPipeline() {
+        if (m_shell.processId() > 0) {
+            ::kill(-pid_t(m_shell.processId()), SIGKILL);
+        }
+        m_shell.waitForFinished();
+    }
+
+    QByteArray nextLine() {
+        const QDeadlineTimer deadline(20000);
+        while (!m_shell.canReadLine() && !deadline.hasExpired()) {
+            if (!m_shell.waitForReadyRead(int(deadline.remainingTime())) && m_shell.state() != QProcess::Running) {
+                break;
+            }
+        }
+        return m_shell.canReadLine() ? m_shell.readLine().chopped(1) : QByteArray("(no line)");
+    }
+
+private:
+    QProcess m_shell;
+};
+
+// The process serving the instance socket, from the socket's credentials.
+pid_t instanceProcessId(const QString& runtime) {
+    QLocalSocket socket;
+    socket.connectToServer(runtime + "/vantorel/instance.socket");
+    ucred credentials{};
+    socklen_t length = sizeof(credentials);
+    if (!socket.waitForConnected(5000) ||
+        ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0) {
+        return -1;
+    }
+    return credentials.pid;
+}
+
+// Fields of /proc/PID/stat after the command name: state, parent, process group, session, ...
+QList<QByteArray> statusFields(pid_t pid) {
+    const QByteArray line = fileContent(QStringLiteral("/proc/%1/stat").arg(pid));
+    return line.mid(line.lastIndexOf(')') + 2).split(' ');
+}
+
+} // namespace
+
+class TestBarFeed : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsFollowsAndOutlivesTheProgram();
+};
+
+void TestBarFeed::startsFollowsAndOutlivesTheProgram() {
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    const auto stopProgram = qScopeGuard([&runtime] {
+        if (const pid_t program = instanceProcessId(runtime.path()); program > 0) {
+            ::kill(program, SIGTERM);
+        }
+    });
+    const QString script = home.filePath("spaces.jsonl");
+    append(script, "{\"spaces\": [1, 2, 3], \"active\": 1}\n");
+    storeSpaceConfig(home.path(), 2, "100% <b>", "#123456");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString errors = home.filePath("feeds.log");
+
+    // Two bars start at once, with no program running: one program is started, and both show its label.
+    FeedPipeline polybar(environment, "polybar", 4, script, errors);
+    FeedPipeline waybar(environment, "waybar", 1, script, errors);
+    QCOMPARE(polybar.nextLine(), "%{B#ff6b6b}%{F#ffffff} Desktop 1 %{F-}%{B-}");
+    QCOMPARE(waybar.nextLine(),
+             R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" Desktop 1 ","tooltip":"Desktop 1"})");
+    QCOMPARE(waybar.nextLine(), "feed exited 0");
+    QCOMPARE(fileContent(errors).count("🚀 No Vantorel is running: starting one for the bar"), 1);
+    QVERIFY(fileContent(home.filePath("vantorel/waybar.css")).contains("#custom-vantorel.vantorel-123456 {"));
+
+    // Detached: a session of its own, not a feed's child, and no pipe of a bar held open.
+    const pid_t program = instanceProcessId(runtime.path());
+    QVERIFY(program > 0);
+    const QList<QByteArray> fields = statusFields(program);
+    QCOMPARE(fields.value(3).toInt(), program);
+    QVERIFY(fileContent(QStringLiteral("/proc/%1/comm").arg(fields.value(1).toInt())) != "vantorel\n");
+    QCOMPARE(QFileInfo(QStringLiteral("/proc/%1/fd/1").arg(program)).symLinkTarget(), "/dev/null");
+
+    append(script, "{\"spaces\": [1, 2, 3], \"active\": 2}\n");
+    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+
+    // The program quits: the bar shows nothing until another one runs, and the feed starts none itself.
+    ::kill(program, SIGTERM);
+    QCOMPARE(polybar.nextLine(), "");
+    // A start while the quitting one still holds the lock would hand over to it.
+    QTRY_VERIFY(!SingleInstance(runtime.filePath("vantorel")).isInstanceRunning());
+    VantorelProcess next(environment);
+    QVERIFY(next.start({"--spaces-from=" + script}));
+    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+    QCOMPARE(polybar.nextLine(), "feed exited 0");
+    QCOMPARE(fileContent(errors).count("🚀"), 1);
+    QCOMPARE(next.stop(), 0);
+
+    // On one pipe for both outputs, neither the feed's diagnostics nor those of the program it starts reach the bar.
+    FeedPipeline plain(environment, "plain", 1, script);
+    QCOMPARE(plain.nextLine(), "100% <b>");
+    QCOMPARE(plain.nextLine(), "feed exited 0");
+}
+
+QTEST_GUILESS_MAIN(TestBarFeed)
+#include "tst_barfeed.moc"
