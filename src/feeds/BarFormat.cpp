@@ -59,19 +59,20 @@ QByteArray compactJson(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
+// Markup that draws the label by itself: the text on the colour, in white.
+QString pangoLabel(const QColor& color, const QString& markup) {
+    return QStringLiteral("<span background='") + color.name(QColor::HexRgb) + QStringLiteral("' foreground='") +
+           labelTextColor + QStringLiteral("'>") + markup + QStringLiteral("</span>");
+}
+
 QByteArray waybarLine(const QString& name, const QColor& color) {
-    const QString hex = color.name(QColor::HexRgb);
     const QString markup = pangoEscaped(name);
-    QString text = padded(markup);
     // Waybar reads its style sheet only when it starts, so a colour chosen later may have no class there yet.
-    if (!WaybarStyleSheet::isAlwaysListed(color)) {
-        text = QStringLiteral("<span background='") + hex + QStringLiteral("' foreground='") + labelTextColor +
-               QStringLiteral("'>") + text + QStringLiteral("</span>");
-    }
+    const QString text = WaybarStyleSheet::isAlwaysListed(color) ? padded(markup) : pangoLabel(color, padded(markup));
     return compactJson({{QStringLiteral("text"), text},
                         {QStringLiteral("tooltip"), markup},
                         {QStringLiteral("class"), WaybarStyleSheet::className(color)},
-                        {QStringLiteral("alt"), hex}});
+                        {QStringLiteral("alt"), color.name(QColor::HexRgb)}});
 }
 
 QByteArray polybarLine(const QString& name, const QColor& color) {
@@ -80,13 +81,13 @@ QByteArray polybarLine(const QString& name, const QColor& color) {
     return text.toUtf8();
 }
 
+// i3blocks 1.4 (Debian 12's) passes on only some of a block's keys, "background" and "border" not among them, and
+// copies string escapes without reading them (a backslash shows doubled, an escaped quote breaks the line). So the
+// colour goes into Pango markup, and the name needs no JSON escape: its quotes and backslashes are Pango entities.
 QByteArray i3blocksLine(const QString& name, const QColor& color) {
-    const QString hex = color.name(QColor::HexRgb);
-    return compactJson({{QStringLiteral("full_text"), padded(name)},
-                        {QStringLiteral("background"), hex},
-                        {QStringLiteral("border"), hex},
-                        {QStringLiteral("color"), labelTextColor},
-                        {QStringLiteral("markup"), QStringLiteral("none")}});
+    const QString markup = pangoEscaped(name).replace(QLatin1Char('\\'), QStringLiteral("&#92;"));
+    return compactJson({{QStringLiteral("full_text"), pangoLabel(color, padded(markup))},
+                        {QStringLiteral("markup"), QStringLiteral("pango")}});
 }
 
 } // namespace

@@ -24,7 +24,7 @@ QString allNames();
 // - waybar: a custom module's JSON with Pango markup in "text" and "tooltip", the colour's class of the style sheet
 //   in "class" and the colour as "#rrggbb" in "alt"; a colour outside the palette also gets an inline background.
 // - polybar: background and foreground tags around the name, a zero-width space after every "%" of the name.
-// - i3blocks: a persistent block's JSON with "full_text", "background", "color", "border" and "markup": "none".
+// - i3blocks: a persistent block's JSON whose "full_text" is Pango markup that draws the label ("markup": "pango").
 // - plain: the name.
 QByteArray labelLine(BarFormat format, const BarLabel& label);
 // The line that makes the bar show nothing, while no Vantorel runs.

@@ -7,9 +7,9 @@
 // polybar's bar across the top of the screen: black, this high, with white DejaVu Sans.
 constexpr int polybarHeight = 24;
 
-// i3 without a bar of its own, and polybar with the module `vantorel`, a `custom/script` that shows each line
-// `feedCommand` prints (`tail = true`). polybar's messages are on the returned process's error channel.
-inline QProcess& launchI3WithPolybar(X11Session& session, const QString& feedCommand) {
+// polybar with the module `vantorel`, a `custom/script` that shows each line `feedCommand` prints (`tail = true`), as
+// the README tells users to add it. polybar's messages are on the returned process's error channel.
+inline QProcess& launchPolybar(X11Session& session, const QString& feedCommand) {
     static constexpr char config[] = R"([bar/top]
 width = 100%
 height = %1
@@ -23,7 +23,6 @@ type = custom/script
 exec = %2
 tail = true
 )";
-    launchI3(session);
     const QByteArray text = QString::fromUtf8(config).arg(polybarHeight).arg(feedCommand).toUtf8();
     return session.launch("polybar", {"--config=" + session.writeConfigFile("polybar.ini", text), "top"});
 }

@@ -7,10 +7,12 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLocalSocket>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
+#include <sys/socket.h>
 
 VantorelProcess::VantorelProcess(QProcessEnvironment environment) {
     m_process.setProcessEnvironment(environment);
@@ -80,6 +82,18 @@ void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString&
     SettingsManager settings(store, center);
     settings.getOrCreateConfig(spaceID, 0);
     settings.updateConfig(spaceID, name, color);
+}
+
+pid_t instanceProcessId(const QString& runtimeFolder) {
+    QLocalSocket socket;
+    socket.connectToServer(runtimeFolder + QStringLiteral("/vantorel/instance.socket"));
+    ucred credentials{};
+    socklen_t length = sizeof(credentials);
+    if (!socket.waitForConnected(5000) ||
+        ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0) {
+        return -1;
+    }
+    return credentials.pid;
 }
 
 qint64 residentKiB(qint64 processId) {

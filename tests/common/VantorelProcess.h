@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <sys/types.h>
+
 // The program under test as a child process, with both of its output channels read as lines (system-log lines
 // without their time stamp), so that a test can wait for what it says.
 class VantorelProcess {
@@ -37,5 +39,8 @@ private:
 
 // Stores a name and colour for a Space in the settings under `configHome`, as the marking window would.
 void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString& name, const QString& color);
+// The process serving the instance socket under `runtimeFolder` (an XDG_RUNTIME_DIR), from the socket's
+// credentials; -1 when none answers. For programs a test did not start itself, such as one a bar's feed started.
+pid_t instanceProcessId(const QString& runtimeFolder);
 // The memory the process has in use (VmRSS), in KiB.
 qint64 residentKiB(qint64 processId);

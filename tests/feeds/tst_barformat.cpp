@@ -69,15 +69,16 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
                                               << "#6BA3FF"
                                               << "%{B#6ba3ff}%{F#ffffff} a%\u200B%\u200B{B-}b %{F-}%{B-}";
 
-    QTest::newRow("i3blocks, quotes")
-        << BarFormat::I3blocks << shell << "#6BA3FF"
-        << R"({"background":"#6ba3ff","border":"#6ba3ff","color":"#ffffff","full_text":" \"; rm -rf ~ ",)"
-           R"("markup":"none"})";
+    QTest::newRow("i3blocks, quotes and a backslash")
+        << BarFormat::I3blocks << shell + "\\"
+        << "#6BA3FF"
+        << R"({"full_text":"<span background='#6ba3ff' foreground='#ffffff'> &quot;; rm -rf ~&#92; </span>",)"
+           R"("markup":"pango"})";
     QTest::newRow("i3blocks, markup and a line break")
         << BarFormat::I3blocks << markup + "\n"
         << "%{B-}"
-        << R"({"background":"#000000","border":"#000000","color":"#ffffff","full_text":" <b>&amp; %{F#f00}  ",)"
-           R"("markup":"none"})";
+        << R"({"full_text":"<span background='#000000' foreground='#ffffff'> &lt;b&gt;&amp;amp; %{F#f00}  </span>",)"
+           R"("markup":"pango"})";
 
     QTest::newRow("plain, line breaks") << BarFormat::Plain << "one\ntwo\u0085three\x7f"
                                         << "#FFD93D"

@@ -7,13 +7,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-#include <sys/socket.h>
 
 namespace {
 
@@ -62,19 +60,6 @@ public:
 private:
     QProcess m_shell;
 };
-
-// The process serving the instance socket, from the socket's credentials.
-pid_t instanceProcessId(const QString& runtime) {
-    QLocalSocket socket;
-    socket.connectToServer(runtime + "/vantorel/instance.socket");
-    ucred credentials{};
-    socklen_t length = sizeof(credentials);
-    if (!socket.waitForConnected(5000) ||
-        ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0) {
-        return -1;
-    }
-    return credentials.pid;
-}
 
 // Fields of /proc/PID/stat after the command name: state, parent, process group, session, ...
 QList<QByteArray> statusFields(pid_t pid) {
