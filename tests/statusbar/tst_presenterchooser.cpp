@@ -1,0 +1,155 @@
+#include "statusbar/PresenterChooser.h"
+
+#include "DBusSession.h"
+#include "DiagnosticsCapture.h"
+#include "FakeStatusNotifierHost.h"
+#include "statusbar/StatusItem.h"
+#include "statusbar/StatusNotifierPresenter.h"
+
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString offscreenLine = QStringLiteral("❌ No system tray is available: running offscreen");
+
+QString registeredLine() {
+    return QStringLiteral("✅ Status item shown by the StatusNotifierWatcher as ") +
+           StatusNotifierPresenter::serviceName();
+}
+
+} // namespace
+
+// A private bus with a panel that may host the watcher, and an item whose presenter is chosen on that bus.
+class Fixture {
+public:
+    bool start(QString* error) {
+        if (!bus.start(error)) {
+            return false;
+        }
+        connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel"));
+        host = std::make_unique<FakeStatusNotifierHost>(bus.address(), QStringLiteral("host"));
+        return true;
+    }
+    ~Fixture() {
+        chooser.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("vantorel"));
+    }
+
+    void choose() { chooser = std::make_unique<PresenterChooser>(item, connection); }
+    bool itemOnBus() {
+        return host->connection().interface()->isServiceRegistered(StatusNotifierPresenter::serviceName()).value();
+    }
+    bool shownThroughWatcher() const { return qobject_cast<StatusNotifierPresenter*>(chooser->presenter()); }
+
+    DiagnosticsCapture capture;
+    DBusSession bus;
+    QDBusConnection connection{QString()};
+    std::unique_ptr<FakeStatusNotifierHost> host;
+    StatusItem item{std::make_unique<StatusBarButton>()};
+    std::unique_ptr<PresenterChooser> chooser;
+};
+
+// Offscreen, as the tests run: without a watcher the item is shown nowhere.
+class TestPresenterChooser : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followsTheWatcherAsItComesAndGoes();
+    void aReplacedWatcherGetsTheItemAgain();
+    void withoutABusNothingTouchesDBus();
+    void busIsReachableOnlyWhenNamed_data();
+    void busIsReachableOnlyWhenNamed();
+};
+
+void TestPresenterChooser::followsTheWatcherAsItComesAndGoes() {
+    Fixture fixture;
+    QString error;
+    QVERIFY2(fixture.start(&error), qPrintable(error));
+    fixture.choose();
+    QCOMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
+    QVERIFY(fixture.chooser->presenter() == nullptr);
+
+    for (int round = 1; round <= 2; ++round) {
+        fixture.capture.clear();
+        QVERIFY(fixture.host->startWatcher());
+        QTRY_COMPARE(fixture.host->registeredItems.size(), round);
+        QTRY_COMPARE(fixture.capture.systemLog, QStringList{registeredLine()});
+        QVERIFY(fixture.shownThroughWatcher());
+
+        fixture.capture.clear();
+        fixture.host->stopWatcher();
+        QTRY_COMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
+        QVERIFY(fixture.chooser->presenter() == nullptr);
+        QVERIFY(!fixture.itemOnBus());
+    }
+}
+
+void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
+    Fixture fixture;
+    QString error;
+    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QVERIFY(fixture.host->startWatcher());
+    fixture.choose();
+    QTRY_COMPARE(fixture.host->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+    const QObject* presenter = fixture.chooser->presenter();
+
+    FakeStatusNotifierHost restarted(fixture.bus.address(), QStringLiteral("restarted host"));
+    QVERIFY(restarted.startWatcher(true));
+    QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+    QTRY_COMPARE(fixture.capture.systemLog.filter(registeredLine()).size(), 2);
+    QCOMPARE(fixture.chooser->presenter(), presenter);
+    QCOMPARE(fixture.host->registeredItems.size(), 1);
+}
+
+void TestPresenterChooser::withoutABusNothingTouchesDBus() {
+    DiagnosticsCapture capture;
+    StatusItem item(std::make_unique<StatusBarButton>());
+    PresenterChooser chooser(item, std::nullopt);
+    QCOMPARE(capture.systemLog, QStringList{offscreenLine});
+    QVERIFY(chooser.presenter() == nullptr);
+}
+
+void TestPresenterChooser::busIsReachableOnlyWhenNamed_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("runtimeBus"); // what $XDG_RUNTIME_DIR/bus is
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("nothing") << ""
+                             << "" << false;
+    QTest::newRow("a plain file in the runtime folder") << ""
+                                                        << "file" << false;
+    QTest::newRow("a socket in the runtime folder") << ""
+                                                    << "socket" << true;
+    QTest::newRow("an address") << "bus"
+                                << "" << true;
+}
+
+void TestPresenterChooser::busIsReachableOnlyWhenNamed() {
+    QFETCH(QString, address);
+    QFETCH(QString, runtimeBus);
+    QFETCH(bool, reachable);
+    DBusSession bus;
+    QString error;
+    QVERIFY2(bus.start(&error), qPrintable(error));
+    QTemporaryDir runtimeFolder;
+    const QString runtimeBusPath = runtimeFolder.filePath("bus");
+    if (runtimeBus == "file") {
+        QFile file(runtimeBusPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (runtimeBus == "socket") { // the private bus's socket, so that a connection, if made, works
+        const QString socket = bus.address().section("unix:path=", 1).section(',', 0, 0);
+        QVERIFY(QFile::link(socket, runtimeBusPath));
+    }
+    qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
+    if (address.isEmpty()) {
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    } else {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+    }
+    QCOMPARE(PresenterChooser::reachableSessionBus().has_value(), reachable);
+}
+
+QTEST_MAIN(TestPresenterChooser)
+#include "tst_presenterchooser.moc"
