@@ -1,8 +1,7 @@
 #include "statusbar/DBusMenuExporter.h"
 
-#include "DBusSession.h"
-#include "FakeStatusNotifierHost.h"
 #include "MarkingFixture.h"
+#include "PanelBus.h"
 #include "marking/MarkDesktopsWindowController.h"
 #include "platform/Updater.h"
 #include "statusbar/StatusBarController.h"
@@ -46,13 +45,8 @@ public:
         : marking({3, 5}, 5)
         , controller(updater, {*marking.spaceManager, marking.settings, marking.settingsCenter, marking.workspaceCenter,
                                statusBar}) {}
-    ~Fixture() {
-        exporter.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("vantorel"));
-    }
-
     bool start(QString* error, DBusMenuExporter::MenuBuilder builder = {}) {
-        if (!bus.start(error)) {
+        if (!panelBus.start(error, false)) {
             return false;
         }
         if (!builder) {
@@ -61,10 +55,9 @@ public:
             };
         }
         exporter = std::make_unique<DBusMenuExporter>(std::move(builder));
-        QDBusConnection connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel"));
-        connection.registerObject(DBusMenuExporter::objectPath, exporter.get());
-        service = connection.baseService();
-        host = std::make_unique<FakeStatusNotifierHost>(bus.address(), QStringLiteral("host"));
+        panelBus.connection.registerObject(DBusMenuExporter::objectPath, exporter.get());
+        service = panelBus.connection.baseService();
+        host = panelBus.panel.get();
         host->RegisterStatusNotifierItem(service); // to hear the menu's signals
         return true;
     }
@@ -87,9 +80,9 @@ public:
     UnshownStatusBar statusBar;
     Updater updater;
     StatusBarController controller;
-    DBusSession bus;
+    PanelBus panelBus;
     std::unique_ptr<DBusMenuExporter> exporter;
-    std::unique_ptr<FakeStatusNotifierHost> host;
+    FakeStatusNotifierHost* host = nullptr;
     QString service;
 };
 

@@ -1,8 +1,7 @@
 #include "statusbar/PresenterChooser.h"
 
-#include "DBusSession.h"
 #include "DiagnosticsCapture.h"
-#include "FakeStatusNotifierHost.h"
+#include "PanelBus.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/StatusNotifierPresenter.h"
 
@@ -26,28 +25,22 @@ QString registeredLine() {
 class Fixture {
 public:
     bool start(QString* error) {
-        if (!bus.start(error)) {
+        if (!panelBus.start(error, false)) {
             return false;
         }
-        connection = QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel"));
-        host = std::make_unique<FakeStatusNotifierHost>(bus.address(), QStringLiteral("host"));
+        host = panelBus.panel.get();
         return true;
     }
-    ~Fixture() {
-        chooser.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("vantorel"));
-    }
 
-    void choose() { chooser = std::make_unique<PresenterChooser>(item, connection); }
+    void choose() { chooser = std::make_unique<PresenterChooser>(item, panelBus.connection); }
     bool itemOnBus() {
         return host->connection().interface()->isServiceRegistered(StatusNotifierPresenter::serviceName()).value();
     }
     bool shownThroughWatcher() const { return qobject_cast<StatusNotifierPresenter*>(chooser->presenter()); }
 
     DiagnosticsCapture capture;
-    DBusSession bus;
-    QDBusConnection connection{QString()};
-    std::unique_ptr<FakeStatusNotifierHost> host;
+    PanelBus panelBus;
+    FakeStatusNotifierHost* host = nullptr;
     StatusItem item{std::make_unique<StatusBarButton>()};
     std::unique_ptr<PresenterChooser> chooser;
 };
@@ -96,7 +89,7 @@ void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
     QTRY_COMPARE(fixture.host->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
     const QObject* presenter = fixture.chooser->presenter();
 
-    FakeStatusNotifierHost restarted(fixture.bus.address(), QStringLiteral("restarted host"));
+    FakeStatusNotifierHost restarted(fixture.panelBus.bus.address(), QStringLiteral("restarted host"));
     QVERIFY(restarted.startWatcher(true));
     QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
     QTRY_COMPARE(fixture.capture.systemLog.filter(registeredLine()).size(), 2);

@@ -1,8 +1,7 @@
 #include "statusbar/StatusNotifierPresenter.h"
 
-#include "DBusSession.h"
 #include "DiagnosticsCapture.h"
-#include "FakeStatusNotifierHost.h"
+#include "PanelBus.h"
 #include "PixelChecks.h"
 #include "statusbar/StatusBarItemView.h"
 
@@ -34,22 +33,13 @@ QImage imageOf(const SniPixmap& pixmap) {
 class Fixture {
 public:
     bool start(QString* error) {
-        if (!bus.start(error)) {
-            return false;
-        }
-        host = std::make_unique<FakeStatusNotifierHost>(bus.address(), QStringLiteral("host"));
-        if (!host->startWatcher()) {
-            *error = QStringLiteral("the watcher's name was taken");
+        if (!panelBus.start(error, true)) {
             return false;
         }
         show(QStringLiteral("Mail"), QStringLiteral("#6BA3FF"));
-        presenter = std::make_unique<StatusNotifierPresenter>(
-            item, QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel")));
+        presenter = std::make_unique<StatusNotifierPresenter>(item, panelBus.connection);
+        host = panelBus.panel.get();
         return true;
-    }
-    ~Fixture() {
-        presenter.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("vantorel"));
     }
 
     // What the status bar controller does on an update.
@@ -75,8 +65,8 @@ public:
     }
 
     DiagnosticsCapture capture;
-    DBusSession bus;
-    std::unique_ptr<FakeStatusNotifierHost> host;
+    PanelBus panelBus;
+    FakeStatusNotifierHost* host = nullptr;
     StatusItem item{std::make_unique<StatusBarButton>()};
     std::unique_ptr<StatusNotifierPresenter> presenter;
 };
