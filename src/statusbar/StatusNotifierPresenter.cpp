@@ -44,16 +44,22 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
     present();
 
-    m_connection.registerObject(itemPath, this);
-    m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter);
-    if (!m_connection.registerService(serviceName())) {
-        Diagnostics::systemLog(QStringLiteral("❌ Could not take the bus name %1: %2")
+    if (!m_connection.registerObject(itemPath, this) ||
+        !m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
+        !m_connection.registerService(serviceName())) {
+        Diagnostics::systemLog(QStringLiteral("❌ Could not publish the status item as %1 on the session bus: %2")
                                    .arg(serviceName(), m_connection.lastError().message()));
+        return;
     }
+    m_published = true;
     registerWithWatcher();
 }
 
 StatusNotifierPresenter::~StatusNotifierPresenter() {
+    // What another presenter published stays.
+    if (!m_published) {
+        return;
+    }
     m_connection.unregisterService(serviceName());
     m_connection.unregisterObject(DBusMenuExporter::objectPath);
     m_connection.unregisterObject(itemPath);

@@ -50,6 +50,7 @@ private:
     StatusBarButton& m_button;
     QDBusConnection m_connection;
     DBusMenuExporter* m_menuExporter;
+    bool m_published = false;
     QString m_title;
     QList<SniPixmap> m_iconPixmaps;
     QPoint m_clickPosition;

@@ -24,23 +24,11 @@ QString registeredLine() {
 // A private bus with a panel that may host the watcher, and an item whose presenter is chosen on that bus.
 class Fixture {
 public:
-    bool start(QString* error) {
-        if (!panelBus.start(error, false)) {
-            return false;
-        }
-        host = panelBus.panel.get();
-        return true;
-    }
-
     void choose() { chooser = std::make_unique<PresenterChooser>(item, panelBus.connection); }
-    bool itemOnBus() {
-        return host->connection().interface()->isServiceRegistered(StatusNotifierPresenter::serviceName()).value();
-    }
     bool shownThroughWatcher() const { return qobject_cast<StatusNotifierPresenter*>(chooser->presenter()); }
 
     DiagnosticsCapture capture;
     PanelBus panelBus;
-    FakeStatusNotifierHost* host = nullptr;
     StatusItem item{std::make_unique<StatusBarButton>()};
     std::unique_ptr<PresenterChooser> chooser;
 };
@@ -52,7 +40,6 @@ class TestPresenterChooser : public QObject {
 private slots:
     void followsTheWatcherAsItComesAndGoes();
     void aReplacedWatcherGetsTheItemAgain();
-    void withoutABusNothingTouchesDBus();
     void busIsReachableOnlyWhenNamed_data();
     void busIsReachableOnlyWhenNamed();
 };
@@ -60,33 +47,33 @@ private slots:
 void TestPresenterChooser::followsTheWatcherAsItComesAndGoes() {
     Fixture fixture;
     QString error;
-    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QVERIFY2(fixture.panelBus.start(&error, false), qPrintable(error));
+    FakeStatusNotifierHost& panel = *fixture.panelBus.panel;
     fixture.choose();
     QCOMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
     QVERIFY(fixture.chooser->presenter() == nullptr);
 
     for (int round = 1; round <= 2; ++round) {
         fixture.capture.clear();
-        QVERIFY(fixture.host->startWatcher());
-        QTRY_COMPARE(fixture.host->registeredItems.size(), round);
+        QVERIFY(panel.startWatcher());
+        QTRY_COMPARE(panel.registeredItems.size(), round);
         QTRY_COMPARE(fixture.capture.systemLog, QStringList{registeredLine()});
         QVERIFY(fixture.shownThroughWatcher());
 
         fixture.capture.clear();
-        fixture.host->stopWatcher();
+        panel.stopWatcher();
         QTRY_COMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
         QVERIFY(fixture.chooser->presenter() == nullptr);
-        QVERIFY(!fixture.itemOnBus());
+        QVERIFY(!panel.connection().interface()->isServiceRegistered(StatusNotifierPresenter::serviceName()).value());
     }
 }
 
 void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
     Fixture fixture;
     QString error;
-    QVERIFY2(fixture.start(&error), qPrintable(error));
-    QVERIFY(fixture.host->startWatcher());
+    QVERIFY2(fixture.panelBus.start(&error, true), qPrintable(error));
     fixture.choose();
-    QTRY_COMPARE(fixture.host->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+    QTRY_COMPARE(fixture.panelBus.panel->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
     const QObject* presenter = fixture.chooser->presenter();
 
     FakeStatusNotifierHost restarted(fixture.panelBus.bus.address(), QStringLiteral("restarted host"));
@@ -94,33 +81,21 @@ void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
     QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
     QTRY_COMPARE(fixture.capture.systemLog.filter(registeredLine()).size(), 2);
     QCOMPARE(fixture.chooser->presenter(), presenter);
-    QCOMPARE(fixture.host->registeredItems.size(), 1);
-}
-
-void TestPresenterChooser::withoutABusNothingTouchesDBus() {
-    DiagnosticsCapture capture;
-    StatusItem item(std::make_unique<StatusBarButton>());
-    PresenterChooser chooser(item, std::nullopt);
-    QCOMPARE(capture.systemLog, QStringList{offscreenLine});
-    QVERIFY(chooser.presenter() == nullptr);
+    QCOMPARE(fixture.panelBus.panel->registeredItems.size(), 1);
 }
 
 void TestPresenterChooser::busIsReachableOnlyWhenNamed_data() {
-    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("addressSet");
     QTest::addColumn<QString>("runtimeBus"); // what $XDG_RUNTIME_DIR/bus is
     QTest::addColumn<bool>("reachable");
-    QTest::newRow("nothing") << ""
-                             << "" << false;
-    QTest::newRow("a plain file in the runtime folder") << ""
-                                                        << "file" << false;
-    QTest::newRow("a socket in the runtime folder") << ""
-                                                    << "socket" << true;
-    QTest::newRow("an address") << "bus"
-                                << "" << true;
+    QTest::newRow("nothing") << false << QString() << false;
+    QTest::newRow("a plain file in the runtime folder") << false << "file" << false;
+    QTest::newRow("a socket in the runtime folder") << false << "socket" << true;
+    QTest::newRow("an address") << true << QString() << true;
 }
 
 void TestPresenterChooser::busIsReachableOnlyWhenNamed() {
-    QFETCH(QString, address);
+    QFETCH(bool, addressSet);
     QFETCH(QString, runtimeBus);
     QFETCH(bool, reachable);
     DBusSession bus;
@@ -136,10 +111,10 @@ void TestPresenterChooser::busIsReachableOnlyWhenNamed() {
         QVERIFY(QFile::link(socket, runtimeBusPath));
     }
     qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
-    if (address.isEmpty()) {
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    } else {
+    if (addressSet) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+    } else {
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     }
     QCOMPARE(PresenterChooser::reachableSessionBus().has_value(), reachable);
 }
