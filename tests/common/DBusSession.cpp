@@ -25,6 +25,10 @@ bool DBusSession::start(QString* error) {
                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
                      QStringLiteral("--print-address=1"),
                      QStringLiteral("--address=unix:path=") + m_folder.filePath(QStringLiteral("bus"))});
+    if (!m_daemon->waitForStarted()) {
+        *error = QStringLiteral("dbus-daemon did not start: %1").arg(m_daemon->errorString());
+        return false;
+    }
     // The daemon prints its address once it listens.
     const QDeadlineTimer deadline(10000);
     while (!m_daemon->canReadLine() && m_daemon->state() == QProcess::Running && !deadline.hasExpired()) {
