@@ -1,6 +1,8 @@
 // Figures for the status item: one update (a fresh view, its size, the tray's icon rendered, handed to the tray
-// presenter) and the whole path from a Space notification to the presenter holding the new icon.
+// presenter), the whole path from a Space notification to the tray presenter holding the new icon, and the same path
+// to our StatusNotifierItem announcing its new icon (NewIcon) on a private session bus.
 #include "BenchSupport.h"
+#include "DBusSession.h"
 #include "platform/DefaultsStore.h"
 #include "platform/Diagnostics.h"
 #include "platform/NotificationCenter.h"
@@ -10,6 +12,8 @@
 #include "spaces/WindowServer.h"
 #include "statusbar/StatusBarController.h"
 #include "statusbar/StatusItem.h"
+#include "statusbar/StatusNotifierItemAdaptor.h"
+#include "statusbar/StatusNotifierPresenter.h"
 #include "statusbar/TrayPresenter.h"
 
 #include <QApplication>
@@ -37,6 +41,22 @@ public:
     TrayPresenter* presenter = nullptr;
 };
 
+// Items shown through our StatusNotifierItem, as under a panel that hosts the watcher.
+class NotifierStatusBar : public StatusBar {
+public:
+    explicit NotifierStatusBar(QDBusConnection connection)
+        : m_connection(std::move(connection)) {}
+    std::unique_ptr<StatusItem> statusItem() override {
+        auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
+        presenter = new StatusNotifierPresenter(*item, m_connection, item.get());
+        return item;
+    }
+    StatusNotifierPresenter* presenter = nullptr;
+
+private:
+    QDBusConnection m_connection;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,7 +77,8 @@ int main(int argc, char* argv[]) {
     settings.updateConfig(2, QStringLiteral("Chat"), QStringLiteral("#6BA3FF"));
     PresentedStatusBar statusBar;
     Updater updater;
-    StatusBarController controller(updater, {spaces, settings, defaultCenter, workspaceCenter, statusBar});
+    auto controller = std::make_unique<StatusBarController>(
+        updater, StatusBarController::Services{spaces, settings, defaultCenter, workspaceCenter, statusBar});
     const auto drainMainQueue = [] {
         QCoreApplication::processEvents();
     };
@@ -94,5 +115,34 @@ int main(int argc, char* argv[]) {
         drainMainQueue();
     }
     report("Space notification to the tray holding the new icon", std::move(paths));
+    controller.reset();
+
+    DBusSession bus;
+    QString error;
+    if (!bus.start(&error)) {
+        std::printf("no StatusNotifierItem figures: %s\n", qPrintable(error));
+        return 0;
+    }
+    NotifierStatusBar notifierBar(QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel")));
+    controller = std::make_unique<StatusBarController>(
+        updater, StatusBarController::Services{spaces, settings, defaultCenter, workspaceCenter, notifierBar});
+    bool iconAnnounced = false;
+    QObject::connect(notifierBar.presenter->findChild<StatusNotifierItemAdaptor*>(),
+                     &StatusNotifierItemAdaptor::NewIcon, [&] { iconAnnounced = true; });
+    std::vector<double> announcements;
+    for (int i = 0; i < 100; ++i) {
+        windowServer.active = windowServer.active == 1 ? 2 : 1;
+        iconAnnounced = false;
+        QElapsedTimer timer;
+        timer.start();
+        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        while (!iconAnnounced) {
+            QCoreApplication::processEvents();
+        }
+        announcements.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+        QThread::msleep(110);
+        drainMainQueue();
+    }
+    report("Space notification to NewIcon of the StatusNotifierItem", std::move(announcements));
     return 0;
 }

@@ -29,7 +29,6 @@ void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatNa
     });
     m_subscribers.push_back({connection, *format});
     Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(formatName));
-    emit subscribersChanged();
     if (m_label) {
         send(connection, m_label->toWireLine());
     }
@@ -80,5 +79,4 @@ void LabelPublisher::drop(QLocalSocket* connection) {
     disconnect(connection, nullptr, this, nullptr);
     connection->abort();
     connection->deleteLater();
-    emit subscribersChanged();
 }

@@ -29,9 +29,6 @@ public:
     void subscribe(QLocalSocket* connection, const QString& formatName);
     qsizetype subscriberCount(BarFormat format) const;
 
-signals:
-    void subscribersChanged();
-
 private:
     struct Subscriber {
         QLocalSocket* connection;

@@ -87,22 +87,12 @@ QString WaybarStyleSheet::standardPath() {
 WaybarStyleSheet::WaybarStyleSheet(SettingsManager& settingsManager, NotificationCenter& defaultCenter, QString path)
     : m_settingsManager(settingsManager)
     , m_defaultCenter(defaultCenter)
-    , m_path(std::move(path)) {}
-
-WaybarStyleSheet::~WaybarStyleSheet() {
-    setKeptCurrent(false);
+    , m_path(std::move(path)) {
+    m_settingsObserver = m_defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] { update(); });
 }
 
-void WaybarStyleSheet::setKeptCurrent(bool keptCurrent) {
-    if (keptCurrent == (m_settingsObserver != 0)) {
-        return;
-    }
-    if (keptCurrent) {
-        m_settingsObserver =
-            m_defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] { update(); });
-    } else {
-        m_defaultCenter.removeObserver(std::exchange(m_settingsObserver, 0));
-    }
+WaybarStyleSheet::~WaybarStyleSheet() {
+    m_defaultCenter.removeObserver(m_settingsObserver);
 }
 
 void WaybarStyleSheet::update() {

@@ -14,8 +14,9 @@ class SettingsManager;
 // palette's eight colours and every colour a desktop has, each with the label's background, white text, rounded
 // corners and padding. Waybar reads it (through an @import in its style.css) only when it starts.
 //
-// The running program keeps the file current while a waybar feed is subscribed, and writes it only when its content
-// changes, so that a waybar watching its style never reloads for nothing.
+// The running program writes it at start and keeps it current on every settings change, whether or not a waybar
+// listens: waybar refuses to start when its style.css imports a sheet that is not there. It writes only when the
+// content changes, so that a waybar watching its style never reloads for nothing.
 class WaybarStyleSheet : public QObject {
     Q_OBJECT
 
@@ -33,8 +34,6 @@ public:
                      QString path = standardPath());
     ~WaybarStyleSheet() override;
 
-    // While kept current, the sheet follows every settings change.
-    void setKeptCurrent(bool keptCurrent);
     // Writes the sheet for the settings of now, unless the file holds exactly that already.
     void update();
 

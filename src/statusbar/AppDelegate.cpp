@@ -41,15 +41,9 @@ void AppDelegate::serveBarFeeds() {
     }
     m_waybarStyleSheet =
         std::make_unique<WaybarStyleSheet>(SettingsManager::shared(), NotificationCenter::defaultCenter());
+    // There before any waybar starts that imports it.
+    m_waybarStyleSheet->update();
     m_labelPublisher = std::make_unique<LabelPublisher>(*button);
-    // Written before a new waybar feed's first line, and kept current while any waybar feed listens.
-    connect(m_labelPublisher.get(), &LabelPublisher::subscribersChanged, this, [this] {
-        const bool waybarListens = m_labelPublisher->subscriberCount(BarFormat::Waybar) > 0;
-        m_waybarStyleSheet->setKeptCurrent(waybarListens);
-        if (waybarListens) {
-            m_waybarStyleSheet->update();
-        }
-    });
 }
 
 void AppDelegate::subscriptionRequested(QLocalSocket* connection, const QString& topic) {

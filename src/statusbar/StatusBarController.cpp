@@ -30,6 +30,12 @@ StatusBarController::StatusBarController(Updater& updaterController, Services se
     : m_updaterController(updaterController)
     , m_services(services) {
     m_statusItem = m_services.statusBar.statusItem();
+    m_statusItem->setMenuBuilder([this] {
+        return buildStatusMenu({[this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
+                                [this] {
+                                    quitApp();
+                                }});
+    });
     if (StatusBarButton* button = m_statusItem->button()) {
         button->setAction([this](StatusBarButton* sender) { statusBarButtonClicked(sender); });
         button->sendActionOn(StatusBarButton::LeftMouseUp | StatusBarButton::RightMouseUp);
@@ -96,11 +102,7 @@ void StatusBarController::showMenu() {
         return;
     }
     // A fresh menu for every click, attached only while the click lasts, so the next click comes back here.
-    const std::unique_ptr<QMenu> menu =
-        buildStatusMenu({[this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
-                         [this] {
-                             quitApp();
-                         }});
+    const std::unique_ptr<QMenu> menu = m_statusItem->buildMenu();
     m_statusItem->setMenu(menu.get());
     if (StatusBarButton* button = m_statusItem->button()) {
         button->performClick();

@@ -1,9 +1,6 @@
 #include "statusbar/StatusItem.h"
 
-#include "platform/Diagnostics.h"
-#include "statusbar/TrayPresenter.h"
-
-#include <QGuiApplication>
+#include "statusbar/PresenterChooser.h"
 
 StatusBarButton::StatusBarButton(QWidget* parent)
     : QWidget(parent) {}
@@ -40,12 +37,7 @@ class SystemTrayStatusBar : public StatusBar {
 public:
     std::unique_ptr<StatusItem> statusItem() override {
         auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
-        // Offscreen there is no panel to show the item in; it still exists and is kept up to date.
-        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-            Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: running offscreen"));
-        } else {
-            new TrayPresenter(*item, item.get());
-        }
+        new PresenterChooser(*item, PresenterChooser::reachableSessionBus(), item.get());
         return item;
     }
 };

@@ -55,6 +55,8 @@ class StatusItem : public QObject {
     Q_OBJECT
 
 public:
+    using MenuBuilder = std::function<std::unique_ptr<QMenu>()>;
+
     explicit StatusItem(std::unique_ptr<StatusBarButton> button);
     ~StatusItem() override;
 
@@ -63,9 +65,15 @@ public:
     QMenu* menu() const { return m_menu; }
     void setMenu(QMenu* menu) { m_menu = menu; }
 
+    // Where the item's menu comes from, for a click and for panels that show the menu themselves alike.
+    void setMenuBuilder(MenuBuilder builder) { m_menuBuilder = std::move(builder); }
+    // A fresh menu; null while no builder was given.
+    std::unique_ptr<QMenu> buildMenu() const { return m_menuBuilder ? m_menuBuilder() : nullptr; }
+
 private:
     std::unique_ptr<StatusBarButton> m_button;
     QMenu* m_menu = nullptr;
+    MenuBuilder m_menuBuilder;
 };
 
 // Where status items come from.

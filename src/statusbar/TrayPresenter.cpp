@@ -68,6 +68,8 @@ TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
             MainQueue::async(this, [this] { dock(); });
         }
     }
+    // The item may have content already, when the tray takes over from another panel.
+    present();
 }
 
 void TrayPresenter::popUpMenu() {
@@ -92,12 +94,11 @@ void TrayPresenter::dock() {
 }
 
 void TrayPresenter::present() {
-    const QList<StatusBarItemView*> views =
-        m_button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
-    if (views.isEmpty()) {
+    const StatusBarItemView* shown = StatusBarItemView::shownIn(m_button);
+    if (shown == nullptr) {
         return;
     }
-    const StatusBarItemView& view = *views.constLast();
+    const StatusBarItemView& view = *shown;
     if (view.color() != m_shownColor || m_trayIcon->icon().isNull()) {
         m_shownColor = view.color();
         m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor)));

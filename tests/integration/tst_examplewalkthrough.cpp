@@ -23,14 +23,19 @@ QString normalised(const QString& line) {
     return match.captured(1) + QLatin1Char('[') + elements.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
-// System-log lines start with a time stamp and the process: "2026-12-06 10:38:39.430 vantorel[9027] ".
-QStringList normalisedLines(const QByteArray& text) {
+// System-log lines start with a time stamp and the process: "2026-12-06 10:38:39.430 vantorel[9027] ". Paths in
+// the run's config folder read as "$XDG_CONFIG_HOME".
+QStringList normalisedLines(const QByteArray& text, const QString& configHome = QString()) {
     static const QRegularExpression logPrefix(
         QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} vantorel\[\d+\] )"));
     QStringList lines;
     for (QString line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         if (!line.startsWith(QStringLiteral("QStandardPaths:"))) {
-            lines.append(normalised(line.remove(logPrefix)));
+            line.remove(logPrefix);
+            if (!configHome.isEmpty()) {
+                line.replace(configHome, QStringLiteral("$XDG_CONFIG_HOME"));
+            }
+            lines.append(normalised(line));
         }
     }
     return lines;
@@ -64,13 +69,14 @@ void TestExampleWalkthrough::printsTheExpectedLinesAndEndsCleanly() {
 
     QByteArray output;
     QTRY_VERIFY_WITH_TIMEOUT(
-        (output += program.readAllStandardOutput(), normalisedLines(output).size() >= expected.size()), 20000);
+        (output += program.readAllStandardOutput(), normalisedLines(output, home.path()).size() >= expected.size()),
+        20000);
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     QVERIFY(program.waitForFinished(5000));
     output += program.readAllStandardOutput();
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(normalisedLines(output), expected);
+    QCOMPARE(normalisedLines(output, home.path()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestExampleWalkthrough)

@@ -1,0 +1,59 @@
+#include "FakeStatusNotifierHost.h"
+
+#include <QDBusArgument>
+#include <QDBusVariant>
+
+namespace {
+
+const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+} // namespace
+
+FakeStatusNotifierHost::FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName)
+    : m_connection(QDBusConnection::connectToBus(busAddress, connectionName)) {
+    m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this, QDBusConnection::ExportAllSlots);
+}
+
+FakeStatusNotifierHost::~FakeStatusNotifierHost() {
+    QDBusConnection::disconnectFromBus(m_connection.name());
+}
+
+bool FakeStatusNotifierHost::startWatcher(bool replacing) {
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = m_connection.interface()->registerService(
+        watcherService,
+        replacing ? QDBusConnectionInterface::ReplaceExistingService : QDBusConnectionInterface::DontQueueService,
+        QDBusConnectionInterface::AllowReplacement);
+    return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+}
+
+void FakeStatusNotifierHost::stopWatcher() {
+    m_connection.unregisterService(watcherService);
+}
+
+QDBusMessage FakeStatusNotifierHost::call(const QString& service, const QString& path, const QString& interface,
+                                          const QString& method, const QVariantList& arguments) {
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return m_connection.call(message, QDBus::BlockWithGui);
+}
+
+QVariantMap FakeStatusNotifierHost::itemProperties(const QString& service) {
+    const QDBusMessage reply =
+        call(service, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
+             QStringLiteral("GetAll"), {QStringLiteral("org.kde.StatusNotifierItem")});
+    QVariantMap properties;
+    reply.arguments().value(0).value<QDBusArgument>() >> properties;
+    return properties;
+}
+
+void FakeStatusNotifierHost::RegisterStatusNotifierItem(const QString& service) {
+    registeredItems.append(service);
+    for (const char* interface : {"org.kde.StatusNotifierItem", "com.canonical.dbusmenu"}) {
+        m_connection.connect(service, QString(), QString::fromLatin1(interface), QString(), this,
+                             SLOT(recordSignal(QDBusMessage)));
+    }
+}
+
+void FakeStatusNotifierHost::recordSignal(const QDBusMessage& message) {
+    itemSignals.append(message);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+// A panel as a StatusNotifierItem sees it, on a connection of its own: it hosts the StatusNotifierWatcher, records
+// the items that register and the signals they send, and calls them. Calls wait for their reply while the event loop
+// runs, since the item usually lives in the same process.
+class FakeStatusNotifierHost : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+
+public:
+    FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName);
+    ~FakeStatusNotifierHost() override;
+
+    QDBusConnection& connection() { return m_connection; }
+
+    // Takes the watcher's name; a later host may replace this one, or this one replaces the current owner.
+    bool startWatcher(bool replacing = false);
+    void stopWatcher();
+
+    // A method call to `service`, its reply (or error) once it came.
+    QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments = {});
+    // Every property of the item that `service` offers.
+    QVariantMap itemProperties(const QString& service);
+
+    QStringList registeredItems;
+    QList<QDBusMessage> itemSignals; // from the items that registered, status item and menu alike
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service);
+
+private slots:
+    void recordSignal(const QDBusMessage& message);
+
+private:
+    QDBusConnection m_connection;
+};

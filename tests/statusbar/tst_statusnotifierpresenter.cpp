@@ -1,0 +1,171 @@
+#include "statusbar/StatusNotifierPresenter.h"
+
+#include "DiagnosticsCapture.h"
+#include "PanelBus.h"
+#include "PixelChecks.h"
+#include "statusbar/StatusBarItemView.h"
+
+#include <QDBusObjectPath>
+#include <QDir>
+#include <QMenu>
+#include <QTest>
+#include <QtEndian>
+
+// An item shown by a presenter on a private bus whose panel hosts the watcher.
+class Fixture {
+public:
+    bool start(QString* error) {
+        if (!panelBus.start(error, true)) {
+            return false;
+        }
+        show("Mail", "#6BA3FF");
+        presenter = std::make_unique<StatusNotifierPresenter>(item, panelBus.connection);
+        return true;
+    }
+    // What the status bar controller does on an update.
+    void show(const QString& title, const QString& color) {
+        for (QWidget* view : item.button()->subviews()) {
+            item.button()->removeSubview(view);
+        }
+        item.button()->addSubview(new StatusBarItemView(title, color, ColorApplication::labelBackground));
+    }
+    // Signals sent before a reply arrive before it, so the properties come with every signal sent until then.
+    QVariantMap properties() { return panelBus.panel->itemProperties(StatusNotifierPresenter::serviceName()); }
+
+    DiagnosticsCapture capture;
+    PanelBus panelBus;
+    StatusItem item{std::make_unique<StatusBarButton>()};
+    std::unique_ptr<StatusNotifierPresenter> presenter;
+};
+
+class TestStatusNotifierPresenter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void registersAndPublishesTheWholeLabel();
+    void changesGoOutLiterallyAndOnlyWhenThereAreAny_data();
+    void changesGoOutLiterallyAndOnlyWhenThereAreAny();
+    void clicksReachTheButton_data();
+    void clicksReachTheButton();
+};
+
+void TestStatusNotifierPresenter::registersAndPublishesTheWholeLabel() {
+    Fixture fixture;
+    QString error;
+    QVERIFY2(fixture.start(&error), qPrintable(error));
+    const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid());
+    QTRY_COMPARE(fixture.panelBus.panel->registeredItems, QStringList{service});
+    QTRY_VERIFY(fixture.capture.systemLog.contains("✅ Status item shown by the StatusNotifierWatcher as " + service));
+
+    const QVariantMap properties = fixture.properties();
+    const QStringList fixed{
+        "Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName=", "ItemIsMenu=true",
+        "XAyatanaOrderingIndex=0"};
+    for (const QString& expected : fixed) {
+        QCOMPARE(expected.section('=', 0, 0) + '=' + properties.value(expected.section('=', 0, 0)).toString(),
+                 expected);
+    }
+    QCOMPARE(properties.value("Menu").value<QDBusObjectPath>().path(), "/MenuBar");
+    QVERIFY(qdbus_cast<QList<SniPixmap>>(properties.value("AttentionIconPixmap")).isEmpty());
+
+    const QList<SniPixmap> pixmaps = qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"));
+    const int width = StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width();
+    QCOMPARE(pixmaps.size(), 2);
+    for (int scale : {1, 2}) {
+        const SniPixmap& pixmap = pixmaps.at(scale - 1);
+        QCOMPARE(QSize(pixmap.width, pixmap.height), QSize(width, 22) * scale);
+        QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
+        // Read back as the protocol defines the pixels: ARGB32, most significant byte first.
+        QImage image(pixmap.width, pixmap.height, QImage::Format_ARGB32);
+        for (int i = 0; i < pixmap.width * pixmap.height; ++i) {
+            image.setPixel(i % pixmap.width, i / pixmap.width,
+                           qFromBigEndian<quint32>(pixmap.bytes.constData() + 4 * qsizetype(i)));
+        }
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(image.save(QDir::current().filePath(QStringLiteral("vantorel-sni-icon-%1x.png").arg(scale))));
+        QVERIFY(pixelIs(image, QPoint(2, 11) * scale, QColor(0x6B, 0xA3, 0xFF, 230))); // the label before the symbol
+        QVERIFY(pixelIs(image, QPoint(width - 1, 0) * scale, Qt::transparent));        // outside its round corner
+    }
+}
+
+void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<QStringList>("expectedSignals");
+    QTest::newRow("hostile name") << "<b>&amp; %{F#f00} \"; rm -rf ~"
+                                  << "#6BA3FF" << QStringList{"NewIcon", "NewTitle", "NewToolTip", "XAyatanaNewLabel"};
+    QTest::newRow("new colour") << "Mail"
+                                << "#FF6B6B" << QStringList{"NewIcon"};
+    QTest::newRow("same again") << "Mail"
+                                << "#6BA3FF" << QStringList{};
+}
+
+void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() {
+    QFETCH(QString, title);
+    QFETCH(QString, color);
+    QFETCH(QStringList, expectedSignals);
+    Fixture fixture;
+    QString error;
+    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QTRY_COMPARE(fixture.panelBus.panel->registeredItems.size(), 1);
+    fixture.show(title, color);
+
+    const QVariantMap properties = fixture.properties();
+    QStringList signalNames;
+    for (const QDBusMessage& message : std::as_const(fixture.panelBus.panel->itemSignals)) {
+        signalNames.append(message.member());
+        if (message.member() == "XAyatanaNewLabel") {
+            QCOMPARE(message.arguments(), (QVariantList{title, title}));
+        }
+    }
+    QCOMPARE(signalNames, expectedSignals);
+    for (const char* property : {"Title", "XAyatanaLabel", "XAyatanaLabelGuide"}) {
+        QCOMPARE(properties.value(property), title);
+    }
+    const SniToolTip toolTip = qdbus_cast<SniToolTip>(properties.value("ToolTip"));
+    QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}), QStringList({"", title, ""}));
+    QVERIFY(toolTip.iconPixmaps.isEmpty());
+}
+
+void TestStatusNotifierPresenter::clicksReachTheButton_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QVariantList>("arguments");
+    QTest::addColumn<int>("clicksListenedTo");
+    QTest::addColumn<int>("expectedClicks");
+    const int left = StatusBarButton::LeftMouseUp;
+    const int right = StatusBarButton::RightMouseUp;
+    QTest::newRow("Activate: a left click") << "Activate" << QVariantList{10, 20} << left << 1;
+    QTest::newRow("ContextMenu: a right click") << "ContextMenu" << QVariantList{10, 20} << right << 1;
+    QTest::newRow("SecondaryActivate: nothing") << "SecondaryActivate" << QVariantList{10, 20} << (left | right) << 0;
+    QTest::newRow("Scroll: nothing") << "Scroll" << QVariantList{120, "vertical"} << (left | right) << 0;
+}
+
+void TestStatusNotifierPresenter::clicksReachTheButton() {
+    QFETCH(QString, method);
+    QFETCH(QVariantList, arguments);
+    QFETCH(int, clicksListenedTo);
+    QFETCH(int, expectedClicks);
+    Fixture fixture;
+    QString error;
+    QVERIFY2(fixture.start(&error), qPrintable(error));
+    StatusBarButton& button = *fixture.item.button();
+    int clicks = 0;
+    button.sendActionOn(clicksListenedTo);
+    // As the controller does: a menu attached while the click lasts. Offscreen nobody could choose from it.
+    button.setAction([&](StatusBarButton*) {
+        QMenu menu;
+        fixture.item.setMenu(&menu);
+        button.performClick();
+        fixture.item.setMenu(nullptr);
+        ++clicks;
+    });
+    const QDBusMessage reply =
+        fixture.panelBus.panel->call(StatusNotifierPresenter::serviceName(), StatusNotifierPresenter::itemPath,
+                                     "org.kde.StatusNotifierItem", method, arguments);
+    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+    QTest::qWait(20);
+    QCOMPARE(clicks, expectedClicks);
+}
+
+QTEST_MAIN(TestStatusNotifierPresenter)
+#include "tst_statusnotifierpresenter.moc"
