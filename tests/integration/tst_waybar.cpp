@@ -1,21 +1,52 @@
-// waybar under a headless sway: its module custom/vantorel shows the feed's label in its colour and follows a change.
+// waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
+// the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
+// both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
+// and Quit, and Settings opens the marking window.
 #include "DBusSession.h"
+#include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
 #include "RequirePrograms.h"
 #include "Screenshots.h"
 #include "SwaySession.h"
+#include "VantorelProcess.h"
 #include "WaybarSession.h"
+#include "statusbar/DBusTypes.h"
 
-#include <QDir>
-#include <QFile>
+#include <QDBusObjectPath>
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
-void append(const QString& path, const QByteArray& line) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::Append));
-    file.write(line + '\n');
+constexpr QRect barArea(0, 0, 800, WaybarSession::height);
+constexpr QRect moduleArea(0, 0, 400, WaybarSession::height); // modules-left
+constexpr QRect trayArea(400, 0, 400, WaybarSession::height); // modules-right
+
+// Both draw the label at 0.9 opacity on the bar's black.
+QRect labelIn(const QImage& screen, const QRect& area, const QColor& colour) {
+    return boundsOfColour(screen.copy(area), overBlack(colour, 0.9));
+}
+
+bool moduleShows(const QImage& screen, const QColor& colour) {
+    return labelIn(screen, moduleArea, colour).width() > 20;
+}
+
+// The wide label, not a square icon.
+bool trayShows(const QImage& screen, const QColor& colour) {
+    const QRect label = labelIn(screen, trayArea, colour);
+    return label.height() >= 12 && label.width() > 2 * label.height();
+}
+
+// "Settings", "Check for Updates", "-" for a separator, ...: the menu's entries as a panel lists them.
+QStringList labelsOf(const QList<DBusMenuLayout>& entries) {
+    QStringList labels;
+    for (const DBusMenuLayout& entry : entries) {
+        labels << (entry.properties.value("type") == "separator" ? QStringLiteral("-")
+                                                                 : entry.properties.value("label").toString());
+    }
+    return labels;
 }
 
 } // namespace
@@ -24,35 +55,87 @@ class TestWaybar : public QObject {
     Q_OBJECT
 
 private slots:
-    void moduleFollowsTheFeed();
+    void trayAndModuleShowTheLabel();
 };
 
-void TestWaybar::moduleFollowsTheFeed() {
+void TestWaybar::trayAndModuleShowTheLabel() {
     REQUIRE_PROGRAMS("sway", "swaymsg", "setpriv", "grim", "waybar", "dbus-daemon");
+    registerDBusTypes();
     SwaySession sway;
     DBusSession bus;
     QString error;
-    QVERIFY2(sway.start({}, &error), qPrintable(error));
+    QVERIFY2(sway.start("bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n", &error),
+             qPrintable(error));
     QVERIFY2(bus.start(&error), qPrintable(error));
+    const QColor red("#FF6B6B");
+    const QColor blue("#6BA3FF");
+    storeSpaceConfig(sway.clientConfigFolder(), 1, "Mail", red.name());
+    storeSpaceConfig(sway.clientConfigFolder(), 2, "Chat", blue.name());
 
-    // In the place and the form of the sheet Vantorel writes: one class per colour.
-    const QString configHome = sway.clientConfigFolder();
-    QVERIFY(QDir().mkpath(configHome + "/vantorel"));
-    append(configHome + "/vantorel/waybar.css",
-           "#custom-vantorel.mail { background: #ff0000; }\n#custom-vantorel.chat { background: #0000ff; }");
-    const QString feed = configHome + "/feed.jsonl";
-    append(feed, R"({"text": "Mail", "class": "mail"})");
+    // Vantorel first, as a session may start it: it writes the sheet waybar imports, and finds the tray's watcher
+    // when waybar brings it.
+    const QProcessEnvironment environment = bus.withBus(sway.clientEnvironment());
+    VantorelProcess vantorel(environment);
+    QVERIFY(vantorel.start());
+    QVERIFY2(vantorel.waitForLine("✅ Vantorel launched", 0, 20000) >= 0, vantorel.transcript());
     WaybarSession waybar;
-    QVERIFY2(waybar.start(bus.withBus(sway.clientEnvironment()), "tail -n +1 -f " + feed, &error), qPrintable(error));
+    QVERIFY2(waybar.start(environment, VANTOREL_BINARY " --bar=waybar", &error), qPrintable(error));
 
-    const auto moduleArea = [&] {
-        return sway.screenshot().copy(0, 0, 400, WaybarSession::height);
+    const auto showsBoth = [&](const QColor& colour) {
+        const QImage screen = sway.screenshot();
+        return trayShows(screen, colour) && moduleShows(screen, colour);
     };
-    QTRY_VERIFY2_WITH_TIMEOUT(boundsOfColour(moduleArea(), Qt::red).width() > 20, qPrintable(waybar.log()), 15000);
-    keepScreenshot(moduleArea(), "waybar-standin.png");
-    append(feed, R"({"text": "Chat", "class": "chat"})");
-    QTRY_VERIFY2_WITH_TIMEOUT(boundsOfColour(moduleArea(), Qt::blue).width() > 20, qPrintable(waybar.log()), 15000);
-    QVERIFY(boundsOfColour(moduleArea(), Qt::red).isEmpty());
+    QTRY_VERIFY2_WITH_TIMEOUT(showsBoth(red), qPrintable(waybar.log() + vantorel.transcript()), 20000);
+    keepScreenshot(sway.screenshot().copy(barArea), "waybar.png");
+
+    // How long each takes to show a switch: figures to read, not limits to assert.
+    QElapsedTimer sinceSwitch;
+    sinceSwitch.start();
+    QVERIFY(sway.message({"workspace", "number", "2"}));
+    std::optional<qint64> trayMs;
+    std::optional<qint64> moduleMs;
+    while ((!trayMs || !moduleMs) && sinceSwitch.elapsed() < 20000) {
+        const QImage screen = sway.screenshot();
+        const qint64 elapsed = sinceSwitch.elapsed();
+        if (!trayMs && trayShows(screen, blue)) {
+            trayMs = elapsed;
+        }
+        if (!moduleMs && moduleShows(screen, blue)) {
+            moduleMs = elapsed;
+        }
+    }
+    QVERIFY2(trayMs && moduleMs, qPrintable(waybar.log() + vantorel.transcript()));
+    qInfo("after a switch, waybar's tray showed the new label within %lld ms, its module within %lld ms", *trayMs,
+          *moduleMs);
+    QVERIFY(labelIn(sway.screenshot(), barArea, red).isEmpty());
+
+    // The item as waybar found it, read as a panel reads it.
+    FakeStatusNotifierHost panel(bus.address(), "panel");
+    const QDBusMessage registered =
+        panel.call("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties", "Get",
+                   {"org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
+    const QStringList items = registered.arguments().value(0).value<QDBusVariant>().variant().toStringList();
+    QCOMPARE(items.size(), 1);
+    const QString service = items.constFirst().section('/', 0, 0); // waybar lists "service/path"
+    const QVariantMap properties = panel.itemProperties(service);
+    QCOMPARE(properties.value("Title"), "Chat");
+    QCOMPARE(properties.value("ItemIsMenu"), true);
+    const QString menu = properties.value("Menu").value<QDBusObjectPath>().path();
+
+    panel.call(service, menu, "com.canonical.dbusmenu", "AboutToShow", {0});
+    const QDBusMessage layout =
+        panel.call(service, menu, "com.canonical.dbusmenu", "GetLayout", {0, -1, QStringList()});
+    QList<DBusMenuLayout> entries;
+    for (const QVariant& child : qdbus_cast<DBusMenuLayout>(layout.arguments().value(1)).children) {
+        entries << qdbus_cast<DBusMenuLayout>(child);
+    }
+    QCOMPARE(labelsOf(entries), QStringList({"Settings", "Check for Updates", "-", "Quit Vantorel"}));
+
+    const qsizetype mark = vantorel.lines().size();
+    panel.call(service, menu, "com.canonical.dbusmenu", "Event",
+               {entries.constFirst().id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
+    QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark) >= 0, vantorel.transcript());
+    QCOMPARE(vantorel.stop(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestWaybar)
