@@ -33,8 +33,8 @@ QString helpText(const QList<QCommandLineOption>& options) {
                        "or the X root window names an i3 socket, and else the X11 window manager on DISPLAY.\n");
     text += QStringLiteral("Settings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
                            "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).\n");
-    text += QStringLiteral("While a --bar=waybar feed runs, Vantorel keeps the style sheet "
-                           "$XDG_CONFIG_HOME/vantorel/waybar.css for waybar's style.css to import.");
+    text += QStringLiteral("Vantorel keeps the style sheet $XDG_CONFIG_HOME/vantorel/waybar.css for waybar's style.css "
+                           "to import (see the README).");
     return text;
 }
 
