@@ -84,6 +84,11 @@ void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString&
     settings.updateConfig(spaceID, name, color);
 }
 
+void storeMailAndChat(const QString& configHome) {
+    storeSpaceConfig(configHome, 1, QStringLiteral("Mail"), mailColour.name());
+    storeSpaceConfig(configHome, 2, QStringLiteral("Chat"), chatColour.name());
+}
+
 pid_t instanceProcessId(const QString& runtimeFolder) {
     QLocalSocket socket;
     socket.connectToServer(runtimeFolder + QStringLiteral("/vantorel/instance.socket"));

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsModel.h"
 
+#include <QColor>
 #include <QProcess>
 #include <QStringList>
 
@@ -39,6 +40,11 @@ private:
 
 // Stores a name and colour for a Space in the settings under `configHome`, as the marking window would.
 void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString& name, const QString& color);
+// The desktops the panel tests switch between: Space 1, "Mail", in the first colour, and Space 2, "Chat", in the
+// second, stored under `configHome` by storeMailAndChat.
+inline const QColor mailColour{0xFF, 0x6B, 0x6B};
+inline const QColor chatColour{0x6B, 0xA3, 0xFF};
+void storeMailAndChat(const QString& configHome);
 // The process serving the instance socket under `runtimeFolder` (an XDG_RUNTIME_DIR), from the socket's
 // credentials; -1 when none answers. For programs a test did not start itself, such as one a bar's feed started.
 pid_t instanceProcessId(const QString& runtimeFolder);

@@ -67,10 +67,7 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     QVERIFY2(sway.start("bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n", &error),
              qPrintable(error));
     QVERIFY2(bus.start(&error), qPrintable(error));
-    const QColor red("#FF6B6B");
-    const QColor blue("#6BA3FF");
-    storeSpaceConfig(sway.clientConfigFolder(), 1, "Mail", red.name());
-    storeSpaceConfig(sway.clientConfigFolder(), 2, "Chat", blue.name());
+    storeMailAndChat(sway.clientConfigFolder());
 
     // Vantorel first, as a session may start it: it writes the sheet waybar imports, and finds the tray's watcher
     // when waybar brings it.
@@ -85,7 +82,7 @@ void TestWaybar::trayAndModuleShowTheLabel() {
         const QImage screen = sway.screenshot();
         return trayShows(screen, colour) && moduleShows(screen, colour);
     };
-    QTRY_VERIFY2_WITH_TIMEOUT(showsBoth(red), qPrintable(waybar.log() + vantorel.transcript()), 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(showsBoth(mailColour), qPrintable(waybar.log() + vantorel.transcript()), 20000);
     keepScreenshot(sway.screenshot().copy(barArea), "waybar.png");
 
     // How long each takes to show a switch: figures to read, not limits to assert.
@@ -97,17 +94,17 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     while ((!trayMs || !moduleMs) && sinceSwitch.elapsed() < 20000) {
         const QImage screen = sway.screenshot();
         const qint64 elapsed = sinceSwitch.elapsed();
-        if (!trayMs && trayShows(screen, blue)) {
+        if (!trayMs && trayShows(screen, chatColour)) {
             trayMs = elapsed;
         }
-        if (!moduleMs && moduleShows(screen, blue)) {
+        if (!moduleMs && moduleShows(screen, chatColour)) {
             moduleMs = elapsed;
         }
     }
     QVERIFY2(trayMs && moduleMs, qPrintable(waybar.log() + vantorel.transcript()));
     qInfo("after a switch, waybar's tray showed the new label within %lld ms, its module within %lld ms", *trayMs,
           *moduleMs);
-    QVERIFY(labelIn(sway.screenshot(), barArea, red).isEmpty());
+    QVERIFY(labelIn(sway.screenshot(), barArea, mailColour).isEmpty());
 
     // The item as waybar found it, read as a panel reads it.
     FakeStatusNotifierHost panel(bus.address(), "panel");
