@@ -131,7 +131,8 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     const qsizetype mark = vantorel.lines().size();
     panel.call(service, menu, "com.canonical.dbusmenu", "Event",
                {entries.constFirst().id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
-    QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 20000) >= 0,
+             vantorel.transcript());
     QCOMPARE(vantorel.stop(), 0);
 }
 
