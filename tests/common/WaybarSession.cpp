@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QThread>
 
 namespace {
 
@@ -76,13 +75,13 @@ bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCo
     m_waybar->start(QStringLiteral("waybar"),
                     {QStringLiteral("--config"), configPath, QStringLiteral("--style"), stylePath});
     const QString bus = environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    // Waiting for its end in between notices a waybar that gave up (a style sheet it could not read, say) at once.
     const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired() && m_waybar->state() != QProcess::NotRunning && !watcherIsOnBus(bus)) {
-        QThread::msleep(50);
-    }
-    if (m_waybar->state() == QProcess::NotRunning || !watcherIsOnBus(bus)) {
-        *error = QStringLiteral("waybar did not start: %1").arg(log());
-        return false;
+    while (!watcherIsOnBus(bus)) {
+        if (deadline.hasExpired() || m_waybar->waitForFinished(50)) {
+            *error = QStringLiteral("waybar did not start: %1").arg(log());
+            return false;
+        }
     }
     return true;
 }
