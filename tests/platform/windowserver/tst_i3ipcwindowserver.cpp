@@ -7,7 +7,6 @@
 #include "platform/windowserver/i3ipc/IpcMessage.h"
 #include "platform/windowserver/i3ipc/WorkspaceIdentity.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,16 +125,12 @@ void TestI3IpcWindowServer::reconnectsAndRefreshes() {
     fixture.capture.clear();
     fixture.fakeServer.workspaces = focusedWorkspace(3);
     fixture.fakeServer.config = "bindsym Mod4+9 workspace 9\n";
-    QElapsedTimer sinceLoss;
-    sinceLoss.start();
     if (eventType != 0) {
         fixture.fakeServer.sendEvent(eventType, event);
     } else {
         fixture.fakeServer.closeSubscribers();
     }
     QTRY_COMPARE(fixture.posts, 1);
-    // The first attempt came soon enough to find the window manager back: the next would be a second later.
-    QVERIFY2(sinceLoss.elapsed() < 900, qPrintable(QString::number(sinceLoss.elapsed())));
     QCOMPARE(fixture.capture.systemLog,
              (QStringList{line, "✅ fake: connected again at " + fixture.fakeServer.socketPath()}));
     QCOMPARE(fixture.server.activeSpace(1), quint64(3));
