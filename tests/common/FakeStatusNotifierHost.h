@@ -19,8 +19,6 @@ public:
     FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName);
     ~FakeStatusNotifierHost() override;
 
-    QDBusConnection& connection() { return m_connection; }
-
     // Takes the watcher's name; a later host may replace this one, or this one replaces the current owner.
     bool startWatcher(bool replacing = false);
     void stopWatcher();

@@ -10,9 +10,6 @@
 // A private session bus with a panel on it and a connection of the program's own, as status-item tests need.
 class PanelBus {
 public:
-    PanelBus() = default;
-    PanelBus(const PanelBus&) = delete;
-    PanelBus& operator=(const PanelBus&) = delete;
     ~PanelBus() { QDBusConnection::disconnectFromBus(QStringLiteral("vantorel")); }
 
     // Starts the bus; the panel hosts the watcher when asked to.
