@@ -1,28 +1,9 @@
 #include "feeds/BarFormat.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
-#include <QXmlStreamReader>
 
 Q_DECLARE_METATYPE(BarFormat)
 Q_DECLARE_METATYPE(std::optional<QString>)
-
-namespace {
-
-// The characters Pango shows for a piece of markup, or nothing when it is no valid markup.
-std::optional<QString> shownText(const QString& markup) {
-    QXmlStreamReader reader(QStringLiteral("<markup>") + markup + QStringLiteral("</markup>"));
-    QString text;
-    while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::Characters) {
-            text += reader.text();
-        }
-    }
-    return reader.hasError() ? std::nullopt : std::optional(text);
-}
-
-} // namespace
 
 class TestBarFormat : public QObject {
     Q_OBJECT
@@ -62,9 +43,6 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
 
     QTest::newRow("polybar, a tag") << BarFormat::Polybar << markup << "#FF6B6B"
                                     << "%{B#ff6b6b}%{F#ffffff} <b>&amp; %\u200B{F#f00} %{F-}%{B-}";
-    QTest::newRow("polybar, 100%") << BarFormat::Polybar << "100%"
-                                   << "#fff"
-                                   << "%{B#ffffff}%{F#ffffff} 100%\u200B %{F-}%{B-}";
     QTest::newRow("polybar, doubled percent") << BarFormat::Polybar << "a%%{B-}b"
                                               << "#6BA3FF"
                                               << "%{B#6ba3ff}%{F#ffffff} a%\u200B%\u200B{B-}b %{F-}%{B-}";
@@ -74,24 +52,10 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
         << "#6BA3FF"
         << R"({"full_text":"<span background='#6ba3ff' foreground='#ffffff'> &quot;; rm -rf ~&#92; </span>",)"
            R"("markup":"pango"})";
-    QTest::newRow("i3blocks, markup and a line break")
-        << BarFormat::I3blocks << markup + "\n"
-        << "%{B-}"
-        << R"({"full_text":"<span background='#000000' foreground='#ffffff'> &lt;b&gt;&amp;amp; %{F#f00}  </span>",)"
-           R"("markup":"pango"})";
 
     QTest::newRow("plain, line breaks") << BarFormat::Plain << "one\ntwo\u0085three\x7f"
                                         << "#FFD93D"
                                         << "one two three ";
-
-    const QString longName = QString(10000, QChar(u'é')) + QStringLiteral("<%");
-    const QString longMarkup = QString(10000, QChar(u'é')) + QStringLiteral("&lt;%");
-    QTest::newRow("waybar, long") << BarFormat::Waybar << longName << "#B76BFF"
-                                  << R"({"alt":"#b76bff","class":"vantorel-b76bff","text":" )" + longMarkup +
-                                         R"( ","tooltip":")" + longMarkup + R"("})";
-    QTest::newRow("polybar, long") << BarFormat::Polybar << longName << "#B76BFF"
-                                   << "%{B#b76bff}%{F#ffffff} " + longName + "\u200B %{F-}%{B-}";
-    QTest::newRow("plain, long") << BarFormat::Plain << longName << "#B76BFF" << longName;
 }
 
 void TestBarFormat::showsHostileNamesLiterally() {
@@ -99,22 +63,7 @@ void TestBarFormat::showsHostileNamesLiterally() {
     QFETCH(QString, name);
     QFETCH(QString, color);
     QFETCH(QString, expected);
-    const QByteArray line = BarFormats::labelLine(format, {name, color});
-    QCOMPARE(QString::fromUtf8(line), expected);
-    QVERIFY(!line.contains('\n'));
-    if (format != BarFormat::Waybar) {
-        return;
-    }
-    // Pango shows the name, its control characters as blanks, and nothing of it as markup.
-    const QJsonObject object = QJsonDocument::fromJson(line).object();
-    QString singleLine = name;
-    for (QChar& character : singleLine) {
-        if (character.category() == QChar::Other_Control || character == QChar(0x2028)) {
-            character = u' ';
-        }
-    }
-    QCOMPARE(shownText(object["text"].toString()).value_or("(no valid markup)"), " " + singleLine + " ");
-    QCOMPARE(shownText(object["tooltip"].toString()).value_or("(no valid markup)"), singleLine);
+    QCOMPARE(QString::fromUtf8(BarFormats::labelLine(format, {name, color})), expected);
 }
 
 void TestBarFormat::wireLinesCarryALabelOrAReason_data() {
@@ -129,7 +78,6 @@ void TestBarFormat::wireLinesCarryALabelOrAReason_data() {
     QTest::newRow("half a surrogate pair") << wire(QString(QChar(0xD800))) << std::optional(QString(QChar(0xD800)));
     QTest::newRow("not JSON") << QByteArray("subscribe waybar") << std::optional<QString>();
     QTest::newRow("colour missing") << QByteArray(R"({"name":"Mail"})") << std::optional<QString>();
-    QTest::newRow("name not a string") << QByteArray(R"({"name":7,"color":"#123"})") << std::optional<QString>();
 }
 
 void TestBarFormat::wireLinesCarryALabelOrAReason() {
