@@ -36,16 +36,9 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
         << "not a colour"
         << R"({"alt":"#000000","class":"vantorel-000000","text":"<span background='#000000' foreground='#ffffff'>)"
            R"( a b c&#39;d e </span>","tooltip":"a b c&#39;d e"})";
-    QTest::newRow("waybar, percent signs, alpha dropped")
-        << BarFormat::Waybar << "a%%{B-}b"
-        << "#80FF6B6B"
-        << R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" a%%{B-}b ","tooltip":"a%%{B-}b"})";
 
     QTest::newRow("polybar, a tag") << BarFormat::Polybar << markup << "#FF6B6B"
                                     << "%{B#ff6b6b}%{F#ffffff} <b>&amp; %\u200B{F#f00} %{F-}%{B-}";
-    QTest::newRow("polybar, doubled percent") << BarFormat::Polybar << "a%%{B-}b"
-                                              << "#6BA3FF"
-                                              << "%{B#6ba3ff}%{F#ffffff} a%\u200B%\u200B{B-}b %{F-}%{B-}";
 
     QTest::newRow("i3blocks, quotes and a backslash")
         << BarFormat::I3blocks << shell + "\\"

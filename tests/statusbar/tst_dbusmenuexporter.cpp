@@ -28,13 +28,11 @@ const QVariant noData = QVariant::fromValue(QDBusVariant(QString()));
 // A three-entry menu exported on a private bus; the panel there calls it.
 class Fixture {
 public:
-    bool start(QString* error) {
-        if (!panelBus.start(error, false)) {
-            return false;
+    Fixture() {
+        if (panelBus.start(&error, false)) {
+            panelBus.connection.registerObject(DBusMenuExporter::objectPath, &exporter);
+            panelBus.panel->RegisterStatusNotifierItem(panelBus.connection.baseService()); // to hear its signals
         }
-        panelBus.connection.registerObject(DBusMenuExporter::objectPath, &exporter);
-        panelBus.panel->RegisterStatusNotifierItem(panelBus.connection.baseService()); // to hear its signals
-        return true;
     }
     QDBusMessage call(const QString& method, const QVariantList& arguments) {
         return panelBus.panel->call(panelBus.connection.baseService(), DBusMenuExporter::objectPath,
@@ -51,6 +49,7 @@ public:
         return entries;
     }
 
+    QString error; // why the bus did not start
     DiagnosticsCapture capture;
     PanelBus panelBus;
     QString label = "&Fish && Chips_2";
@@ -76,8 +75,7 @@ private slots:
 
 void TestDBusMenuExporter::offersTheMenuAsDBusMenuWritesIt() {
     Fixture fixture;
-    QString error;
-    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
     QCOMPARE(fixture.layout(),
              (QStringList{"revision 1", "submenu", "1 _Fish & Chips__2", "2 ---", "3 Quit Control+Shift+q Alt+F5"}));
     const QDBusMessage group = fixture.call("GetGroupProperties", {QVariant::fromValue(QList<int>{2}), QStringList()});
@@ -91,8 +89,7 @@ void TestDBusMenuExporter::offersTheMenuAsDBusMenuWritesIt() {
 
 void TestDBusMenuExporter::changedMenuGetsANewRevision() {
     Fixture fixture;
-    QString error;
-    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
     QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
     QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
     fixture.label = "Einstellungen"; // another language
@@ -135,8 +132,7 @@ void TestDBusMenuExporter::unknownRequestsAreReportedAndDoNothing() {
     QFETCH(QString, expectedLine);
     QFETCH(QVariantList, expectedIdLists);
     Fixture fixture;
-    QString error;
-    QVERIFY2(fixture.start(&error), qPrintable(error));
+    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
     fixture.layout();
     fixture.capture.clear();
 
