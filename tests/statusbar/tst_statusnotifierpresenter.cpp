@@ -100,20 +100,14 @@ void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() 
 
 void TestStatusNotifierPresenter::clicksReachTheButton_data() {
     QTest::addColumn<QString>("method");
-    QTest::addColumn<QVariantList>("arguments");
     QTest::addColumn<int>("clicksListenedTo");
-    QTest::addColumn<int>("expectedClicks");
-    const int left = StatusBarButton::LeftMouseUp;
-    const int right = StatusBarButton::RightMouseUp;
-    QTest::newRow("Activate: a left click") << "Activate" << QVariantList{10, 20} << left << 1;
-    QTest::newRow("ContextMenu: a right click") << "ContextMenu" << QVariantList{10, 20} << right << 1;
+    QTest::newRow("Activate: a left click") << "Activate" << int(StatusBarButton::LeftMouseUp);
+    QTest::newRow("ContextMenu: a right click") << "ContextMenu" << int(StatusBarButton::RightMouseUp);
 }
 
 void TestStatusNotifierPresenter::clicksReachTheButton() {
     QFETCH(QString, method);
-    QFETCH(QVariantList, arguments);
     QFETCH(int, clicksListenedTo);
-    QFETCH(int, expectedClicks);
     Fixture fixture;
     QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
     StatusBarButton& button = *fixture.item.button();
@@ -129,10 +123,9 @@ void TestStatusNotifierPresenter::clicksReachTheButton() {
     });
     const QDBusMessage reply =
         fixture.panelBus.panel->call(StatusNotifierPresenter::serviceName(), StatusNotifierPresenter::itemPath,
-                                     "org.kde.StatusNotifierItem", method, arguments);
+                                     "org.kde.StatusNotifierItem", method, {10, 20});
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-    QTest::qWait(20);
-    QCOMPARE(clicks, expectedClicks);
+    QTRY_COMPARE(clicks, 1);
 }
 
 QTEST_MAIN(TestStatusNotifierPresenter)
