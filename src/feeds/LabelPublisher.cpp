@@ -40,12 +40,11 @@ qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
 }
 
 void LabelPublisher::present() {
-    const QList<StatusBarItemView*> views =
-        m_button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
-    if (views.isEmpty()) {
+    const StatusBarItemView* view = StatusBarItemView::shownIn(m_button);
+    if (view == nullptr) {
         return;
     }
-    const BarLabel label{views.constLast()->title(), views.constLast()->color()};
+    const BarLabel label{view->title(), view->color()};
     if (label == m_label) {
         return;
     }
