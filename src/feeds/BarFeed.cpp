@@ -30,10 +30,6 @@ constexpr std::chrono::milliseconds firstRetryDelay{100};
 constexpr std::chrono::milliseconds longestRetryDelay{10000};
 constexpr char socketName[] = "instance.socket";
 
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 bool isClosed(short revents) {
     return (revents & (POLLERR | POLLHUP | POLLNVAL)) != 0;
 }
@@ -130,7 +126,8 @@ int BarFeed::connectOrLaunch() {
         if (!m_instance.isInstanceRunning()) {
             Diagnostics::systemLog(QStringLiteral("🚀 No Vantorel is running: starting one for the bar"));
             if (!DetachedStart::startThisProgram(m_launchArguments)) {
-                Diagnostics::systemLog(QStringLiteral("❌ Could not start Vantorel: %1").arg(systemError()));
+                Diagnostics::systemLog(
+                    QStringLiteral("❌ Could not start Vantorel: %1").arg(Diagnostics::systemError()));
             }
         }
         socket = connectWithPatience(launchPatience);
@@ -165,8 +162,8 @@ int BarFeed::waitForInstance(std::chrono::milliseconds delay) {
     const QByteArray folder = QFile::encodeName(m_instance.folder());
     const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     if (watch < 0 || ::inotify_add_watch(watch, folder.constData(), IN_CREATE | IN_MOVED_TO | IN_ONLYDIR) < 0) {
-        Diagnostics::systemLog(
-            QStringLiteral("❌ Cannot wait for Vantorel in %1: %2").arg(m_instance.folder(), systemError()));
+        Diagnostics::systemLog(QStringLiteral("❌ Cannot wait for Vantorel in %1: %2")
+                                   .arg(m_instance.folder(), Diagnostics::systemError()));
         if (watch >= 0) {
             ::close(watch);
         }
@@ -267,7 +264,7 @@ bool BarFeed::writeLine(const QByteArray& line) {
         } else if (errno != EINTR) {
             const bool readerGone = errno == EPIPE;
             if (!readerGone) {
-                Diagnostics::systemLog(QStringLiteral("❌ Cannot write to the bar: %1").arg(systemError()));
+                Diagnostics::systemLog(QStringLiteral("❌ Cannot write to the bar: %1").arg(Diagnostics::systemError()));
             }
             finish(readerGone ? 0 : 1);
             return false;

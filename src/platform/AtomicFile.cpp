@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/Diagnostics.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,10 +14,6 @@
 namespace AtomicFile {
 namespace {
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 QString writeAll(int descriptor, const QByteArray& content) {
     const char* data = content.constData();
     qsizetype left = content.size();
@@ -25,7 +23,7 @@ QString writeAll(int descriptor, const QByteArray& content) {
             if (errno == EINTR) {
                 continue;
             }
-            return systemError(errno);
+            return Diagnostics::systemError(errno);
         }
         data += written;
         left -= written;
@@ -48,7 +46,7 @@ QString replace(const QString& path, const QByteArray& content) {
     QByteArray temporary = target + ".XXXXXX";
     const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
-        return systemError(errno);
+        return Diagnostics::systemError(errno);
     }
     // Keep the permissions a user gave the file; a new one is private (mkostemp creates 0600).
     if (struct stat existing{}; ::stat(target.constData(), &existing) == 0) {
@@ -56,13 +54,13 @@ QString replace(const QString& path, const QByteArray& content) {
     }
     QString error = writeAll(descriptor, content);
     if (error.isEmpty() && ::fsync(descriptor) != 0) {
-        error = systemError(errno);
+        error = Diagnostics::systemError(errno);
     }
     if (::close(descriptor) != 0 && error.isEmpty()) {
-        error = systemError(errno);
+        error = Diagnostics::systemError(errno);
     }
     if (error.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0) {
-        error = systemError(errno);
+        error = Diagnostics::systemError(errno);
     }
     if (!error.isEmpty()) {
         ::unlink(temporary.constData());

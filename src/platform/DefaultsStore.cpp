@@ -1,5 +1,7 @@
 #include "platform/DefaultsStore.h"
 
+#include "platform/Diagnostics.h"
+
 #include "platform/AtomicFile.h"
 #include "platform/XdgConfig.h"
 
@@ -14,10 +16,6 @@
 namespace {
 
 constexpr qint64 maximumBlobSize = 64 * 1024 * 1024;
-
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 } // namespace
 
@@ -57,7 +55,7 @@ DefaultsStore::Result DefaultsStore::ensureFolder() {
         return {info.absolutePath(), QStringLiteral("cannot create the folder")};
     }
     if (::mkdir(QFile::encodeName(m_folder).constData(), 0700) != 0 && errno != EEXIST) {
-        return {m_folder, systemError()};
+        return {m_folder, Diagnostics::systemError()};
     }
     return {m_folder, {}};
 }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace Diagnostics {
@@ -58,6 +59,10 @@ QString formatList(const QList<qint64>& values) {
     }
     text += QLatin1Char(']');
     return text;
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace Diagnostics

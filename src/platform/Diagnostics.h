@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <cerrno>
 #include <functional>
 
 // Every diagnostic line of the program goes through here: plain lines to standard output, system-log lines to
@@ -21,5 +22,8 @@ Sink setSink(Sink sink);
 
 // "[3, 5, 7]": the one way lists and sets of numbers appear in diagnostic lines.
 QString formatList(const QList<qint64>& values);
+
+// The system's words for an error number ("No space left on device"), for the end of a diagnostic line.
+QString systemError(int error = errno);
 
 } // namespace Diagnostics

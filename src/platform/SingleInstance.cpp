@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/Diagnostics.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,16 +30,12 @@ constexpr qint64 longestRequest = 256;
 // A running instance that is still starting may not listen yet.
 constexpr auto handOverPatience = std::chrono::seconds(3);
 
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 // Creates the folder private to the user, and refuses one that someone else owns or can enter.
 bool preparePrivateFolder(const QString& folder, QString* error) {
     const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         if (error != nullptr) {
-            *error = QStringLiteral("%1: %2").arg(folder, systemError());
+            *error = QStringLiteral("%1: %2").arg(folder, Diagnostics::systemError());
         }
         return false;
     }
@@ -131,7 +129,7 @@ bool SingleInstance::acquire(QString* error) {
     m_lockDescriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_lockDescriptor < 0) {
         if (error != nullptr) {
-            *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), systemError());
+            *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), Diagnostics::systemError());
         }
         return false;
     }
@@ -222,7 +220,7 @@ int SingleInstance::holdLaunchLock(QString* error) const {
         return descriptor;
     }
     if (error != nullptr) {
-        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), systemError());
+        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(lockPath), Diagnostics::systemError());
     }
     if (descriptor >= 0) {
         ::close(descriptor);
