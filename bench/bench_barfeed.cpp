@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // A text bar's feed: how long a Space switch in the hand-fed window server's file takes to reach the feed's standard
 // output, and the CPU time the feed uses over 10 idle seconds (it sleeps in poll()).
 #include "BenchSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel does no work while nothing changes: no timers, no polling. This runs the program on a short hand-fed
 // session and prints the CPU time it used over 10 idle seconds afterwards.
 #include "BenchSupport.h"

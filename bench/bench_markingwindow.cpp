@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for the marking window: building and showing it (the first opening: window, view, view model with its two
 // loads, every row, the first paint) for 16 and for 200 Spaces, and one keystroke in a name field through the whole
 // chain: row, view model, settings save, "SettingsDidChange", status-bar update, and the view's rebuild.
@@ -5,16 +8,16 @@
 #include "marking/MarkDesktopsView.h"
 #include "marking/MarkDesktopsWindowController.h"
 #include "marking/SpaceConfigRow.h"
-#include "platform/Autostart.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Updater.h"
+#include "settings/Autostart.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
+#include "updates/Updater.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
-#include "spaces/WindowServer.h"
-#include "statusbar/LocalizedTexts.h"
+#include "windowserver/WindowServer.h"
+#include "core/LocalizedTexts.h"
 #include "statusbar/StatusBarController.h"
 #include "statusbar/StatusItem.h"
 

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for the settings store: reading and writing a 1,000-Space document, one full save, and creating
 // 1,000 default configurations in a row.
 #include "BenchSupport.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "settings/SettingsManager.h"
 

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for Space tracking: one refresh with 16 and with 1,000 Spaces, and the time from the window server's
 // notification to the last synchronous subscriber of the space manager's announcements.
 #include "BenchSupport.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
-#include "platform/windowserver/scripted/ScriptedWindowServer.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
+#include "windowserver/scripted/ScriptedWindowServer.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
 

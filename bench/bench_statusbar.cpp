@@ -1,20 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for the status item: one update (a fresh view, its size, the tray's icon rendered, handed to the tray
 // presenter), the whole path from a Space notification to the tray presenter holding the new icon, and the same path
 // to our StatusNotifierItem announcing its new icon (NewIcon) on a private session bus.
 #include "BenchSupport.h"
 #include "DBusSession.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Updater.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
+#include "updates/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
-#include "spaces/WindowServer.h"
+#include "windowserver/WindowServer.h"
 #include "statusbar/StatusBarController.h"
 #include "statusbar/StatusItem.h"
-#include "statusbar/StatusNotifierItemAdaptor.h"
-#include "statusbar/StatusNotifierPresenter.h"
-#include "statusbar/TrayPresenter.h"
+#include "statusbar/sni/StatusNotifierItemAdaptor.h"
+#include "statusbar/sni/StatusNotifierPresenter.h"
+#include "statusbar/tray/TrayPresenter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for drawing the status item: what one status-bar update costs (a new view, its size, one rendering) and
 // what the tray's square icon costs.
 #include "BenchSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Figures for following real window managers, openbox (X11 EWMH) and a headless sway (IPC):
 //  - over 200 desktop switches, the time the switch's event takes to arrive (from the switch request to the event
 //    at a listener of our own) and Vantorel's share (from the event's arrival to the status item holding the new
@@ -8,13 +11,13 @@
 #include "SwaySession.h"
 #include "VantorelProcess.h"
 #include "X11Session.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
-#include "platform/Updater.h"
-#include "platform/windowserver/i3ipc/I3IpcWindowServer.h"
-#include "platform/windowserver/i3ipc/IpcMessage.h"
-#include "platform/windowserver/x11/X11WindowServer.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
+#include "updates/Updater.h"
+#include "windowserver/i3ipc/I3IpcWindowServer.h"
+#include "windowserver/i3ipc/IpcMessage.h"
+#include "windowserver/x11/X11WindowServer.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
 #include "statusbar/StatusBarController.h"

@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "BuildInfo.h"
 #include "feeds/BarFeed.h"
-#include "platform/CommandLine.h"
-#include "platform/NotificationCenter.h"
-#include "platform/SingleInstance.h"
-#include "platform/TerminationSignals.h"
-#include "platform/windowserver/WindowServerFactory.h"
-#include "statusbar/AppDelegate.h"
-#include "statusbar/LocalizedTexts.h"
+#include "app/CommandLine.h"
+#include "core/NotificationCenter.h"
+#include "instance/SingleInstance.h"
+#include "app/TerminationSignals.h"
+#include "app/WindowServerFactory.h"
+#include "app/AppDelegate.h"
+#include "core/LocalizedTexts.h"
 
 #include <QApplication>
 

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/BarFeed.h"
 
 #include "feeds/DetachedStart.h"
-#include "platform/Diagnostics.h"
-#include "platform/SingleInstance.h"
+#include "core/Diagnostics.h"
+#include "instance/SingleInstance.h"
 
 #include <QFile>
 

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/BarFormat.h"
 
 #include "feeds/WaybarStyleSheet.h"
-#include "statusbar/ColorParsing.h"
+#include "core/ColorParsing.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

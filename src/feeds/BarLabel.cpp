@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/BarLabel.h"
 
-#include "platform/JsonReader.h"
+#include "core/JsonReader.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

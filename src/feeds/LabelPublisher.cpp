@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/LabelPublisher.h"
 
-#include "platform/Diagnostics.h"
+#include "core/Diagnostics.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 

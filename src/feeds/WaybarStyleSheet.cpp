@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/WaybarStyleSheet.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/Diagnostics.h"
-#include "platform/XdgConfig.h"
+#include "core/AtomicFile.h"
+#include "core/Diagnostics.h"
+#include "core/XdgConfig.h"
 #include "settings/SettingsManager.h"
-#include "statusbar/ColorParsing.h"
+#include "core/ColorParsing.h"
 #include "statusbar/StatusBarItemView.h"
 
 #include <QFile>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "platform/NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QByteArray>
 #include <QColor>

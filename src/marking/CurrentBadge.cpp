@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/CurrentBadge.h"
 
 #include "marking/SystemStyle.h"
-#include "statusbar/LocalizedTexts.h"
+#include "core/LocalizedTexts.h"
 
 #include <QPainter>
 

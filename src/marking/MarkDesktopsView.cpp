@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/MarkDesktopsView.h"
 
 #include "marking/InfoSymbol.h"
@@ -6,9 +9,9 @@
 #include "marking/SpaceConfigRow.h"
 #include "marking/SystemStyle.h"
 #include "marking/ToggleSwitch.h"
-#include "platform/Diagnostics.h"
-#include "platform/MainQueue.h"
-#include "statusbar/LocalizedTexts.h"
+#include "core/Diagnostics.h"
+#include "core/MainQueue.h"
+#include "core/LocalizedTexts.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

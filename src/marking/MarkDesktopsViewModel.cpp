@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/MarkDesktopsViewModel.h"
 
-#include "platform/Diagnostics.h"
+#include "core/Diagnostics.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"

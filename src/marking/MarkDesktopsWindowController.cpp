@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/MarkDesktopsWindowController.h"
 
 #include "marking/MarkDesktopsView.h"
 #include "marking/SystemStyle.h"
-#include "statusbar/LocalizedTexts.h"
+#include "core/LocalizedTexts.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/SpaceConfigRow.h"
 
 #include "marking/ColorButton.h"
@@ -7,7 +10,7 @@
 #include "marking/SystemStyle.h"
 #include "marking/ViewColor.h"
 #include "settings/SettingsManager.h"
-#include "statusbar/LocalizedTexts.h"
+#include "core/LocalizedTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "marking/ViewColor.h"
 
-#include "statusbar/ColorParsing.h"
+#include "core/ColorParsing.h"
 
 QColor viewColorFromHex(const QString& text) {
     const HexColorComponents components = hexColorComponents(text);

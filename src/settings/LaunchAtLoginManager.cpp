@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "settings/LaunchAtLoginManager.h"
 
-#include "platform/Autostart.h"
-#include "platform/Diagnostics.h"
+#include "settings/Autostart.h"
+#include "core/Diagnostics.h"
 
 LaunchAtLoginManager::LaunchAtLoginManager(Autostart& autostart)
     : m_autostart(autostart) {

@@ -1,4 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
+
+#include "core/SpaceID.h"
 
 #include <QString>
 #include <QStringView>
@@ -6,9 +11,6 @@
 #include <array>
 #include <map>
 #include <optional>
-
-// The window server's identifier of a desktop (a "Space").
-using SpaceID = qint64;
 
 // The configuration of one Space.
 struct SpaceConfig {

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "spaces/SpaceList.h"
 
-#include "platform/Diagnostics.h"
-#include "spaces/WindowServer.h"
+#include "core/Diagnostics.h"
+#include "windowserver/WindowServer.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "settings/SettingsModel.h"
+#include "core/SpaceID.h"
 
 #include <QList>
 

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "spaces/SpaceManager.h"
 
-#include "platform/Diagnostics.h"
-#include "platform/MainQueue.h"
+#include "core/Diagnostics.h"
+#include "core/MainQueue.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceList.h"
-#include "spaces/WindowServer.h"
+#include "windowserver/WindowServer.h"
 
 #include <QSet>
 

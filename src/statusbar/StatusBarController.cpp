@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "statusbar/StatusBarController.h"
 
 #include "marking/MarkDesktopsWindowController.h"
-#include "platform/Diagnostics.h"
-#include "platform/MainQueue.h"
-#include "platform/Updater.h"
+#include "core/Diagnostics.h"
+#include "core/MainQueue.h"
+#include "updates/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
-#include "spaces/WindowServer.h"
+#include "windowserver/WindowServer.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/StatusMenu.h"
@@ -21,9 +24,9 @@ constexpr int spaceChangeUpdateDelayMs = 100;
 
 } // namespace
 
-StatusBarController::Services StatusBarController::Services::shared() {
+StatusBarController::Services StatusBarController::Services::shared(StatusBar& statusBar) {
     return {SpaceManager::shared(), SettingsManager::shared(), NotificationCenter::defaultCenter(),
-            NotificationCenter::workspaceCenter(), StatusBar::system()};
+            NotificationCenter::workspaceCenter(), statusBar};
 }
 
 StatusBarController::StatusBarController(Updater& updaterController, Services services)

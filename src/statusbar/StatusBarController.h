@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "platform/NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QObject>
 
@@ -28,10 +31,11 @@ public:
         NotificationCenter& workspaceCenter;
         StatusBar& statusBar;
 
-        static Services shared();
+        // The program's single instances, with the items shown in `statusBar`.
+        static Services shared(StatusBar& statusBar);
     };
 
-    explicit StatusBarController(Updater& updaterController, Services services = Services::shared());
+    StatusBarController(Updater& updaterController, Services services);
     ~StatusBarController() override;
 
     StatusItem* statusItem() const { return m_statusItem.get(); }

@@ -1,6 +1,7 @@
-#include "statusbar/StatusItem.h"
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
 
-#include "statusbar/PresenterChooser.h"
+#include "statusbar/StatusItem.h"
 
 StatusBarButton::StatusBarButton(QWidget* parent)
     : QWidget(parent) {}
@@ -30,21 +31,3 @@ StatusItem::StatusItem(std::unique_ptr<StatusBarButton> button)
     : m_button(std::move(button)) {}
 
 StatusItem::~StatusItem() = default;
-
-namespace {
-
-class SystemTrayStatusBar : public StatusBar {
-public:
-    std::unique_ptr<StatusItem> statusItem() override {
-        auto item = std::make_unique<StatusItem>(std::make_unique<StatusBarButton>());
-        new PresenterChooser(*item, PresenterChooser::reachableSessionBus(), item.get());
-        return item;
-    }
-};
-
-} // namespace
-
-StatusBar& StatusBar::system() {
-    static SystemTrayStatusBar statusBar;
-    return statusBar;
-}

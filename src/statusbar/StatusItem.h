@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QImage>
@@ -81,7 +84,4 @@ class StatusBar {
 public:
     virtual ~StatusBar() = default;
     virtual std::unique_ptr<StatusItem> statusItem() = 0;
-
-    // The panel of this session: its items are shown in the system tray.
-    static StatusBar& system();
 };

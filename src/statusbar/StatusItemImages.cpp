@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "statusbar/StatusItemImages.h"
 
-#include "statusbar/ColorParsing.h"
+#include "core/ColorParsing.h"
 #include "statusbar/DesktopGridSymbol.h"
 #include "statusbar/StatusBarItemView.h"
 

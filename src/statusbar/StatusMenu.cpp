@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "statusbar/StatusMenu.h"
 
-#include "statusbar/LocalizedTexts.h"
+#include "core/LocalizedTexts.h"
 
 #include <QMenu>
 

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "platform/Diagnostics.h"
+#include "core/Diagnostics.h"
 
 #include <QStringList>
 

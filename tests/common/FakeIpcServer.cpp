@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "FakeIpcServer.h"
 
-#include "platform/windowserver/i3ipc/IpcMessage.h"
+#include "windowserver/i3ipc/IpcMessage.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-#include "spaces/WindowServer.h"
+#include "windowserver/WindowServer.h"
 
 // A window server whose answers tests set directly.
 class FakeWindowServer : public WindowServer {

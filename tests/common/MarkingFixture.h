@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "DiagnosticsCapture.h"
 #include "FakeWindowServer.h"
 #include "marking/MarkDesktopsViewModel.h"
-#include "platform/Autostart.h"
-#include "platform/DefaultsStore.h"
-#include "platform/NotificationCenter.h"
+#include "settings/Autostart.h"
+#include "settings/DefaultsStore.h"
+#include "core/NotificationCenter.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "VantorelProcess.h"
 
 #include "DiagnosticsCapture.h"
-#include "platform/DefaultsStore.h"
-#include "platform/NotificationCenter.h"
+#include "settings/DefaultsStore.h"
+#include "core/NotificationCenter.h"
 #include "settings/SettingsManager.h"
 
 #include <QDeadlineTimer>

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/LabelPublisher.h"
 
 #include "DiagnosticsCapture.h"
-#include "platform/SingleInstance.h"
+#include "instance/SingleInstance.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "feeds/WaybarStyleSheet.h"
 
 #include "DiagnosticsCapture.h"
-#include "platform/DefaultsStore.h"
+#include "settings/DefaultsStore.h"
 #include "settings/SettingsManager.h"
 
 #include <QFile>

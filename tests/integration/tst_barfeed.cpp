@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // `vantorel --bar=FORMAT` as a bar runs it, against the program on the hand-fed window server: the feed starts the
 // program when none runs, writes a line per switch, blanks when the program quits, follows the next one, and ends
 // when the bar closes its output.
 #include "VantorelProcess.h"
-#include "platform/SingleInstance.h"
+#include "instance/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Runs the program on the shipped example and compares what it prints with the expected lines: standard output
 // and the system log on standard error, in the order written (both are flushed at every line).
 #include <QFile>

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel on i3 under a private X server: it finds i3 through the root window, follows switches, keeps a named
 // workspace that a key binding reaches while i3 has destroyed it, and survives a restart of i3.
 #include "VantorelProcess.h"
 #include "X11Session.h"
-#include "platform/windowserver/i3ipc/WorkspaceIdentity.h"
+#include "windowserver/i3ipc/WorkspaceIdentity.h"
 
 #include <QFile>
 #include <QTest>

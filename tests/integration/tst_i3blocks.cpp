@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // i3blocks in i3's bar with the block the README gives, `vantorel --bar=i3blocks`: with no Vantorel running the feed
 // starts one, the block shows the active desktop's label in its colour and follows a switch.
 #include "I3Bar.h"
 #include "Screenshots.h"
 #include "ShowTiming.h"
 #include "VantorelProcess.h"
-#include "platform/SingleInstance.h"
+#include "instance/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QScopeGuard>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // The status menu in i3's bar: a click on the tray icon opens it, choosing Settings opens the marking window.
 #include "I3Bar.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch.
 #include "I3Bar.h"
 #include "Screenshots.h"

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel against a fake sway that sends garbage: every fault is reported in one line, Vantorel keeps running and
 // reconnects where the stream can't be read on, and an event storm neither floods it nor makes it grow.
 #include "FakeIpcServer.h"
 #include "IpcHeader.h"
 #include "VantorelProcess.h"
-#include "platform/windowserver/i3ipc/IpcMessage.h"
+#include "windowserver/i3ipc/IpcMessage.h"
 
 #include <QTemporaryDir>
 #include <QTest>

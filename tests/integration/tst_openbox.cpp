@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel on openbox, a window manager with fixed desktops, under a private X server: it follows switches and
 // changes of the desktop count, and the names given before survive a restart of Vantorel.
 #include "VantorelProcess.h"

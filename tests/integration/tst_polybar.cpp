@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // polybar beside i3, fed by `vantorel --bar=polybar`: the bar shows the active desktop's label in its colour and
 // follows a switch.
 #include "Polybar.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // A second start of Vantorel under a private X server with a window manager opens the running one's marking window.
 #include "PixelChecks.h"
 #include "X11Session.h"

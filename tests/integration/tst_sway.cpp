@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Vantorel on a headless sway: it follows switches and survives sway going away and coming back.
 #include "RequirePrograms.h"
 #include "SwaySession.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
 // the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
 // both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
@@ -10,7 +13,7 @@
 #include "SwaySession.h"
 #include "VantorelProcess.h"
 #include "WaybarSession.h"
-#include "statusbar/DBusTypes.h"
+#include "statusbar/sni/DBusTypes.h"
 
 #include <QDBusObjectPath>
 #include <QElapsedTimer>

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "settings/LaunchAtLoginManager.h"
 
 #include "DiagnosticsCapture.h"
-#include "platform/Autostart.h"
+#include "settings/Autostart.h"
 
 #include <QDir>
 #include <QFile>

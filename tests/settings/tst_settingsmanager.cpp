@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "settings/SettingsManager.h"
 
 #include "DiagnosticsCapture.h"
-#include "platform/DefaultsStore.h"
-#include "platform/NotificationCenter.h"
+#include "settings/DefaultsStore.h"
+#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
-#include "statusbar/LocalizedTexts.h"
+#include "core/LocalizedTexts.h"
 
 #include <QDir>
 #include <QFile>

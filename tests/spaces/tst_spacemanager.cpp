@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "spaces/SpaceManager.h"
 
 #include "DiagnosticsCapture.h"
 #include "FakeWindowServer.h"
-#include "platform/DefaultsStore.h"
+#include "settings/DefaultsStore.h"
 #include "settings/SettingsManager.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,7 @@
-#include "statusbar/DBusMenuExporter.h"
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "statusbar/sni/DBusMenuExporter.h"
 
 #include "DiagnosticsCapture.h"
 #include "PanelBus.h"

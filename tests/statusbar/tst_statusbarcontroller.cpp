@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 #include "statusbar/StatusBarController.h"
 
 #include "DiagnosticsCapture.h"
 #include "FakeWindowServer.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Updater.h"
+#include "settings/DefaultsStore.h"
+#include "updates/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
 #include "statusbar/StatusBarItemView.h"

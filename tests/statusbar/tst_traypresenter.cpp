@@ -1,4 +1,7 @@
-#include "statusbar/TrayPresenter.h"
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "statusbar/tray/TrayPresenter.h"
 
 #include "PixelChecks.h"
 #include "statusbar/StatusBarItemView.h"

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
 // Saves settings documents of changing size into a folder as fast as it can, until it is killed. The store test
 // kills it at random moments and checks that the document left behind is always a whole one.
-#include "platform/DefaultsStore.h"
-#include "platform/Diagnostics.h"
-#include "platform/NotificationCenter.h"
+#include "settings/DefaultsStore.h"
+#include "core/Diagnostics.h"
+#include "core/NotificationCenter.h"
 #include "settings/SettingsManager.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "app/AppDelegate.h"
+
+#include "feeds/LabelPublisher.h"
+#include "feeds/WaybarStyleSheet.h"
+#include "core/Diagnostics.h"
+#include "updates/Updater.h"
+#include "settings/SettingsManager.h"
+#include "spaces/SpaceManager.h"
+#include "statusbar/StatusBarController.h"
+#include "statusbar/StatusItem.h"
+
+#include <QApplication>
+#include <QLocalSocket>
+
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent) {}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching() {
+    // A panel program: no window at start, and closing a window later must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    m_updaterController = std::make_unique<Updater>();
+    m_updaterController->start();
+
+    SpaceManager& spaceManager = SpaceManager::shared();
+    SettingsManager& settingsManager = SettingsManager::shared();
+    settingsManager.syncConfigs(spaceManager.allSpaceIDs());
+
+    m_statusBarController =
+        std::make_unique<StatusBarController>(*m_updaterController, StatusBarController::Services::shared(m_statusBar));
+    serveBarFeeds();
+    Diagnostics::print(QStringLiteral("✅ Vantorel launched"));
+}
+
+void AppDelegate::serveBarFeeds() {
+    const StatusItem* item = m_statusBarController->statusItem();
+    StatusBarButton* button = item != nullptr ? item->button() : nullptr;
+    if (button == nullptr) {
+        return;
+    }
+    m_waybarStyleSheet =
+        std::make_unique<WaybarStyleSheet>(SettingsManager::shared(), NotificationCenter::defaultCenter());
+    // There before any waybar starts that imports it.
+    m_waybarStyleSheet->update();
+    m_labelPublisher = std::make_unique<LabelPublisher>(*button);
+}
+
+void AppDelegate::subscriptionRequested(QLocalSocket* connection, const QString& topic) {
+    if (m_labelPublisher) {
+        m_labelPublisher->subscribe(connection, topic);
+    } else {
+        connection->abort();
+        connection->deleteLater();
+    }
+}
+
+void AppDelegate::activationRequested() {
+    Diagnostics::print(QStringLiteral("📡 Another start asked for the marking window"));
+    if (m_statusBarController) {
+        m_statusBarController->openMarkDesktopsWindow();
+    }
+}

@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "app/CommandLine.h"
+
+#include "BuildInfo.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+// QCommandLineParser's own help needs an application object, and --help must work before one exists.
+QString helpText(const QList<QCommandLineOption>& options) {
+    QString text = QStringLiteral("Usage: vantorel [options]\n"
+                                  "Vantorel %1: %2.\n"
+                                  "Shows the name of the active desktop in the panel, on a label in its colour.\n\n"
+                                  "Options:\n")
+                       .arg(QLatin1String(BuildInfo::version), QLatin1String(BuildInfo::description));
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names()) {
+            names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        }
+        QString synopsis = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) {
+            synopsis += QLatin1Char('=') + option.valueName();
+        }
+        text += QStringLiteral("  %1  %2\n").arg(synopsis, -26).arg(option.description());
+    }
+    text +=
+        QStringLiteral("\nWithout --window-server, Vantorel follows sway when SWAYSOCK is set, i3 when I3SOCK is set "
+                       "or the X root window names an i3 socket, and else the X11 window manager on DISPLAY.\n");
+    text += QStringLiteral("Settings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
+                           "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).\n");
+    text += QStringLiteral("Vantorel keeps the style sheet $XDG_CONFIG_HOME/vantorel/waybar.css for waybar's style.css "
+                           "to import (see the README).");
+    return text;
+}
+
+const std::array<std::pair<QLatin1StringView, CommandLine::WindowServer>, 4> windowServerNames{{
+    {QLatin1StringView("x11"), CommandLine::WindowServer::X11},
+    {QLatin1StringView("i3"), CommandLine::WindowServer::I3},
+    {QLatin1StringView("sway"), CommandLine::WindowServer::Sway},
+    {QLatin1StringView("scripted"), CommandLine::WindowServer::Scripted},
+}};
+
+std::optional<CommandLine::WindowServer> windowServerNamed(const QString& name) {
+    for (const auto& [candidate, windowServer] : windowServerNames) {
+        if (name == candidate) {
+            return windowServer;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList& arguments) {
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption spacesFrom(QStringLiteral("spaces-from"),
+                                        QStringLiteral("Take the desktops from FILE, JSON Lines written by hand, "
+                                                       "instead of the window manager (see examples/)."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption windowServer(QStringLiteral("window-server"),
+                                          QStringLiteral("Follow NAME: x11, i3, sway or scripted (the one that "
+                                                         "--spaces-from feeds). Detected when not given."),
+                                          QStringLiteral("NAME"));
+    const QCommandLineOption bar(QStringLiteral("bar"),
+                                 QStringLiteral("Write the active desktop's label for a text bar to standard output, "
+                                                "one line per change: FORMAT is %1. Starts Vantorel when it is "
+                                                "not running.")
+                                     .arg(BarFormats::allNames()),
+                                 QStringLiteral("FORMAT"));
+    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom, bar};
+
+    QCommandLineParser parser;
+    parser.addOptions(options);
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.action = Action::Fail;
+        result.message = parser.errorText() + QStringLiteral("\nTry 'vantorel --help'.");
+    } else if (parser.isSet(help)) {
+        result.action = Action::ShowHelp;
+        result.message = helpText(options);
+    } else if (parser.isSet(version)) {
+        result.action = Action::ShowVersion;
+        result.message = QStringLiteral("vantorel %1").arg(QLatin1String(BuildInfo::version));
+    } else if (parser.isSet(spacesFrom) && parser.value(spacesFrom).isEmpty()) {
+        result.action = Action::Fail;
+        result.message = QStringLiteral("--spaces-from needs a file.\nTry 'vantorel --help'.");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.action = Action::Fail;
+        result.message = QStringLiteral("Unexpected argument '%1'.\nTry 'vantorel --help'.")
+                             .arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(windowServer)) {
+        const QString name = parser.value(windowServer);
+        const std::optional<WindowServer> named = windowServerNamed(name);
+        QString error;
+        if (!named) {
+            error = QStringLiteral("Unknown window server '%1': x11, i3, sway or scripted.").arg(name);
+        } else if (*named == WindowServer::Scripted && !parser.isSet(spacesFrom)) {
+            error = QStringLiteral("--window-server=scripted needs --spaces-from=FILE.");
+        } else if (*named != WindowServer::Scripted && parser.isSet(spacesFrom)) {
+            error = QStringLiteral("--spaces-from feeds the scripted window server, not %1.").arg(name);
+        }
+        if (error.isEmpty()) {
+            result.windowServer = *named;
+        } else {
+            result.action = Action::Fail;
+            result.message = error + QStringLiteral("\nTry 'vantorel --help'.");
+        }
+    }
+    if (parser.isSet(bar) && result.action == Action::Run) {
+        result.bar = BarFormats::named(parser.value(bar));
+        if (!result.bar) {
+            result.action = Action::Fail;
+            result.message = QStringLiteral("Unknown bar format '%1': %2.\nTry 'vantorel --help'.")
+                                 .arg(parser.value(bar), BarFormats::allNames());
+        }
+    }
+    result.spacesFrom = parser.value(spacesFrom);
+    if (!result.spacesFrom.isEmpty()) {
+        result.windowServer = WindowServer::Scripted;
+    }
+    return result;
+}
+
+QStringList CommandLine::windowServerArguments() const {
+    // The hand-fed window server is chosen by its script alone, named absolutely so that it is the same file wherever
+    // the started program looks from.
+    if (!spacesFrom.isEmpty()) {
+        return {QStringLiteral("--spaces-from=") + QFileInfo(spacesFrom).absoluteFilePath()};
+    }
+    for (const auto& [name, named] : windowServerNames) {
+        if (named == windowServer) {
+            return {QStringLiteral("--window-server=") + name};
+        }
+    }
+    return {};
+}

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "core/Diagnostics.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace Diagnostics {
+namespace {
+
+Sink& currentSink() {
+    static Sink sink;
+    return sink;
+}
+
+void writeLine(std::FILE* stream, const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+void deliver(Channel channel, const QString& line) {
+    if (const Sink& sink = currentSink()) {
+        sink(channel, line);
+        return;
+    }
+    if (channel == Channel::StandardOutput) {
+        writeLine(stdout, line);
+        return;
+    }
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    writeLine(stderr, QStringLiteral("%1 vantorel[%2] %3").arg(stamp).arg(::getpid()).arg(line));
+}
+
+} // namespace
+
+void print(const QString& line) {
+    deliver(Channel::StandardOutput, line);
+}
+
+void systemLog(const QString& line) {
+    deliver(Channel::SystemLog, line);
+}
+
+Sink setSink(Sink sink) {
+    return std::exchange(currentSink(), std::move(sink));
+}
+
+QString formatList(const QList<qint64>& values) {
+    QString text = QStringLiteral("[");
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            text += QStringLiteral(", ");
+        }
+        text += QString::number(values[i]);
+    }
+    text += QLatin1Char(']');
+    return text;
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace Diagnostics

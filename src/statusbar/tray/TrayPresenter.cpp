@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "statusbar/tray/TrayPresenter.h"
+
+#include "core/Diagnostics.h"
+#include "core/MainQueue.h"
+#include "statusbar/StatusBarItemView.h"
+#include "statusbar/StatusItem.h"
+#include "statusbar/StatusItemImages.h"
+#include "statusbar/tray/TrayHostWatcher.h"
+
+#include <QCursor>
+#include <QHash>
+#include <QMenu>
+#include <QIconEngine>
+#include <QPainter>
+#include <QSystemTrayIcon>
+
+namespace {
+
+// Draws the icon at whatever size the tray asks for, once per size.
+class TrayIconEngine : public QIconEngine {
+public:
+    explicit TrayIconEngine(QString color)
+        : m_color(std::move(color)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        auto cached = m_pixmaps.constFind(side);
+        if (cached == m_pixmaps.cend()) {
+            cached = m_pixmaps.insert(side, QPixmap::fromImage(renderTrayIcon(m_color, side)));
+        }
+        return *cached;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QIconEngine* clone() const override { return new TrayIconEngine(m_color); }
+
+private:
+    QString m_color;
+    QHash<int, QPixmap> m_pixmaps;
+};
+
+} // namespace
+
+TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
+    : QObject(parent)
+    , m_item(item)
+    , m_button(*item.button())
+    , m_trayHostWatcher(new TrayHostWatcher(this))
+    , m_trayIcon(new QSystemTrayIcon(this)) {
+    connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
+    connect(&m_button, &StatusBarButton::clickPerformed, this, &TrayPresenter::popUpMenu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger) {
+            m_button.click(StatusBarButton::LeftMouseUp);
+        } else if (reason == QSystemTrayIcon::Context) {
+            m_button.click(StatusBarButton::RightMouseUp);
+        }
+    });
+    connect(m_trayHostWatcher, &TrayHostWatcher::trayHostStarted, this, &TrayPresenter::dock);
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: the status item will appear when "
+                                              "a tray starts"));
+        // A tray that started just now, before the watcher listened, would otherwise go unnoticed.
+        if (m_trayHostWatcher->trayHostExists()) {
+            MainQueue::async(this, [this] { dock(); });
+        }
+    }
+    // The item may have content already, when the tray takes over from another panel.
+    present();
+}
+
+void TrayPresenter::popUpMenu() {
+    QMenu* menu = m_item.menu();
+    if (menu == nullptr) {
+        return;
+    }
+    // Under the icon where the tray says it is, else where the pointer clicked.
+    const QRect icon = m_trayIcon->geometry();
+    menu->exec(icon.isValid() ? icon.bottomLeft() : QCursor::pos());
+}
+
+QIcon TrayPresenter::icon() const {
+    return m_trayIcon->icon();
+}
+
+void TrayPresenter::dock() {
+    if (m_trayIcon->isVisible()) {
+        m_trayIcon->hide();
+        m_trayIcon->show();
+    }
+}
+
+void TrayPresenter::present() {
+    const StatusBarItemView* shown = StatusBarItemView::shownIn(m_button);
+    if (shown == nullptr) {
+        return;
+    }
+    const StatusBarItemView& view = *shown;
+    if (view.color() != m_shownColor || m_trayIcon->icon().isNull()) {
+        m_shownColor = view.color();
+        m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor)));
+    }
+    if (view.title() != m_shownTitle) {
+        m_shownTitle = view.title();
+        m_trayIcon->setToolTip(m_shownTitle);
+    }
+    m_trayIcon->show();
+}

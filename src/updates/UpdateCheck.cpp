@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "updates/UpdateCheck.h"
+
+#include "core/MainQueue.h"
+#include "core/LocalizedTexts.h"
+
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSysInfo>
+
+namespace {
+
+QString text(const char* key) {
+    return LocalizedTexts::localized(key);
+}
+
+} // namespace
+
+UpdateCheck::UpdateCheck(QUrl feed, QString runningVersion, QObject* parent)
+    : QObject(parent)
+    , m_feed(std::move(feed))
+    , m_runningVersion(std::move(runningVersion))
+    , m_network(new QNetworkAccessManager(this)) {}
+
+QString UpdateCheck::operatingSystem() {
+    return QStringLiteral("linux-") + QSysInfo::currentCpuArchitecture();
+}
+
+bool UpdateCheck::isAllowed(const QUrl& url) {
+    if (url.scheme() == u"https") {
+        return true;
+    }
+    const QHostAddress host(url.host());
+    return url.scheme() == u"http" && (url.host() == u"localhost" || host.isLoopback());
+}
+
+void UpdateCheck::start(int timeoutMs) {
+    if (m_feed.isEmpty()) {
+        MainQueue::async(this, [this] { finish({Outcome::NotConfigured, {}, {}}); });
+        return;
+    }
+    if (!isAllowed(m_feed)) {
+        MainQueue::async(this, [this] {
+            finish({Outcome::Failed, {}, text("update_feed_insecure").arg(m_feed.toString())});
+        });
+        return;
+    }
+    QNetworkRequest request(m_feed);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    m_reply = m_network->get(request);
+    // One deadline for the whole check: a feed that trickles in byte by byte must not keep it open.
+    MainQueue::after(timeoutMs, this, [this] { finish({Outcome::Failed, {}, text("update_timeout")}); });
+    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl& target) {
+        if (isAllowed(target)) {
+            emit m_reply->redirectAllowed();
+        } else {
+            finish({Outcome::Failed, {}, text("update_redirect_insecure").arg(target.toString())});
+        }
+    });
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (received > maximumFeedSize || total > maximumFeedSize) {
+            finish({Outcome::Failed, {}, text("update_too_large")});
+        }
+    });
+    connect(m_reply, &QNetworkReply::finished, this, [this] {
+        if (m_reply->error() != QNetworkReply::NoError) {
+            finish({Outcome::Failed, {}, text("update_network_error").arg(m_reply->errorString())});
+        } else {
+            evaluate(m_reply->readAll());
+        }
+    });
+}
+
+void UpdateCheck::evaluate(const QByteArray& bytes) {
+    const Appcast::Feed feed = Appcast::parse(bytes, operatingSystem());
+    if (!feed.error.isEmpty()) {
+        finish({Outcome::Failed, {}, text("update_feed_broken").arg(feed.error)});
+        return;
+    }
+    const std::optional<Appcast::Item> newest = Appcast::newest(feed.items);
+    if (newest && Appcast::compareVersions(newest->version, m_runningVersion) > 0) {
+        finish({Outcome::UpdateAvailable, *newest, {}});
+    } else {
+        finish({Outcome::UpToDate, {}, {}});
+    }
+}
+
+void UpdateCheck::finish(Result result) {
+    if (std::exchange(m_finished, true)) {
+        return;
+    }
+    if (m_reply != nullptr) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+    emit finished(result);
+}

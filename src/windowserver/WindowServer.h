@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the program needs to know from the window manager: its desktops ("Spaces") and the active one. One
+// implementation per kind of desktop; each posts `activeSpaceDidChange` on the workspace notification centre when
+// the active desktop or the list of desktops changes.
+class WindowServer {
+public:
+    static inline const QString activeSpaceDidChange = QStringLiteral("ActiveSpaceDidChange");
+    // The mask that asks for every Space.
+    static constexpr qint32 allSpacesMask = 7;
+
+    virtual ~WindowServer() = default;
+
+    // An identifier that stays valid for the life of the process.
+    virtual qint32 mainConnectionID() = 0;
+    // Every Space's identifier in the window server's own order; nothing when the list can't be had.
+    virtual std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) = 0;
+    // The active Space's identifier as the window server gives it.
+    virtual quint64 activeSpace(qint32 connectionID) = 0;
+
+    // The window server of this run. The program installs it before the first use and keeps it alive until the
+    // event loop has ended.
+    static WindowServer& shared();
+    static void setShared(WindowServer* windowServer);
+};

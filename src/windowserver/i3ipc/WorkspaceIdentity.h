@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "core/SpaceID.h"
+
+#include <QStringView>
+
+// The SpaceID of an i3 or sway workspace. The IPC's "id" changes whenever a workspace is destroyed and created
+// again, so identity comes from what the user chose: a workspace whose name starts with a number ("3", "3: mail")
+// is Space 3, whatever the rest of its name; any other workspace is known by its whole name, hashed into the
+// SpaceIDs from 2^32 to 2^63 - 1. Workspace numbers end below 2^31, so a name never meets a number, and named
+// workspaces rank after numbered ones (a Space's default name follows its rank).
+namespace WorkspaceIdentity {
+
+// `number` as the window manager reports it ("num"): negative (or out of range) for a workspace without one.
+SpaceID spaceID(qint64 number, QStringView name);
+// The same for a name alone, as a key binding gives it: the number is read from the name's leading digits.
+SpaceID spaceIDForName(QStringView name);
+
+} // namespace WorkspaceIdentity

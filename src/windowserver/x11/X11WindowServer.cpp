@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "windowserver/x11/X11WindowServer.h"
+
+#include "core/Diagnostics.h"
+#include "core/MainQueue.h"
+#include "core/NotificationCenter.h"
+
+#include <cstdlib>
+
+X11WindowServer::X11WindowServer(QString displayName, NotificationCenter& workspaceCenter)
+    : m_displayName(std::move(displayName))
+    , m_workspaceCenter(workspaceCenter) {}
+
+X11WindowServer::~X11WindowServer() {
+    m_notifier.reset();
+    if (m_haveAtoms) {
+        xcb_ewmh_connection_wipe(&m_ewmh);
+    }
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
+    }
+}
+
+QString X11WindowServer::open() {
+    m_connection = xcb_connect(m_displayName.toLocal8Bit().constData(), &m_screen);
+    if (xcb_connection_has_error(m_connection) != 0) {
+        return QStringLiteral("cannot connect to the X server on %1").arg(m_displayName);
+    }
+    m_haveAtoms = xcb_ewmh_init_atoms_replies(&m_ewmh, xcb_ewmh_init_atoms(m_connection, &m_ewmh), nullptr) == 1;
+    if (!m_haveAtoms || m_screen < 0 || m_screen >= m_ewmh.nb_screens) {
+        return QStringLiteral("the X server on %1 gives no EWMH atoms").arg(m_displayName);
+    }
+    // Selected before the first reading, so that no change after it goes unseen.
+    const uint32_t eventMask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(m_connection, m_ewmh.screens[m_screen]->root, XCB_CW_EVENT_MASK, &eventMask);
+    m_reading = readDesktops();
+    Diagnostics::systemLog(QStringLiteral("🔌 Following the window manager on X display %1").arg(m_displayName));
+    if (const QString problem = EwmhDesktops::problem(m_reading); !problem.isEmpty()) {
+        Diagnostics::systemLog(QStringLiteral("❌ X11: %1").arg(problem));
+    }
+    return {};
+}
+
+void X11WindowServer::start() {
+    m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11WindowServer::handleEvents);
+    // Events that arrived while opening already sit in xcb's queue, where no notifier sees them.
+    MainQueue::async(this, [this] { handleEvents(); });
+}
+
+std::optional<QList<qint64>> X11WindowServer::copySpaces(qint32, qint32) {
+    return EwmhDesktops::spaceIDs(m_reading);
+}
+
+quint64 X11WindowServer::activeSpace(qint32) {
+    return EwmhDesktops::activeSpace(m_reading);
+}
+
+void X11WindowServer::handleEvents() {
+    if (!m_notifier->isEnabled()) {
+        return; // the connection died: its last reading stands
+    }
+    std::optional<EwmhDesktops::Reading> fresh;
+    // Reading waits for replies, and events that come meanwhile are queued behind them: take those too.
+    for (bool changed = takeEvents(xcb_poll_for_event); changed; changed = takeEvents(xcb_poll_for_queued_event)) {
+        fresh = readDesktops();
+    }
+    if (xcb_connection_has_error(m_connection) != 0) {
+        m_notifier->setEnabled(false); // a dead connection stays readable: stop listening to it
+        Diagnostics::systemLog(QStringLiteral("❌ X11: lost the connection to the X server on %1; keeping the last "
+                                              "reading of the desktops")
+                                   .arg(m_displayName));
+        return;
+    }
+    if (fresh && *fresh != m_reading) {
+        apply(*fresh);
+    }
+}
+
+bool X11WindowServer::takeEvents(EventSource source) {
+    bool changed = false;
+    while (xcb_generic_event_t* event = source(m_connection)) {
+        if ((event->response_type & ~0x80) == XCB_PROPERTY_NOTIFY) {
+            const xcb_atom_t atom = reinterpret_cast<const xcb_property_notify_event_t*>(event)->atom;
+            changed = changed || atom == m_ewmh._NET_NUMBER_OF_DESKTOPS || atom == m_ewmh._NET_CURRENT_DESKTOP;
+        }
+        std::free(event);
+    }
+    return changed;
+}
+
+EwmhDesktops::Reading X11WindowServer::readDesktops() {
+    // Both requests go out before either reply is awaited: one round trip.
+    const xcb_get_property_cookie_t countCookie = xcb_ewmh_get_number_of_desktops(&m_ewmh, m_screen);
+    const xcb_get_property_cookie_t currentCookie = xcb_ewmh_get_current_desktop(&m_ewmh, m_screen);
+    EwmhDesktops::Reading reading;
+    uint32_t value = 0;
+    if (xcb_ewmh_get_number_of_desktops_reply(&m_ewmh, countCookie, &value, nullptr) == 1) {
+        reading.count = value;
+    }
+    if (xcb_ewmh_get_current_desktop_reply(&m_ewmh, currentCookie, &value, nullptr) == 1) {
+        reading.current = value;
+    }
+    return reading;
+}
+
+void X11WindowServer::apply(const EwmhDesktops::Reading& reading) {
+    const QString problem = EwmhDesktops::problem(reading);
+    if (!problem.isEmpty() && problem != EwmhDesktops::problem(m_reading)) {
+        Diagnostics::systemLog(QStringLiteral("❌ X11: %1; keeping the last list of desktops").arg(problem));
+    }
+    m_reading = reading;
+    m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+}

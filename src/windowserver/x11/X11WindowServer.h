@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "windowserver/WindowServerBackend.h"
+#include "windowserver/x11/EwmhDesktops.h"
+
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <xcb/xcb_ewmh.h>
+
+#include <memory>
+
+class NotificationCenter;
+
+// The desktops of an X11 window manager that keeps fixed, numbered desktops (openbox, xfwm4, fluxbox, ...), read
+// from the root window's EWMH properties over a connection of its own, so that it works whatever Qt draws on. Root
+// property changes wake it through the connection's descriptor; after taking every event that has arrived, it reads
+// the properties again and posts one notification if the count or the current desktop changed.
+class X11WindowServer : public QObject, public WindowServerBackend {
+    Q_OBJECT
+
+public:
+    X11WindowServer(QString displayName, NotificationCenter& workspaceCenter);
+    ~X11WindowServer() override;
+
+    QString open() override;
+    void start() override;
+
+    qint32 mainConnectionID() override { return 1; }
+    std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
+    quint64 activeSpace(qint32 connectionID) override;
+
+private:
+    using EventSource = xcb_generic_event_t* (*)(xcb_connection_t*);
+
+    void handleEvents();
+    // Takes every event from the source; whether one of them changed the count or the current desktop.
+    bool takeEvents(EventSource source);
+    EwmhDesktops::Reading readDesktops();
+    void apply(const EwmhDesktops::Reading& reading);
+
+    const QString m_displayName;
+    NotificationCenter& m_workspaceCenter;
+    xcb_connection_t* m_connection = nullptr;
+    xcb_ewmh_connection_t m_ewmh{};
+    bool m_haveAtoms = false;
+    int m_screen = 0;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    EwmhDesktops::Reading m_reading;
+};

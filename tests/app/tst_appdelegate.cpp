@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "app/AppDelegate.h"
+
+#include "DiagnosticsCapture.h"
+#include "FakeWindowServer.h"
+#include "marking/MarkDesktopsWindowController.h"
+#include "updates/Updater.h"
+#include "settings/SettingsManager.h"
+#include "core/LocalizedTexts.h"
+#include "statusbar/StatusBarController.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Start-up runs once per process, on the program's shared instances: this test owns its process.
+class TestAppDelegate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpRunsInOrderAndEndsWithTheLaunchLine();
+    void anotherStartOpensTheMarkingWindow();
+
+private:
+    QTemporaryDir m_configHome;
+    FakeWindowServer m_windowServer;
+};
+
+void TestAppDelegate::startUpRunsInOrderAndEndsWithTheLaunchLine() {
+    qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+    QDir().mkpath(m_configHome.path() + "/vantorel");
+    QFile stored(m_configHome.path() + "/vantorel/app_settings.json");
+    QVERIFY(stored.open(QIODevice::WriteOnly));
+    stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}},
+                     "colorApplication": "label_background"})");
+    stored.close();
+    LocalizedTexts::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
+    m_windowServer.spaces = QList<qint64>{40, 10, 30, 20};
+    m_windowServer.active = 30;
+    WindowServer::setShared(&m_windowServer);
+
+    DiagnosticsCapture capture;
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(), [](const QWidget* window) { return window->isVisible(); }));
+    QVERIFY(delegate.updaterController()->isStarted());
+    QCOMPARE(&delegate.statusBarController()->updaterController(), delegate.updaterController());
+
+    const QStringList& lines = capture.all;
+    QCOMPARE(lines.constLast(), "✅ Vantorel launched");
+    const auto at = [&](const QString& line) {
+        return lines.indexOf(line);
+    };
+    QVERIFY(at("🖥️  Total Spaces: 4") >= 0);
+    QVERIFY(at("🖥️  Total Spaces: 4") < at("🧹 Cleaning up configs for deleted Spaces..."));
+    QVERIFY(at("   🗑️  Removing config: Space ID=77, name='Gone', color=#000000") >= 0);
+    const QStringList created = lines.filter("✨");
+    QCOMPARE(created.size(), 4);
+    const qsizetype firstUpdate = at("🔄 Updating status bar: Space ID=30, Index=2, Name=Desktop 3, Color=#6BCF7F");
+    QVERIFY(firstUpdate > at(created.constLast()));
+    QCOMPARE(lines.at(firstUpdate + 1), "✅ Status bar updated with custom view");
+    QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
+    WindowServer::setShared(nullptr);
+}
+
+void TestAppDelegate::anotherStartOpensTheMarkingWindow() {
+    WindowServer::setShared(&m_windowServer);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    DiagnosticsCapture capture;
+
+    delegate.activationRequested();
+    QCOMPARE(capture.output.first(), "📡 Another start asked for the marking window");
+    const MarkDesktopsWindowController* host = delegate.statusBarController()->settingsWindowController();
+    QVERIFY(host != nullptr);
+    const QWidget* window = host->window();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), "Mark My Desktops");
+    WindowServer::setShared(nullptr);
+}
+
+QTEST_MAIN(TestAppDelegate)
+#include "tst_appdelegate.moc"

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "settings/Autostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList execLines(const QString& entryPath) {
+    QFile entry(entryPath);
+    return entry.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(entry.readAll()).split('\n').filter(QRegularExpression("^Exec="))
+               : QStringList();
+}
+
+} // namespace
+
+class TestAutostart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void registersAValidEntry_data();
+    void registersAValidEntry();
+    void unregisterFailsOnlyOnWhatCannotBeRemoved_data();
+    void unregisterFailsOnlyOnWhatCannotBeRemoved();
+    void standardEntryStartsThisProgramFromXdgConfigHome();
+};
+
+void TestAutostart::registersAValidEntry_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/bin/vantorel"
+                           << "Exec=/usr/bin/vantorel";
+    QTest::newRow("space") << "/opt/My Apps/vantorel"
+                           << R"(Exec="/opt/My Apps/vantorel")";
+    QTest::newRow("percent") << "/opt/100%/vantorel"
+                             << "Exec=/opt/100%%/vantorel";
+    QTest::newRow("single quote") << "/opt/it's/vantorel"
+                                  << R"(Exec="/opt/it's/vantorel")";
+    QTest::newRow("dollar, backslash") << R"(/opt/$5\a/vantorel)"
+                                       << R"(Exec="/opt/\\$5\\\\a/vantorel")";
+}
+
+void TestAutostart::registersAValidEntry() {
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    QTemporaryDir home;
+    Autostart autostart(home.path() + "/config/autostart", program); // the folder does not exist yet
+    QCOMPARE(autostart.registerEntry(), QString());
+    QCOMPARE(autostart.status(), Autostart::Status::Enabled);
+    QCOMPARE(execLines(autostart.entryPath()), QStringList{exec});
+
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (validator.isEmpty() && qgetenv("VANTOREL_REQUIRE_INTEGRATION") == "1") {
+        QFAIL("desktop-file-validate is missing");
+    } else if (validator.isEmpty()) {
+        QSKIP("desktop-file-validate is missing (package desktop-file-utils)");
+    }
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(validator, {autostart.entryPath()});
+    QVERIFY(validate.waitForFinished());
+    QCOMPARE(validate.readAll(), QByteArray());
+    QCOMPARE(validate.exitCode(), 0);
+}
+
+void TestAutostart::unregisterFailsOnlyOnWhatCannotBeRemoved_data() {
+    QTest::addColumn<QString>("occupant"); // a folder's path ends in '/'
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no folder") << QString() << QString();
+    QTest::newRow("a file in the folder's place") << "autostart" << QString();
+    QTest::newRow("a folder in the entry's place") << "autostart/vantorel.desktop/keep/"
+                                                   << "autostart/vantorel.desktop: Is a directory";
+}
+
+void TestAutostart::unregisterFailsOnlyOnWhatCannotBeRemoved() {
+    QFETCH(QString, occupant);
+    QFETCH(QString, error);
+    QTemporaryDir home;
+    const QDir base(home.path());
+    QVERIFY(occupant.isNull() || (occupant.endsWith('/') ? base.mkpath(occupant)
+                                                         : QFile(base.filePath(occupant)).open(QIODevice::WriteOnly)));
+    Autostart autostart(base.filePath("autostart"), "/usr/bin/vantorel");
+    QCOMPARE(autostart.unregisterEntry(), error.isNull() ? error : base.filePath(error));
+}
+
+void TestAutostart::standardEntryStartsThisProgramFromXdgConfigHome() {
+    QTemporaryDir home;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    Autostart& autostart = Autostart::standard();
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(autostart.entryPath(), home.path() + "/autostart/vantorel.desktop");
+    QCOMPARE(autostart.registerEntry(), QString());
+    QCOMPARE(execLines(autostart.entryPath()), QStringList{"Exec=" + QCoreApplication::applicationFilePath()});
+}
+
+QTEST_GUILESS_MAIN(TestAutostart)
+#include "tst_autostart.moc"

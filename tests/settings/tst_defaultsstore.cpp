@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "settings/DefaultsStore.h"
+#include "settings/SettingsDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestDefaultsStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void standardFolderFollowsXdgConfigHome_data();
+    void standardFolderFollowsXdgConfigHome();
+    void writesAndReadsBlobs();
+    void reportsAFailedWriteAndKeepsThePreviousBlob();
+    void unreadableFileReadsAsEmptyBlob();
+    void copiesABlobAside();
+    void killedWriterAlwaysLeavesAWholeDocument();
+};
+
+void TestDefaultsStore::standardFolderFollowsXdgConfigHome_data() {
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("set") << QByteArray("/tmp/cfg/") << QStringLiteral("/tmp/cfg/vantorel");
+    QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config/vantorel";
+    QTest::newRow("relative, so ignored") << QByteArray("cfg") << QDir::homePath() + "/.config/vantorel";
+}
+
+void TestDefaultsStore::standardFolderFollowsXdgConfigHome() {
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, folder);
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    configHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
+    const QString actual = DefaultsStore::standardFolder();
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(actual, folder);
+}
+
+void TestDefaultsStore::writesAndReadsBlobs() {
+    QTemporaryDir home;
+    DefaultsStore store(home.path() + "/config/vantorel");
+    QVERIFY(!store.data("app_settings"));
+
+    const DefaultsStore::Result first = store.setData("app_settings", "first");
+    QVERIFY2(first, qPrintable(first.error));
+    QCOMPARE(first.path, home.path() + "/config/vantorel/app_settings.json");
+    QCOMPARE(QFileInfo(store.folder()).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                                   QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    QVERIFY(store.setData("app_settings", "second"));
+    QCOMPARE(store.data("app_settings"), QByteArray("second"));
+    QCOMPARE(QDir(store.folder()).entryList(QDir::Files), QStringList{"app_settings.json"});
+}
+
+void TestDefaultsStore::reportsAFailedWriteAndKeepsThePreviousBlob() {
+    QTemporaryDir home;
+    DefaultsStore store(home.path());
+    QVERIFY(store.setData("app_settings", "previous"));
+
+    // A full disk, as far as this process can tell, even for root.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const DefaultsStore::Result failed = store.setData("app_settings", QByteArray(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!failed);
+    QCOMPARE(failed.path, home.path() + "/app_settings.json");
+    QVERIFY(!failed.error.isEmpty());
+    QCOMPARE(store.data("app_settings"), QByteArray("previous"));
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"app_settings.json"});
+
+    DefaultsStore blocked(home.path() + "/app_settings.json/vantorel"); // its folder would sit inside a file
+    const DefaultsStore::Result noFolder = blocked.setData("app_settings", "x");
+    QVERIFY(!noFolder);
+    QVERIFY(!noFolder.error.isEmpty());
+}
+
+void TestDefaultsStore::unreadableFileReadsAsEmptyBlob() {
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkdir("app_settings.json"));
+    DefaultsStore store(home.path());
+    QCOMPARE(store.data("app_settings"), QByteArray());
+}
+
+void TestDefaultsStore::copiesABlobAside() {
+    QTemporaryDir home;
+    DefaultsStore store(home.path());
+    QVERIFY(store.setData("app_settings", "keep me"));
+    const DefaultsStore::Result copy = store.copyAside("app_settings", "unreadable-1");
+    QVERIFY2(copy, qPrintable(copy.error));
+    QCOMPARE(copy.path, home.path() + "/app_settings.json.unreadable-1");
+    QFile aside(copy.path);
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("keep me"));
+    QCOMPARE(store.data("app_settings"), QByteArray("keep me"));
+    QVERIFY(!store.copyAside("app_settings", "unreadable-1")); // never overwrites an earlier copy
+}
+
+void TestDefaultsStore::killedWriterAlwaysLeavesAWholeDocument() {
+    QTemporaryDir home;
+    for (int round = 0; round < 8; ++round) {
+        QProcess writer;
+        writer.start(SETTINGS_BURST_WRITER, {home.path()});
+        QVERIFY(writer.waitForReadyRead(10000));
+        QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(5, 120)));
+        writer.kill();
+        QVERIFY(writer.waitForFinished(10000));
+
+        QFile document(home.path() + "/app_settings.json");
+        QVERIFY(document.open(QIODevice::ReadOnly));
+        const SettingsDocument::DecodeResult decoded = SettingsDocument::decode(document.readAll());
+        QVERIFY2(decoded.settings, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(decoded.error)));
+        QVERIFY(!decoded.settings->spaces.empty());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDefaultsStore)
+#include "tst_defaultsstore.moc"

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "updates/UpdateCheck.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+Q_DECLARE_METATYPE(UpdateCheck::Outcome)
+
+namespace {
+
+// Answers every request on the loopback address with one canned response; a response may arrive slowly or never.
+class FeedServer : public QObject {
+public:
+    explicit FeedServer(QByteArray response)
+        : m_response(std::move(response)) {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* client = m_server.nextPendingConnection();
+            connect(client, &QTcpSocket::readyRead, client, [this, client] {
+                if (client->readAll().contains("\r\n\r\n") && !m_response.isEmpty()) {
+                    client->write(m_response);
+                    client->disconnectFromHost();
+                }
+            });
+        });
+    }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(m_server.serverPort())); }
+
+private:
+    QTcpServer m_server;
+    QByteArray m_response;
+};
+
+QByteArray httpResponse(const QByteArray& body, const QByteArray& status = "200 OK", const QByteArray& extra = {}) {
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Type: application/rss+xml\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+}
+
+QByteArray feedWithVersions(std::initializer_list<const char*> versions) {
+    QByteArray items;
+    for (const char* version : versions) {
+        items += QByteArray("<item><enclosure url=\"https://example.org/") + version + "\" sparkle:version=\"" +
+                 version + "\"/></item>";
+    }
+    return "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>" + items +
+           "</channel></rss>";
+}
+
+UpdateCheck::Result runCheck(const QUrl& feed, int timeoutMs = 5000) {
+    UpdateCheck check(feed, "1.2.0");
+    QSignalSpy finished(&check, &UpdateCheck::finished);
+    check.start(timeoutMs);
+    if (!finished.wait(timeoutMs + 5000)) {
+        return {};
+    }
+    return finished.constFirst().constFirst().value<UpdateCheck::Result>();
+}
+
+} // namespace
+
+class TestUpdateCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<UpdateCheck::Result>(); }
+    void outcomes_data();
+    void outcomes();
+    void slowFeedGivesUp();
+    void onlySecureAddresses();
+};
+
+void TestUpdateCheck::outcomes_data() {
+    QTest::addColumn<QByteArray>("response");
+    QTest::addColumn<UpdateCheck::Outcome>("outcome");
+    QTest::addColumn<QString>("newest");
+    QTest::newRow("newer") << httpResponse(feedWithVersions({"1.1", "1.10", "1.9"}))
+                           << UpdateCheck::Outcome::UpdateAvailable << "1.10";
+    QTest::newRow("equal") << httpResponse(feedWithVersions({"1.2.0"})) << UpdateCheck::Outcome::UpToDate << "";
+    QTest::newRow("older") << httpResponse(feedWithVersions({"1.2rc1", "0.9"})) << UpdateCheck::Outcome::UpToDate << "";
+    QTest::newRow("malformed") << httpResponse("<rss><channel><item>") << UpdateCheck::Outcome::Failed << "";
+    QTest::newRow("oversized") << httpResponse(QByteArray(2 * 1024 * 1024, ' ') + feedWithVersions({"9.0"}))
+                               << UpdateCheck::Outcome::Failed << "";
+    QTest::newRow("server error") << httpResponse("", "500 Internal Server Error") << UpdateCheck::Outcome::Failed
+                                  << "";
+    QTest::newRow("redirect off https") << httpResponse("", "302 Found", "Location: http://example.org/appcast.xml\r\n")
+                                        << UpdateCheck::Outcome::Failed << "";
+}
+
+void TestUpdateCheck::outcomes() {
+    QFETCH(QByteArray, response);
+    QFETCH(UpdateCheck::Outcome, outcome);
+    QFETCH(QString, newest);
+    FeedServer server(response);
+    const UpdateCheck::Result result = runCheck(server.url());
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(result.newest.version, newest);
+    QCOMPARE(result.reason.isEmpty(), outcome != UpdateCheck::Outcome::Failed);
+}
+
+void TestUpdateCheck::slowFeedGivesUp() {
+    FeedServer silent{QByteArray()};
+    const UpdateCheck::Result result = runCheck(silent.url(), 300);
+    QCOMPARE(result.outcome, UpdateCheck::Outcome::Failed);
+}
+
+void TestUpdateCheck::onlySecureAddresses() {
+    QVERIFY(UpdateCheck::isAllowed(QUrl("https://example.org/appcast.xml")));
+    QVERIFY(UpdateCheck::isAllowed(QUrl("http://127.0.0.1:8080/a")));
+    QVERIFY(!UpdateCheck::isAllowed(QUrl("http://example.org/appcast.xml")));
+    QVERIFY(!UpdateCheck::isAllowed(QUrl("file:///etc/passwd")));
+    QCOMPARE(runCheck(QUrl("http://example.org/appcast.xml")).outcome, UpdateCheck::Outcome::Failed);
+    QCOMPARE(runCheck(QUrl()).outcome, UpdateCheck::Outcome::NotConfigured);
+}
+
+QTEST_GUILESS_MAIN(TestUpdateCheck)
+#include "tst_updatecheck.moc"

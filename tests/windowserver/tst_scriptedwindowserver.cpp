@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+#include "windowserver/scripted/ScriptedWindowServer.h"
+
+#include "DiagnosticsCapture.h"
+#include "core/NotificationCenter.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A script file in a temporary folder and a window server following it; every notification records the state.
+class Fixture {
+public:
+    Fixture()
+        : path(folder.filePath("spaces.jsonl"))
+        , server(path, center) {
+        center.addObserver(WindowServer::activeSpaceDidChange, &context, [this] {
+            const std::optional<QList<qint64>> spaces = server.copySpaces(1, 7);
+            seen.append(QStringLiteral("%1 %2").arg(server.activeSpace(1)).arg(spaces ? spaces->size() : -1));
+        });
+    }
+
+    void append(const QByteArray& text) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(text);
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    NotificationCenter center;
+    ScriptedWindowServer server;
+    QObject context;
+    QStringList seen; // "active count" per notification; count -1 for no list
+    DiagnosticsCapture capture;
+};
+
+class TestScriptedWindowServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstReadingIsTheStateAtStart();
+    void followsLinesAppendedLater();
+    void sleepsBeforeTheNextLine();
+    void reportsAndSkipsBadLines();
+    void missingFileIsAnError();
+};
+
+void TestScriptedWindowServer::firstReadingIsTheStateAtStart() {
+    Fixture fixture;
+    fixture.append("{\"sleep\": 5}\n{\"spaces\": [5, 3], \"active\": 3}\n{\"spaces\": null, \"active\": 5}\n");
+    QCOMPARE(fixture.server.open(), QString());
+    QCOMPARE(fixture.server.activeSpace(1), quint64(3));
+    QCOMPARE(fixture.server.copySpaces(1, 7), std::optional(QList<qint64>{5, 3}));
+    QVERIFY(fixture.seen.isEmpty());
+
+    fixture.server.start();
+    QTRY_COMPARE(fixture.seen, QStringList{"5 -1"});
+}
+
+void TestScriptedWindowServer::followsLinesAppendedLater() {
+    Fixture fixture;
+    fixture.append("");
+    QCOMPARE(fixture.server.open(), QString());
+    QCOMPARE(fixture.server.copySpaces(1, 7), std::optional<QList<qint64>>()); // nothing read yet
+    fixture.server.start();
+    fixture.append("{\"spaces\": [1], \"active\": 1}\n{\"spaces\": [1, 2], \"act");
+    QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
+    fixture.append("ive\": 2}\n");
+    QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 2"}));
+}
+
+void TestScriptedWindowServer::sleepsBeforeTheNextLine() {
+    Fixture fixture;
+    fixture.append("{\"spaces\": [], \"active\": 0}\n{\"spaces\": [1], \"active\": 1}\n{\"sleep\": 0.3}\n"
+                   "{\"spaces\": [1], \"active\": 2}\n");
+    QCOMPARE(fixture.server.open(), QString());
+    QElapsedTimer timer;
+    timer.start();
+    fixture.server.start();
+    QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
+    QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 1"}));
+    QVERIFY(timer.elapsed() >= 300);
+}
+
+void TestScriptedWindowServer::reportsAndSkipsBadLines() {
+    Fixture fixture;
+    fixture.append("{\"spaces\": [], \"active\": 0}\nnonsense\n\n{\"spaces\": [\"x\"], \"active\": 1}\n" +
+                   QByteArray(2 * 1024 * 1024, 'x') + "\n{\"spaces\": [7], \"active\": 7}\n");
+    QCOMPARE(fixture.server.open(), QString());
+    fixture.server.start();
+    QTRY_COMPARE(fixture.seen, QStringList{"7 1"});
+    QCOMPARE(fixture.capture.systemLog.size(), 3);
+    QVERIFY(fixture.capture.systemLog.at(0).startsWith("❌ " + fixture.path + ":2: "));
+    QVERIFY(fixture.capture.systemLog.at(1).startsWith("❌ " + fixture.path + ":4: "));
+    QVERIFY(fixture.capture.systemLog.at(2).contains("line too long"));
+}
+
+void TestScriptedWindowServer::missingFileIsAnError() {
+    NotificationCenter center;
+    ScriptedWindowServer server("/nonexistent/spaces.jsonl", center);
+    QVERIFY(server.open().startsWith("cannot read /nonexistent/spaces.jsonl: "));
+}
+
+QTEST_GUILESS_MAIN(TestScriptedWindowServer)
+#include "tst_scriptedwindowserver.moc"
