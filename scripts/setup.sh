@@ -19,7 +19,7 @@ packages=(
     # the Debian package (dpkg-shlibdeps finds its Depends, with file), and the checks of what it installs
     dpkg-dev file lintian appstream man-db reuse
     # tests: desktop entries, and real window managers and panels on a private display
-    desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils imagemagick
+    desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils
     # headless sway, run as an unprivileged user (setpriv is in util-linux)
     sway util-linux
     # panels that show the status item or a feed: waybar (with its tray, over a private session bus), polybar and
