@@ -39,7 +39,7 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 log=${XDG_CACHE_HOME:-$HOME/.cache}/vantorel/setup.log
 mkdir -p "$(dirname "$log")"
-echo "Installing ${#missing[@]} Debian packages that Vantorel's build and tests need: ${missing[*]}"
+echo "Installing ${#missing[@]} Debian packages for Vantorel: ${missing[*]}"
 echo "(apt and dpkg write to $log)"
 if ! { $sudo apt-get update && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
     "${missing[@]}"; } >"$log" 2>&1; then
