@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
+#include "settings/SettingsManager.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
 #include "app/AppDelegate.h"
@@ -81,6 +82,8 @@ int main(int argc, char* argv[]) {
         return fail(windowServers.error());
     }
     WindowServer::setShared(windowServer.get());
+    SettingsManager::shared().setWindowManagerNames(
+        [&windowServer = *windowServer](SpaceID spaceID) { return windowServer.desktopName(spaceID); });
 
     AppDelegate delegate;
     if (QString error; !singleInstance.listen(&error)) {

@@ -33,7 +33,8 @@ QString helpText(const QList<QCommandLineOption>& options) {
     }
     text +=
         QStringLiteral("\nWithout --window-server, Vantorel follows sway when SWAYSOCK is set, i3 when I3SOCK is set "
-                       "or the X root window names an i3 socket, and else the X11 window manager on DISPLAY.\n");
+                       "or the X root window names an i3 socket, KWin when it is on the session bus, and else the X11 "
+                       "window manager on DISPLAY.\n");
     text += QStringLiteral("Settings are kept in $XDG_CONFIG_HOME/vantorel/app_settings.json "
                            "(~/.config/vantorel/ when XDG_CONFIG_HOME is not set).\n");
     text += QStringLiteral("Vantorel keeps the style sheet $XDG_CONFIG_HOME/vantorel/waybar.css for waybar's style.css "
@@ -41,8 +42,9 @@ QString helpText(const QList<QCommandLineOption>& options) {
     return text;
 }
 
-const std::array<std::pair<QLatin1StringView, CommandLine::WindowServer>, 4> windowServerNames{{
+const std::array<std::pair<QLatin1StringView, CommandLine::WindowServer>, 5> windowServerNames{{
     {QLatin1StringView("x11"), CommandLine::WindowServer::X11},
+    {QLatin1StringView("kwin"), CommandLine::WindowServer::KWin},
     {QLatin1StringView("i3"), CommandLine::WindowServer::I3},
     {QLatin1StringView("sway"), CommandLine::WindowServer::Sway},
     {QLatin1StringView("scripted"), CommandLine::WindowServer::Scripted},
@@ -69,7 +71,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                                        "instead of the window manager (see examples/)."),
                                         QStringLiteral("FILE"));
     const QCommandLineOption windowServer(QStringLiteral("window-server"),
-                                          QStringLiteral("Follow NAME: x11, i3, sway or scripted (the one that "
+                                          QStringLiteral("Follow NAME: x11, kwin, i3, sway or scripted (the one that "
                                                          "--spaces-from feeds). Detected when not given."),
                                           QStringLiteral("NAME"));
     const QCommandLineOption bar(QStringLiteral("bar"),
@@ -105,7 +107,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         const std::optional<WindowServer> named = windowServerNamed(name);
         QString error;
         if (!named) {
-            error = QStringLiteral("Unknown window server '%1': x11, i3, sway or scripted.").arg(name);
+            error = QStringLiteral("Unknown window server '%1': x11, kwin, i3, sway or scripted.").arg(name);
         } else if (*named == WindowServer::Scripted && !parser.isSet(spacesFrom)) {
             error = QStringLiteral("--window-server=scripted needs --spaces-from=FILE.");
         } else if (*named != WindowServer::Scripted && parser.isSet(spacesFrom)) {

@@ -14,7 +14,7 @@
 struct CommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
     // Which window server to follow; Automatic detects it from the session.
-    enum class WindowServer { Automatic, X11, I3, Sway, Scripted };
+    enum class WindowServer { Automatic, X11, KWin, I3, Sway, Scripted };
 
     Action action = Action::Run;
     QString message; // the help or version text, or the error

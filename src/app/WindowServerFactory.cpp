@@ -5,6 +5,7 @@
 
 #include "windowserver/i3ipc/I3IpcWindowServer.h"
 #include "windowserver/i3ipc/I3SocketPath.h"
+#include "windowserver/kwin/KWinWindowServer.h"
 #include "windowserver/scripted/ScriptedWindowServer.h"
 #include "windowserver/x11/X11WindowServer.h"
 
@@ -13,7 +14,8 @@
 #include <algorithm>
 
 WindowServerFactory::Environment WindowServerFactory::Environment::current() {
-    return {qEnvironmentVariable("SWAYSOCK"), qEnvironmentVariable("I3SOCK"), qEnvironmentVariable("DISPLAY")};
+    return {qEnvironmentVariable("SWAYSOCK"), qEnvironmentVariable("I3SOCK"), qEnvironmentVariable("DISPLAY"),
+            qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")};
 }
 
 WindowServerFactory::WindowServerFactory(CommandLine::WindowServer choice, const QString& spacesFrom,
@@ -49,6 +51,14 @@ WindowServerFactory::WindowServerFactory(CommandLine::WindowServer choice, const
              [locateSocket](NotificationCenter& center) {
                  return std::make_unique<I3IpcWindowServer>(QStringLiteral("i3"), locateSocket, center);
              }});
+    }
+    if (wanted(Choice::KWin)) {
+        const QString bus = environment.sessionBus;
+        m_candidates.push_back({QStringLiteral("kwin"),
+                                bus.isEmpty() ? QStringLiteral("DBUS_SESSION_BUS_ADDRESS not set") : QString(),
+                                [bus](NotificationCenter& center) {
+                                    return std::make_unique<KWinWindowServer>(bus, center);
+                                }});
     }
     if (wanted(Choice::X11)) {
         const QString display = environment.display;

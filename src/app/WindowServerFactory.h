@@ -13,7 +13,8 @@
 class NotificationCenter;
 
 // Picks the window server of the run: the one the command line names, or the first that the session offers, in
-// the order sway (SWAYSOCK), i3 (I3SOCK, or the socket the X root window names), X11 (DISPLAY). A candidate that
+// the order sway (SWAYSOCK), i3 (I3SOCK, or the socket the X root window names), KWin (on the session bus), X11
+// (DISPLAY). A candidate that
 // is there but can't be opened gives way to the next.
 class WindowServerFactory {
 public:
@@ -22,6 +23,7 @@ public:
         QString swaySocket; // SWAYSOCK
         QString i3Socket;   // I3SOCK
         QString display;    // DISPLAY
+        QString sessionBus; // DBUS_SESSION_BUS_ADDRESS
 
         static Environment current();
     };

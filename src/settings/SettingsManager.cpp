@@ -84,7 +84,10 @@ SpaceConfig SettingsManager::getOrCreateConfig(SpaceID spaceID, qint64 index) {
     if (const auto existing = m_settings.spaces.find(spaceID); existing != m_settings.spaces.end()) {
         return existing->second;
     }
-    const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::desktopLabel), index + 1);
+    const QString given = m_windowManagerNames ? m_windowManagerNames(spaceID) : QString();
+    const QString name =
+        given.isEmpty() ? LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::desktopLabel), index + 1)
+                        : given;
     const qint64 paletteSize = qint64(defaultColors.size());
     const QString& color = defaultColors[static_cast<size_t>((index % paletteSize + paletteSize) % paletteSize)];
     const SpaceConfig config{spaceID, name, color};

@@ -36,6 +36,10 @@ public:
     // The same for a change made in place (one entry set or removed), without copying every other entry.
     void modifySettings(const std::function<void(AppSettings&)>& change);
 
+    // Where a new Space's name comes from before "Desktop N": the name the user gave it in the window manager, or
+    // nothing.
+    void setWindowManagerNames(std::function<QString(SpaceID)> names) { m_windowManagerNames = std::move(names); }
+
     void saveSettings();
     SpaceConfig getOrCreateConfig(SpaceID spaceID, qint64 index);
     void updateConfig(SpaceID spaceID, const std::optional<QString>& name, const std::optional<QString>& color);
@@ -55,6 +59,7 @@ private:
     DefaultsStore& m_defaults;
     NotificationCenter& m_notificationCenter;
     AppSettings m_settings;
+    std::function<QString(SpaceID)> m_windowManagerNames;
     // Why the stored document could not be read; empty once it has been kept aside (or when there was none).
     QString m_unreadableDocumentError;
 };

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/SpaceID.h"
+
 #include <QList>
 #include <QString>
 
@@ -25,6 +27,13 @@ public:
     virtual std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) = 0;
     // The active Space's identifier as the window server gives it.
     virtual quint64 activeSpace(qint32 connectionID) = 0;
+
+    // The name the user gave the Space in the window manager; empty when it holds none or only a generic one.
+    virtual QString desktopName(SpaceID) const { return {}; }
+    // Tells the window manager the Space's name, so that its pagers and switchers show it.
+    virtual void setDesktopName(SpaceID, const QString&) {}
+    // Makes the Space the active one; false when the window manager can't be asked.
+    virtual bool switchTo(SpaceID) { return false; }
 
     // The window server of this run. The program installs it before the first use and keeps it alive until the
     // event loop has ended.

@@ -3,6 +3,7 @@
 
 #include "app/WindowServerFactory.h"
 
+#include "DBusSession.h"
 #include "DiagnosticsCapture.h"
 #include "FakeIpcServer.h"
 #include "core/NotificationCenter.h"
@@ -24,11 +25,12 @@ private slots:
 void TestWindowServerFactory::picks_data() {
     QTest::addColumn<Choice>("choice");
     QTest::addColumn<QString>("spacesFrom");
-    QTest::addColumn<QStringList>("swayI3Display"); // "fake" stands for the fake server's socket
+    QTest::addColumn<QStringList>("swayI3Display"); // and the bus; "fake" stands for the fake IPC socket
     QTest::addColumn<QString>("outcome");           // the line of the one opened, or the error
 
     const QString nothing = "no window server to follow: tried sway (SWAYSOCK not set), i3 (I3SOCK not set, "
-                            "no I3_SOCKET_PATH on the X root window), x11 (DISPLAY not set).";
+                            "no I3_SOCKET_PATH on the X root window), kwin (DBUS_SESSION_BUS_ADDRESS not set), "
+                            "x11 (DISPLAY not set).";
     QTest::newRow("nothing there") << Choice::Automatic << "" << QStringList{"", "", ""} << nothing;
     QTest::newRow("sway first") << Choice::Automatic << "" << QStringList{"fake", "fake", ":987"}
                                 << "🔌 Following sway at fake";
@@ -37,9 +39,8 @@ void TestWindowServerFactory::picks_data() {
     QTest::newRow("forced x11 without a display") << Choice::X11 << "" << QStringList{"fake", "fake", ""}
                                                   << "no window server to follow: tried x11 (DISPLAY not set).";
     QTest::newRow("an X server that is not there")
-        << Choice::Automatic << "" << QStringList{"", "", ":987"}
-        << "tried sway (SWAYSOCK not set), i3 (I3SOCK not set, no I3_SOCKET_PATH on the X root window), "
-           "x11 (cannot connect to the X server on :987).";
+        << Choice::Automatic << "" << QStringList{"", "", ":987", "bus"}
+        << "kwin (org.kde.KWin is not on the session bus), x11 (cannot connect to the X server on :987).";
     QTest::newRow("scripted file missing")
         << Choice::Scripted << "/nonexistent/spaces.jsonl" << QStringList{"fake", "", ""}
         << "tried scripted (cannot read /nonexistent/spaces.jsonl: ";
@@ -55,7 +56,12 @@ void TestWindowServerFactory::picks() {
     FakeIpcServer fakeServer(folder.filePath("ipc.sock"));
     QVERIFY(fakeServer.listen());
     swayI3Display.replaceInStrings(QRegularExpression("^fake$"), fakeServer.socketPath());
-    WindowServerFactory factory(choice, spacesFrom, {swayI3Display[0], swayI3Display[1], swayI3Display[2]});
+    DBusSession bus;
+    QString error;
+    QVERIFY2(swayI3Display.value(3).isEmpty() || bus.start(&error), qPrintable(error));
+    WindowServerFactory factory(choice, spacesFrom,
+                                {swayI3Display[0], swayI3Display[1], swayI3Display[2],
+                                 swayI3Display.value(3).isEmpty() ? QString() : bus.address()});
 
     NotificationCenter center;
     const std::unique_ptr<WindowServerBackend> windowServer = factory.hasCandidates() ? factory.open(center) : nullptr;

@@ -8,7 +8,7 @@
 set(levels
     "core=0"
     "windowserver=1" "settings=1" "updates=1" "instance=1"
-    "windowserver/x11=2" "windowserver/i3ipc=2" "windowserver/scripted=2"
+    "windowserver/x11=2" "windowserver/kwin=2" "windowserver/i3ipc=2" "windowserver/scripted=2"
     "spaces=3"
     "marking=4"
     "statusbar=5"

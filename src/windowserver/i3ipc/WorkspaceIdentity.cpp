@@ -3,22 +3,12 @@
 
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
-#include <QByteArray>
+#include "core/HashedSpaceID.h"
 
 #include <limits>
 
 namespace WorkspaceIdentity {
 namespace {
-
-// FNV-1a: fixed, so that a name hashes to the same SpaceID in every run and every build.
-quint64 hashOfName(QStringView name) {
-    quint64 hash = 0xcbf29ce484222325ull;
-    for (const char byte : name.toUtf8()) {
-        hash ^= static_cast<unsigned char>(byte);
-        hash *= 0x100000001b3ull;
-    }
-    return hash;
-}
 
 // i3 and sway number a workspace by its leading decimal digits, up to the largest 32-bit value.
 qint64 leadingNumber(QStringView name) {
@@ -41,10 +31,7 @@ SpaceID spaceID(qint64 number, QStringView name) {
     if (number >= 0 && number <= std::numeric_limits<qint32>::max()) {
         return number;
     }
-    // Above every workspace number, so that named workspaces rank after numbered ones.
-    constexpr quint64 firstNamed = quint64(1) << 32;
-    constexpr quint64 namedCount = (quint64(1) << 63) - firstNamed;
-    return static_cast<SpaceID>(firstNamed + hashOfName(name) % namedCount);
+    return HashedSpaceID::fromKey(name.toUtf8());
 }
 
 SpaceID spaceIDForName(QStringView name) {

@@ -9,9 +9,8 @@
 
 // The SpaceID of an i3 or sway workspace. The IPC's "id" changes whenever a workspace is destroyed and created
 // again, so identity comes from what the user chose: a workspace whose name starts with a number ("3", "3: mail")
-// is Space 3, whatever the rest of its name; any other workspace is known by its whole name, hashed into the
-// SpaceIDs from 2^32 to 2^63 - 1. Workspace numbers end below 2^31, so a name never meets a number, and named
-// workspaces rank after numbered ones (a Space's default name follows its rank).
+// is Space 3, whatever the rest of its name; any other workspace is known by its whole name, hashed (HashedSpaceID),
+// so that named workspaces rank after numbered ones (a Space's default name follows its rank).
 namespace WorkspaceIdentity {
 
 // `number` as the window manager reports it ("num"): negative (or out of range) for a workspace without one.
