@@ -56,10 +56,11 @@ void TestCommandLine::choosesTheWindowServer_data() {
     QTest::newRow("x11") << QStringList{"--window-server=x11"} << WindowServer::X11 << "";
     QTest::newRow("i3") << QStringList{"--window-server", "i3"} << WindowServer::I3 << "";
     QTest::newRow("sway") << QStringList{"--window-server=sway"} << WindowServer::Sway << "";
+    QTest::newRow("kwin") << QStringList{"--window-server=kwin"} << WindowServer::KWin << "";
     QTest::newRow("a script implies scripted") << QStringList{"--spaces-from=a.jsonl"} << WindowServer::Scripted << "";
     QTest::newRow("scripted with its script")
         << QStringList{"--window-server=scripted", "--spaces-from=a.jsonl"} << WindowServer::Scripted << "";
-    QTest::newRow("unknown") << QStringList{"--window-server=kwin"} << WindowServer::Automatic << "'kwin'";
+    QTest::newRow("unknown") << QStringList{"--window-server=mutter"} << WindowServer::Automatic << "'mutter'";
     QTest::newRow("scripted without a script")
         << QStringList{"--window-server=scripted"} << WindowServer::Automatic << "needs --spaces-from";
     QTest::newRow("a script for another")
