@@ -62,6 +62,37 @@ quint64 I3IpcWindowServer::activeSpace(qint32) {
     return std::bit_cast<quint64>(m_active);
 }
 
+QString I3IpcWindowServer::desktopName(SpaceID spaceID) const {
+    return WorkspaceIdentity::givenName(m_names.value(spaceID));
+}
+
+void I3IpcWindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
+    const auto current = m_names.constFind(spaceID);
+    if (current != m_names.cend() && WorkspaceIdentity::givenName(*current) != name) {
+        runCommand(WorkspaceIdentity::renameCommand(spaceID, *current, name));
+    }
+}
+
+bool I3IpcWindowServer::switchTo(SpaceID spaceID) {
+    if (m_state != State::Following) {
+        return false;
+    }
+    runCommand(WorkspaceIdentity::switchCommand(spaceID, m_names.value(spaceID)));
+    return true;
+}
+
+void I3IpcWindowServer::runCommand(const QByteArray& command) {
+    if (command.isEmpty() || m_state != State::Following) {
+        return;
+    }
+    m_requests.request(IpcMessage::RunCommand, command, [this, command](const QByteArray& reply) {
+        if (!QByteArray(reply).replace(' ', QByteArray()).contains("\"success\":true")) {
+            Diagnostics::systemLog(QStringLiteral("❌ %1: refused \"%2\": %3")
+                                       .arg(m_windowManager, QString::fromUtf8(command), QString::fromUtf8(reply)));
+        }
+    });
+}
+
 void I3IpcWindowServer::connectToWindowManager() {
     m_socketPath = m_locateSocket();
     if (m_socketPath.isEmpty()) {
@@ -136,6 +167,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         const bool changed =
             !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed || active != m_active;
         m_spaces = std::move(spaces);
+        m_names = workspaces.value->names;
         m_active = active;
 
         const State previous = std::exchange(m_state, State::Following);

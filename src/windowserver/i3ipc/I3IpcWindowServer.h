@@ -7,6 +7,7 @@
 #include "windowserver/i3ipc/IpcConnection.h"
 #include "core/SpaceID.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -45,8 +46,12 @@ public:
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
     quint64 activeSpace(qint32 connectionID) override;
+    QString desktopName(SpaceID spaceID) const override;
+    void setDesktopName(SpaceID spaceID, const QString& name) override;
+    bool switchTo(SpaceID spaceID) override;
 
 private:
+    void runCommand(const QByteArray& command);
     enum class State { Opening, Following, Reconnecting };
 
     void connectToWindowManager();
@@ -81,5 +86,6 @@ private:
 
     QList<SpaceID> m_reachable; // by the configuration's key bindings
     std::optional<QList<qint64>> m_spaces;
+    QHash<SpaceID, QString> m_names; // as the window manager has them
     SpaceID m_active = 0;
 };

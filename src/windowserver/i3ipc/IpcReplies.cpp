@@ -56,6 +56,7 @@ Parsed<Workspaces> workspaces(QByteArrayView payload) {
                     QStringLiteral("every workspace needs a whole-number \"num\", a \"name\" and \"focused\"")};
         }
         result.spaceIDs.append(*spaceID);
+        result.names.insert(*spaceID, workspace.member(u"name")->string());
         if (focused->toBool()) {
             result.focused = *spaceID;
         }

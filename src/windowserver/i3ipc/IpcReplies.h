@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -22,6 +23,7 @@ struct Parsed {
 
 struct Workspaces {
     QList<SpaceID> spaceIDs; // in the window manager's order
+    QHash<SpaceID, QString> names;
     // The focused workspace (on the focused output); none while focus is elsewhere, as during a switch of outputs.
     std::optional<SpaceID> focused;
 };

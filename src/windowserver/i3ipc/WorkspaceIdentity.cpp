@@ -25,10 +25,21 @@ qint64 leadingNumber(QStringView name) {
     return number;
 }
 
+bool isNumbered(SpaceID spaceID) {
+    return spaceID >= 0 && spaceID <= std::numeric_limits<qint32>::max();
+}
+
+// A string argument of an i3 command.
+QByteArray quoted(QStringView text) {
+    QString escaped = text.toString();
+    escaped.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+    return '"' + escaped.toUtf8() + '"';
+}
+
 } // namespace
 
 SpaceID spaceID(qint64 number, QStringView name) {
-    if (number >= 0 && number <= std::numeric_limits<qint32>::max()) {
+    if (isNumbered(number)) {
         return number;
     }
     return HashedSpaceID::fromKey(name.toUtf8());
@@ -36,6 +47,31 @@ SpaceID spaceID(qint64 number, QStringView name) {
 
 SpaceID spaceIDForName(QStringView name) {
     return spaceID(leadingNumber(name), name);
+}
+
+QString givenName(QStringView name) {
+    if (leadingNumber(name) < 0) {
+        return name.toString();
+    }
+    QStringView rest = name;
+    while (!rest.isEmpty() && rest.front() >= u'0' && rest.front() <= u'9') {
+        rest = rest.mid(1);
+    }
+    rest = rest.trimmed();
+    return (rest.startsWith(u':') ? rest.mid(1) : rest).trimmed().toString();
+}
+
+QByteArray switchCommand(SpaceID spaceID, QStringView name) {
+    return isNumbered(spaceID) ? "workspace number " + QByteArray::number(spaceID) : "workspace " + quoted(name);
+}
+
+QByteArray renameCommand(SpaceID spaceID, QStringView currentName, QStringView newName) {
+    if (!isNumbered(spaceID)) {
+        return {}; // its name is its identity
+    }
+    const QString wanted =
+        newName.isEmpty() ? QString::number(spaceID) : QStringLiteral("%1: %2").arg(spaceID).arg(newName);
+    return "rename workspace " + quoted(currentName) + " to " + quoted(wanted);
 }
 
 } // namespace WorkspaceIdentity

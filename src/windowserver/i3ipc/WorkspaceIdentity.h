@@ -5,6 +5,8 @@
 
 #include "core/SpaceID.h"
 
+#include <QByteArray>
+#include <QString>
 #include <QStringView>
 
 // The SpaceID of an i3 or sway workspace. The IPC's "id" changes whenever a workspace is destroyed and created
@@ -17,5 +19,12 @@ namespace WorkspaceIdentity {
 SpaceID spaceID(qint64 number, QStringView name);
 // The same for a name alone, as a key binding gives it: the number is read from the name's leading digits.
 SpaceID spaceIDForName(QStringView name);
+// What the user wrote after the number ("3: mail" gives "mail", "3" nothing), or a name without a number.
+QString givenName(QStringView name);
+// The command that goes to the workspace, whether or not it exists yet.
+QByteArray switchCommand(SpaceID spaceID, QStringView name);
+// The command that names a numbered workspace "N: name" (or "N" for an empty name); nothing for a named workspace,
+// whose name is its identity.
+QByteArray renameCommand(SpaceID spaceID, QStringView currentName, QStringView newName);
 
 } // namespace WorkspaceIdentity

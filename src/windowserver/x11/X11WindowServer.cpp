@@ -58,6 +58,45 @@ quint64 X11WindowServer::activeSpace(qint32) {
     return EwmhDesktops::activeSpace(m_reading);
 }
 
+std::optional<quint32> X11WindowServer::desktopOf(SpaceID spaceID) const {
+    const std::optional<QList<qint64>> spaces = EwmhDesktops::spaceIDs(m_reading);
+    const qsizetype desktop = spaces ? spaces->indexOf(spaceID) : -1;
+    return desktop < 0 ? std::nullopt : std::optional<quint32>(quint32(desktop));
+}
+
+void X11WindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
+    const std::optional<quint32> desktop = desktopOf(spaceID);
+    if (!desktop) {
+        return;
+    }
+    QList<QByteArray> names;
+    xcb_ewmh_get_utf8_strings_reply_t reply{};
+    if (xcb_ewmh_get_desktop_names_reply(&m_ewmh, xcb_ewmh_get_desktop_names(&m_ewmh, m_screen), &reply, nullptr) ==
+        1) {
+        QByteArray strings(reply.strings, int(reply.strings_len));
+        if (strings.endsWith('\0')) {
+            strings.chop(1); // each name ends in a NUL, the last one too
+        }
+        names = strings.isEmpty() ? QList<QByteArray>() : strings.split('\0');
+        xcb_ewmh_get_utf8_strings_reply_wipe(&reply);
+    }
+    names.resize(std::max<qsizetype>(names.size(), *desktop + 1));
+    names[*desktop] = name.toUtf8();
+    const QByteArray strings = names.join('\0') + '\0';
+    xcb_ewmh_set_desktop_names(&m_ewmh, m_screen, uint32_t(strings.size()), strings.constData());
+    xcb_flush(m_connection);
+}
+
+bool X11WindowServer::switchTo(SpaceID spaceID) {
+    const std::optional<quint32> desktop = desktopOf(spaceID);
+    if (!desktop) {
+        return false;
+    }
+    xcb_ewmh_request_change_current_desktop(&m_ewmh, m_screen, *desktop, XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
+    return true;
+}
+
 void X11WindowServer::handleEvents() {
     if (!m_notifier->isEnabled()) {
         return; // the connection died: its last reading stands

@@ -32,6 +32,10 @@ public:
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
     quint64 activeSpace(qint32 connectionID) override;
+    // Writes the whole _NET_DESKTOP_NAMES list, as pagers do, with the one name replaced.
+    void setDesktopName(SpaceID spaceID, const QString& name) override;
+    // Asks the window manager with a _NET_CURRENT_DESKTOP client message.
+    bool switchTo(SpaceID spaceID) override;
 
 private:
     using EventSource = xcb_generic_event_t* (*)(xcb_connection_t*);
@@ -40,6 +44,8 @@ private:
     // Takes every event from the source; whether one of them changed the count or the current desktop.
     bool takeEvents(EventSource source);
     EwmhDesktops::Reading readDesktops();
+    // The desktop that holds the Space, counted from 0; nothing when the window manager has no such desktop.
+    std::optional<quint32> desktopOf(SpaceID spaceID) const;
     void apply(const EwmhDesktops::Reading& reading);
 
     const QString m_displayName;
