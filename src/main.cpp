@@ -6,10 +6,12 @@
 #include "app/CommandLine.h"
 #include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
+#include "settings/NamesInWindowManager.h"
 #include "settings/SettingsManager.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
 #include "app/AppDelegate.h"
+#include "app/DesktopNamePublisher.h"
 #include "app/ApplicationIcon.h"
 #include "core/LocalizedTexts.h"
 
@@ -84,6 +86,9 @@ int main(int argc, char* argv[]) {
     WindowServer::setShared(windowServer.get());
     SettingsManager::shared().setWindowManagerNames(
         [&windowServer = *windowServer](SpaceID spaceID) { return windowServer.desktopName(spaceID); });
+    NamesInWindowManager::shared().setDefault(!windowServer->bindsByName());
+    DesktopNamePublisher namePublisher(*windowServer, SettingsManager::shared(), NamesInWindowManager::shared(),
+                                       NotificationCenter::defaultCenter());
 
     AppDelegate delegate;
     if (QString error; !singleInstance.listen(&error)) {

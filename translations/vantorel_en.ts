@@ -44,6 +44,11 @@
         <translation>Launch at Login</translation>
     </message>
     <message>
+        <source>names_in_window_manager</source>
+        <extracomment>Label of the on/off switch that gives the desktops&apos; names to the window manager, for its pagers and bars.</extracomment>
+        <translation>Show names in the window manager</translation>
+    </message>
+    <message>
         <source>done</source>
         <extracomment>Button that closes the window.</extracomment>
         <translation>Done</translation>

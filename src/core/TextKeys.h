@@ -25,6 +25,8 @@ inline constexpr char instructionsHint[] = QT_TRANSLATE_NOOP("Vantorel", "instru
 inline constexpr char noDesktopsDetected[] = QT_TRANSLATE_NOOP("Vantorel", "no_desktops_detected");
 //: Label of the on/off switch.
 inline constexpr char launchAtLogin[] = QT_TRANSLATE_NOOP("Vantorel", "launch_at_login");
+//: Label of the on/off switch that gives the desktops' names to the window manager, for its pagers and bars.
+inline constexpr char namesInWindowManager[] = QT_TRANSLATE_NOOP("Vantorel", "names_in_window_manager");
 //: Button that closes the window.
 inline constexpr char done[] = QT_TRANSLATE_NOOP("Vantorel", "done");
 //: Position number of a desktop row; %lld is the position, counted from 1.

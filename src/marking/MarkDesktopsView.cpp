@@ -54,7 +54,14 @@ MarkDesktopsView::MarkDesktopsView(MarkDesktopsViewModel::Services services, QWi
     stack->addWidget(makeDivider());
     stack->addWidget(makeList(), 1);
     stack->addWidget(makeDivider());
-    stack->addLayout(makeSwitchBar());
+    m_switch = new ToggleSwitch(this);
+    // The switch writes the view model directly; the rebuild that follows hands the new value on.
+    connect(m_switch, &ToggleSwitch::clicked, this, [this](bool on) { m_viewModel->setLaunchAtLogin(on); });
+    stack->addLayout(makeSwitchBar(TextKeys::launchAtLogin, m_switch));
+    stack->addWidget(makeDivider());
+    m_namesSwitch = new ToggleSwitch(this);
+    connect(m_namesSwitch, &ToggleSwitch::clicked, this, [this](bool on) { m_viewModel->setNamesInWindowManager(on); });
+    stack->addLayout(makeSwitchBar(TextKeys::namesInWindowManager, m_namesSwitch));
     stack->addWidget(makeDivider());
     stack->addLayout(makeButtonBar());
 
@@ -105,19 +112,16 @@ QScrollArea* MarkDesktopsView::makeList() {
     return m_list;
 }
 
-QHBoxLayout* MarkDesktopsView::makeSwitchBar() {
+QHBoxLayout* MarkDesktopsView::makeSwitchBar(const char* textKey, ToggleSwitch* toggle) {
     QHBoxLayout* layout = barLayout(switchAndButtonBarPadding);
-    auto* label = new QLabel(LocalizedTexts::localized(TextKeys::launchAtLogin), this);
+    auto* label = new QLabel(LocalizedTexts::localized(textKey), this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(SystemStyle::font(SystemStyle::TextStyle::headline));
     label->setForegroundRole(SystemStyle::primaryLabel);
-    m_switch = new ToggleSwitch(this);
-    m_switch->setAccessibleName(label->text());
-    // The switch writes the view model directly; the rebuild that follows hands the new value on.
-    connect(m_switch, &ToggleSwitch::clicked, this, [this](bool on) { m_viewModel->setLaunchAtLogin(on); });
+    toggle->setAccessibleName(label->text());
     layout->addWidget(label);
     layout->addStretch();
-    layout->addItem(new OverhangingWidgetItem(m_switch, ToggleSwitch::overhang));
+    layout->addItem(new OverhangingWidgetItem(toggle, ToggleSwitch::overhang));
     return layout;
 }
 
@@ -223,6 +227,7 @@ void MarkDesktopsView::rebuildRows() {
 // The switch acts on its value, not on the gesture: a new value from the switch or from a reload alike reaches
 // toggleLaunchAtLogin once. The first rendering only shows the value.
 void MarkDesktopsView::rebuildSwitch() {
+    m_namesSwitch->setChecked(m_viewModel->namesInWindowManager());
     const bool launchAtLogin = m_viewModel->launchAtLogin();
     m_switch->setChecked(launchAtLogin);
     const std::optional<bool> previous = std::exchange(m_renderedLaunchAtLogin, launchAtLogin);
@@ -231,7 +236,7 @@ void MarkDesktopsView::rebuildSwitch() {
     }
 }
 
-// New rows come last in Qt's focus chain: put every row's controls back in list order, before the switch and Done.
+// New rows come last in Qt's focus chain: put every row's controls back in list order, before the switches and Done.
 void MarkDesktopsView::updateTabOrder() {
     QWidget* previous = nullptr;
     for (SpaceConfigRow* row : std::as_const(m_rowOrder)) {
@@ -245,7 +250,8 @@ void MarkDesktopsView::updateTabOrder() {
     if (previous != nullptr) {
         setTabOrder(previous, m_switch);
     }
-    setTabOrder(m_switch, m_doneButton);
+    setTabOrder(m_switch, m_namesSwitch);
+    setTabOrder(m_namesSwitch, m_doneButton);
 }
 
 void MarkDesktopsView::dismiss() {

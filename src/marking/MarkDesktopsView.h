@@ -40,6 +40,7 @@ public:
     QScrollArea* list() const { return m_list; }
     QLabel* emptyStateLabel() const { return m_emptyState; }
     ToggleSwitch* launchAtLoginSwitch() const { return m_switch; }
+    ToggleSwitch* namesInWindowManagerSwitch() const { return m_namesSwitch; }
     ProminentButton* doneButton() const { return m_doneButton; }
 
 protected:
@@ -49,7 +50,7 @@ protected:
 private:
     QHBoxLayout* makeInstructionBar();
     QScrollArea* makeList();
-    QHBoxLayout* makeSwitchBar();
+    QHBoxLayout* makeSwitchBar(const char* textKey, ToggleSwitch* toggle);
     QHBoxLayout* makeButtonBar();
     QWidget* makeDivider();
 
@@ -72,5 +73,6 @@ private:
     QVBoxLayout* m_rowStack = nullptr;
     QLabel* m_emptyState = nullptr;
     ToggleSwitch* m_switch = nullptr;
+    ToggleSwitch* m_namesSwitch = nullptr;
     ProminentButton* m_doneButton = nullptr;
 };

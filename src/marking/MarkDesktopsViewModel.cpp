@@ -32,6 +32,11 @@ void MarkDesktopsViewModel::setCurrentSpaceID(SpaceID spaceID) {
     m_currentSpaceID = spaceID;
 }
 
+void MarkDesktopsViewModel::setNamesInWindowManager(bool enabled) {
+    emit objectWillChange();
+    m_services.namesInWindowManager().setEnabled(enabled);
+}
+
 void MarkDesktopsViewModel::setLaunchAtLogin(bool enabled) {
     emit objectWillChange();
     m_launchAtLogin = enabled;

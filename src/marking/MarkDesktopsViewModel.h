@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "settings/NamesInWindowManager.h"
 #include "settings/SettingsModel.h"
 
 #include <QList>
@@ -28,6 +29,7 @@ public:
         SettingsManager& settingsManager;
         // Asked for only when needed: its first use reads the registration.
         std::function<LaunchAtLoginManager&()> launchAtLoginManager;
+        std::function<NamesInWindowManager&()> namesInWindowManager = &NamesInWindowManager::shared;
 
         static Services shared();
     };
@@ -39,6 +41,9 @@ public:
     const QList<SpaceID>& allSpaceIDs() const { return m_allSpaceIDs; }
     const std::map<SpaceID, SpaceConfig>& spaceConfigs() const { return m_spaceConfigs; }
     bool launchAtLogin() const { return m_launchAtLogin; }
+    bool namesInWindowManager() const { return m_services.namesInWindowManager().isEnabled(); }
+    // Stores the choice at once and announces it.
+    void setNamesInWindowManager(bool enabled);
     SpaceID currentSpaceID() const { return m_currentSpaceID; }
 
     // The switch writes its new state here directly, then calls toggleLaunchAtLogin.

@@ -5,6 +5,7 @@
 
 #include "core/NotificationCenter.h"
 #include "settings/SettingsModel.h"
+#include "windowserver/WindowServer.h"
 
 #include <QList>
 #include <QObject>
@@ -36,6 +37,8 @@ public:
     qint64 currentSpaceIndex() const;
 
     void refreshSpaces();
+    // Asks the window server to make the Space the active one; the change arrives as any other.
+    bool switchTo(SpaceID spaceID) { return m_windowServer.switchTo(spaceID); }
 
 signals:
     // Sent before every assignment of currentSpaceID or allSpaceIDs, and once more after a refresh that changed

@@ -34,7 +34,8 @@ StatusBarController::StatusBarController(Updater& updaterController, Services se
     , m_services(services) {
     m_statusItem = m_services.statusBar.statusItem();
     m_statusItem->setMenuBuilder([this] {
-        return buildStatusMenu({[this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
+        return buildStatusMenu({menuDesktops(), [this](SpaceID spaceID) { m_services.spaceManager.switchTo(spaceID); },
+                                [this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
                                 [this] {
                                     quitApp();
                                 }});
@@ -45,6 +46,17 @@ StatusBarController::StatusBarController(Updater& updaterController, Services se
         updateStatusBar();
     }
     setupObservers();
+}
+
+QList<StatusMenuDesktop> StatusBarController::menuDesktops() const {
+    const QList<SpaceID>& spaceIDs = m_services.spaceManager.allSpaceIDs();
+    QList<StatusMenuDesktop> desktops;
+    for (qsizetype index = 0; index < spaceIDs.size(); ++index) {
+        const SpaceConfig config = m_services.settingsManager.getOrCreateConfig(spaceIDs[index], index);
+        desktops.append(
+            {spaceIDs[index], config.name, config.color, spaceIDs[index] == m_services.spaceManager.currentSpaceID()});
+    }
+    return desktops;
 }
 
 StatusBarController::~StatusBarController() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/NotificationCenter.h"
+#include "statusbar/StatusMenu.h"
 
 #include <QObject>
 
@@ -54,6 +55,8 @@ private:
     void quitApp();
     void setupObservers();
     void updateStatusBar();
+    // The menu's desktops, in order, the current one marked.
+    QList<StatusMenuDesktop> menuDesktops() const;
 
     std::unique_ptr<StatusItem> m_statusItem;
     Updater& m_updaterController;

@@ -32,6 +32,8 @@ public:
     virtual QString desktopName(SpaceID) const { return {}; }
     // Tells the window manager the Space's name, so that its pagers and switchers show it.
     virtual void setDesktopName(SpaceID, const QString&) {}
+    // Whether the window manager's key bindings find desktops by name, so that a new name can break them.
+    virtual bool bindsByName() const { return false; }
     // Makes the Space the active one; false when the window manager can't be asked.
     virtual bool switchTo(SpaceID) { return false; }
 

@@ -14,9 +14,14 @@ public:
         return spaces;
     }
     quint64 activeSpace(qint32) override { return active; }
+    bool switchTo(SpaceID spaceID) override {
+        switchedTo.append(spaceID);
+        return true;
+    }
 
     qint32 connectionID = 42;
     std::optional<QList<qint64>> spaces = QList<qint64>{};
     quint64 active = 0;
     qint32 lastMask = 0;
+    QList<SpaceID> switchedTo;
 };

@@ -234,8 +234,8 @@ void TestMarkDesktopsView::tabVisitsEveryControlInListOrder() {
     for (SpaceConfigRow* row : view.rows()) {
         order += row->focusOrder();
     }
-    order << view.launchAtLoginSwitch() << view.doneButton() << order.first();
-    QCOMPARE(order.size(), 3 * 9 + 3);
+    order << view.launchAtLoginSwitch() << view.namesInWindowManagerSwitch() << view.doneButton() << order.first();
+    QCOMPARE(order.size(), 3 * 9 + 4);
     order.first()->setFocus();
     for (QWidget* next : order.mid(1)) {
         QVERIFY(!QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name).isEmpty());

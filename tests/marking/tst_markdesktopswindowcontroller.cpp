@@ -8,6 +8,7 @@
 #include "marking/MarkDesktopsView.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTranslator>
@@ -49,7 +50,7 @@ private slots:
         MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
         controller.openMarkDesktopsWindow();
         QWidget* window = controller.window();
-        const QWidget* firstContent = controller.contentView();
+        const QPointer<QWidget> firstContent = controller.contentView();
         window->move(10, 20);
         window->setVisible(!closedFirst);
         fixture.capture.clear();
@@ -58,7 +59,7 @@ private slots:
         QCOMPARE(controller.window(), window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->pos(), QPoint(10, 20));
-        QVERIFY(controller.contentView() != firstContent);
+        QVERIFY(firstContent.isNull()); // its address may be the new content's
         QCOMPARE(window->findChildren<MarkDesktopsView*>().size(), 1);
         QCOMPARE(
             fixture.capture.output.filter(QRegularExpression("deallocated|Refreshing Spaces in")),

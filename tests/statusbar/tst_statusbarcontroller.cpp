@@ -182,7 +182,9 @@ void TestStatusBarController::clicksOpenAFreshMenuForTheirOwnDuration() {
     QObject::connect(&button, &StatusBarButton::clickPerformed, &observer, [&] {
         QStringList entries;
         for (const QAction* action : fixture.controller().statusItem()->menu()->actions()) {
-            entries.append(action->isSeparator() ? "---" : action->text() + " " + action->shortcut().toString());
+            entries.append(action->isSeparator()
+                               ? "---"
+                               : action->text() + (action->isChecked() ? " ✓" : " ") + action->shortcut().toString());
         }
         menusShown.append(entries);
     });
@@ -190,8 +192,12 @@ void TestStatusBarController::clicksOpenAFreshMenuForTheirOwnDuration() {
     QVERIFY(fixture.controller().statusItem()->menu() == nullptr);
     button.click(StatusBarButton::RightMouseUp);
     QVERIFY(fixture.controller().statusItem()->menu() == nullptr);
-    const QStringList expected{"Settings ", "Check for Updates ", "---", "Quit Vantorel Ctrl+Q"};
+    const QStringList expected{"Desktop 1 ", "Desktop 2 ✓",         "---", "Settings ", "Check for Updates ",
+                               "---",        "Quit Vantorel Ctrl+Q"};
     QCOMPARE(menusShown, (QList<QStringList>{expected, expected}));
+    // Choosing a desktop asks the window server to switch to it.
+    fixture.controller().statusItem()->buildMenu()->actions().constFirst()->trigger();
+    QCOMPARE(fixture.windowServer.switchedTo, QList<SpaceID>{3});
 }
 
 void TestStatusBarController::itemWithoutButtonReportsEveryTrigger() {

@@ -12,6 +12,8 @@ private slots:
     void numbersAreTheirOwnIdentity_data();
     void numbersAreTheirOwnIdentity();
     void namedWorkspacesRankAfterNumbersAndStayPut();
+    void commandsKeepTheIdentity_data();
+    void commandsKeepTheIdentity();
 };
 
 void TestWorkspaceIdentity::numbersAreTheirOwnIdentity_data() {
@@ -44,6 +46,36 @@ void TestWorkspaceIdentity::namedWorkspacesRankAfterNumbersAndStayPut() {
     }
     // A number beyond the window managers' range can't be one of theirs: it is a name.
     QCOMPARE(WorkspaceIdentity::spaceID(SpaceID(1) << 40, u"x"), WorkspaceIdentity::spaceIDForName(u"x"));
+}
+
+void TestWorkspaceIdentity::commandsKeepTheIdentity_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QByteArray>("switchCommand");
+    QTest::addColumn<QByteArray>("renameToChat");
+    QTest::newRow("number") << "3"
+                            << "" << QByteArray("workspace number 3")
+                            << QByteArray(R"(rename workspace "3" to "3: Chat")");
+    QTest::newRow("number and name") << "3: mail "
+                                     << "mail" << QByteArray("workspace number 3")
+                                     << QByteArray(R"(rename workspace "3: mail " to "3: Chat")");
+    QTest::newRow("number glued to a name")
+        << "4web"
+        << "web" << QByteArray("workspace number 4") << QByteArray(R"(rename workspace "4web" to "4: Chat")");
+    QTest::newRow("name with quotes") << R"(my "mail" \ box)"
+                                      << R"(my "mail" \ box)" << QByteArray(R"(workspace "my \"mail\" \\ box")")
+                                      << QByteArray();
+}
+
+void TestWorkspaceIdentity::commandsKeepTheIdentity() {
+    QFETCH(QString, name);
+    QFETCH(QString, given);
+    QFETCH(QByteArray, switchCommand);
+    QFETCH(QByteArray, renameToChat);
+    const SpaceID spaceID = WorkspaceIdentity::spaceIDForName(name);
+    QCOMPARE(WorkspaceIdentity::givenName(name), given);
+    QCOMPARE(WorkspaceIdentity::switchCommand(spaceID, name), switchCommand);
+    QCOMPARE(WorkspaceIdentity::renameCommand(spaceID, name, u"Chat"), renameToChat);
 }
 
 QTEST_APPLESS_MAIN(TestWorkspaceIdentity)

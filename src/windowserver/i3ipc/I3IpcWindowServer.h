@@ -49,6 +49,7 @@ public:
     QString desktopName(SpaceID spaceID) const override;
     void setDesktopName(SpaceID spaceID, const QString& name) override;
     bool switchTo(SpaceID spaceID) override;
+    bool bindsByName() const override { return true; }
 
 private:
     void runCommand(const QByteArray& command);
