@@ -4,6 +4,7 @@
 #include "instance/SingleInstance.h"
 
 #include "core/Diagnostics.h"
+#include "core/PeerUser.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMetaMethod>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <cerrno>
 #include <chrono>
@@ -30,12 +34,19 @@ constexpr char activateRequest[] = "activate\n";
 constexpr char confirmation[] = "ok\n";
 constexpr char subscribeVerb[] = "subscribe ";
 constexpr qint64 longestRequest = 256;
+// Connections that have not said what they want yet: a handful are later starts and feeds; beyond that they are a
+// flood that would use up the descriptors, after which the listening socket itself would be lost.
+constexpr int mostUnansweredConnections = 16;
+constexpr auto requestPatience = std::chrono::seconds(2);
+// How often a listener that failed is tried again.
+constexpr auto listenerCheckInterval = std::chrono::seconds(1);
 // A running instance that is still starting may not listen yet.
 constexpr auto handOverPatience = std::chrono::seconds(3);
 
 // Creates the folder private to the user, and refuses one that someone else owns or can enter.
 bool preparePrivateFolder(const QString& folder, QString* error) {
     const QByteArray path = QFile::encodeName(folder);
+    QDir().mkpath(QFileInfo(folder).absolutePath());
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         if (error != nullptr) {
             *error = QStringLiteral("%1: %2").arg(folder, Diagnostics::systemError());
@@ -71,7 +82,8 @@ int connectTo(const QByteArray& socketPath) {
     }
     std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (descriptor >= 0 && ::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (descriptor >= 0 && (::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+                            !PeerUser::isSameUser(descriptor))) {
         ::close(descriptor);
         return -1;
     }
@@ -104,7 +116,8 @@ QString SingleInstance::standardFolder() {
     if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
         return runtime + QStringLiteral("/vantorel");
     }
-    return QStringLiteral("/tmp/vantorel-%1").arg(::getuid());
+    // Not a shared folder such as /tmp, where another user could take the name first.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vantorel");
 }
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -157,8 +170,25 @@ bool SingleInstance::askRunningInstanceToActivate() const {
 }
 
 bool SingleInstance::listen(QString* error) {
+    if (!startListening(error)) {
+        return false;
+    }
+    // Qt closes a server whose accept() fails (as when descriptors run out) and removes its socket: later starts
+    // and feeds would never find this instance again.
+    auto* listenerCheck = new QTimer(this);
+    connect(listenerCheck, &QTimer::timeout, this, [this] {
+        if (!m_server->isListening() && startListening(nullptr)) {
+            Diagnostics::systemLog(QStringLiteral("✅ Listening again on %1").arg(socketPath()));
+        }
+    });
+    listenerCheck->start(listenerCheckInterval);
+    return true;
+}
+
+bool SingleInstance::startListening(QString* error) {
     // We hold the lock, so a socket left here belongs to an instance that is gone.
     QLocalServer::removeServer(socketPath());
+    delete m_server;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(socketPath())) {
@@ -169,19 +199,34 @@ bool SingleInstance::listen(QString* error) {
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = m_server->nextPendingConnection()) {
+            if (m_unansweredConnections >= mostUnansweredConnections) {
+                client->abort();
+                client->deleteLater();
+                continue;
+            }
+            ++m_unansweredConnections;
+            // Counted until the request is read or the connection goes, whichever comes first.
+            const QPointer<QObject> unanswered = new QObject(client);
+            connect(unanswered, &QObject::destroyed, this, [this] { --m_unansweredConnections; });
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] { readRequest(client); });
+            connect(client, &QLocalSocket::readyRead, this, [this, client, unanswered] {
+                if (readRequest(client)) {
+                    delete unanswered;
+                }
+            });
+            QTimer::singleShot(requestPatience, unanswered, [client] { client->abort(); });
         }
     });
     return true;
 }
 
-void SingleInstance::readRequest(QLocalSocket* client) {
+bool SingleInstance::readRequest(QLocalSocket* client) {
     if (!client->canReadLine()) {
         if (client->bytesAvailable() > longestRequest) {
             client->abort(); // not one of us
+            return true;
         }
-        return;
+        return false;
     }
     const QByteArray request = client->readLine(longestRequest + 1);
     if (request == activateRequest) {
@@ -193,9 +238,10 @@ void SingleInstance::readRequest(QLocalSocket* client) {
         disconnect(client, &QLocalSocket::readyRead, this, nullptr);
         const QByteArray topic = request.sliced(qsizetype(sizeof(subscribeVerb) - 1)).chopped(1);
         emit subscriptionRequested(client, QString::fromUtf8(topic));
-        return;
+        return true;
     }
     client->disconnectFromServer();
+    return true;
 }
 
 int SingleInstance::connectToRunningInstance() const {
@@ -213,13 +259,17 @@ bool SingleInstance::isInstanceRunning() const {
     return held;
 }
 
-int SingleInstance::holdLaunchLock(QString* error) const {
+int SingleInstance::holdLaunchLock(QString* error, bool* waited) const {
     if (!preparePrivateFolder(m_folder, error)) {
         return -1;
     }
     const QByteArray lockPath = QFile::encodeName(m_folder + QStringLiteral("/launch.lock"));
     const int descriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (descriptor >= 0 && waitForExclusiveLock(descriptor)) {
+    const bool free = descriptor >= 0 && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
+    if (waited != nullptr) {
+        *waited = !free;
+    }
+    if (free || (descriptor >= 0 && waitForExclusiveLock(descriptor))) {
         return descriptor;
     }
     if (error != nullptr) {
