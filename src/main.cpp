@@ -80,7 +80,6 @@ int main(int argc, char* argv[]) {
         }
         return fail(QStringLiteral("another Vantorel is running but does not answer."));
     }
-    removeLeftoverFiles();
     // Whether there is anything to follow at all is known before the application needs a display.
     WindowServerFactory windowServers(commandLine.windowServer, commandLine.spacesFrom,
                                       WindowServerFactory::Environment::current());
@@ -92,6 +91,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("vantorel"));
     QApplication::setApplicationVersion(QLatin1String(BuildInfo::version));
     LocalizedTexts::installTranslations(application);
+    removeLeftoverFiles();
 
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
