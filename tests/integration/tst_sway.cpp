@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vantorel developers
 // SPDX-License-Identifier: MIT
 
-// Vantorel on a headless sway: it follows switches and survives sway going away and coming back.
+// Vantorel on a headless sway: it follows switches, keeps the name of a workspace that sway destroys and creates
+// again, and survives sway going away and coming back.
 #include "RequirePrograms.h"
 #include "SwaySession.h"
 #include "VantorelProcess.h"
@@ -31,6 +32,12 @@ void TestSway::followsWorkspacesAndSurvivesARestart() {
     QVERIFY(sway.message({"workspace", "number", "4"}));
     QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [4]", mark) >= 0, vantorel.transcript());
     QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=4,", mark) >= 0, vantorel.transcript());
+    // Left empty, sway destroys it; focused again, it comes back with the name and colour it had.
+    QVERIFY(sway.message({"workspace", "number", "1"}));
+    QVERIFY2(vantorel.waitForLine("➖ Deleted Spaces: [4]", mark) >= 0, vantorel.transcript());
+    QVERIFY(sway.message({"workspace", "number", "4"}));
+    QVERIFY2(vantorel.waitForLine("♻️ Restored config for Space ID 4: name='Desktop 3'", mark) >= 0,
+             vantorel.transcript());
 
     mark = vantorel.lines().size();
     sway.stop();
