@@ -39,7 +39,7 @@ public:
     // for a window manager that restarts in place, then never more than once a second.
     static std::chrono::milliseconds reconnectDelay(int failedAttempts);
     // A connection that lasted this long counts as a success, after which the delays start afresh.
-    static constexpr std::chrono::milliseconds lastingConnection{10000};
+    static constexpr std::chrono::milliseconds lastingConnection{1000};
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
     I3IpcWindowServer(QString windowManager, SocketLocator locateSocket, NotificationCenter& workspaceCenter);
