@@ -34,6 +34,8 @@ class TestWaybarStyleSheet : public QObject {
 private slots:
     void listsThePaletteAndEveryDesktopColourOnce();
     void writesOnlyWhenTheContentChanges();
+    void replacesWhatIsNotARegularFile_data();
+    void replacesWhatIsNotARegularFile();
 };
 
 void TestWaybarStyleSheet::listsThePaletteAndEveryDesktopColourOnce() {
@@ -75,6 +77,27 @@ void TestWaybarStyleSheet::writesOnlyWhenTheContentChanges() {
     settings.updateConfig(1, std::nullopt, QString("#654321"));
     QCOMPARE(readAll(path), WaybarStyleSheet::content({"#654321"}));
     QCOMPARE(capture.systemLog.filter("💾 Waybar style sheet written: " + path).size(), 2);
+}
+
+void TestWaybarStyleSheet::replacesWhatIsNotARegularFile_data() {
+    QTest::addColumn<QString>("linkTarget"); // empty: a FIFO
+    QTest::newRow("FIFO") << QString();
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+}
+
+void TestWaybarStyleSheet::replacesWhatIsNotARegularFile() {
+    QFETCH(QString, linkTarget);
+    QTemporaryDir home;
+    DiagnosticsCapture capture;
+    DefaultsStore store(home.path());
+    NotificationCenter center;
+    SettingsManager settings(store, center);
+    const QString path = home.filePath("waybar.css");
+    QVERIFY(linkTarget.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                 : QFile::link(linkTarget, path));
+    WaybarStyleSheet(settings, center, path).update();
+    QCOMPARE(readAll(path), WaybarStyleSheet::content({}));
+    QCOMPARE(capture.systemLog.first(), "❌ Replacing the waybar style sheet " + path + ": not a regular file");
 }
 
 QTEST_GUILESS_MAIN(TestWaybarStyleSheet)
