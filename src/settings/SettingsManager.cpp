@@ -8,6 +8,7 @@
 #include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -98,7 +99,7 @@ SpaceConfig SettingsManager::newConfig(SpaceID spaceID, qint64 index, bool& rest
         return *kept;
     }
     restored = false;
-    const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized("desktop_label"), index + 1);
+    const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::desktopLabel), index + 1);
     const qint64 paletteSize = qint64(defaultColors.size());
     const QString& color = defaultColors[static_cast<size_t>((index % paletteSize + paletteSize) % paletteSize)];
     return SpaceConfig{spaceID, name, color};
