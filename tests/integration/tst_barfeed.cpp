@@ -38,6 +38,13 @@ public:
                  const QString& errors = QString()) {
         const QString toErrors = errors.isEmpty() ? "2>&1" : R"(2>>"$3")";
         m_shell.setProcessEnvironment(environment);
+        // A bar that blocks SIGTERM for what it starts: the program a feed starts must not inherit that.
+        m_shell.setChildProcessModifier([] {
+            sigset_t terminate;
+            sigemptyset(&terminate);
+            sigaddset(&terminate, SIGTERM);
+            ::sigprocmask(SIG_BLOCK, &terminate, nullptr);
+        });
         m_shell.start("setsid",
                       {"bash", "-c",
                        R"("$0" "$1" "$2" )" + toErrors + R"( | sed -u "$4q"; echo "feed exited ${PIPESTATUS[0]}")",
