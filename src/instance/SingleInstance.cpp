@@ -5,11 +5,11 @@
 
 #include "core/Diagnostics.h"
 #include "core/PeerUser.h"
+#include "instance/InstanceListener.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMetaMethod>
 #include <QPointer>
@@ -38,8 +38,6 @@ constexpr qint64 longestRequest = 256;
 // flood that would use up the descriptors, after which the listening socket itself would be lost.
 constexpr int mostUnansweredConnections = 16;
 constexpr auto requestPatience = std::chrono::seconds(2);
-// How often a listener that failed is tried again.
-constexpr auto listenerCheckInterval = std::chrono::seconds(1);
 // A running instance that is still starting may not listen yet.
 constexpr auto handOverPatience = std::chrono::seconds(3);
 
@@ -125,9 +123,7 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
     , m_folder(std::move(folder)) {}
 
 SingleInstance::~SingleInstance() {
-    if (m_server != nullptr) {
-        m_server->close();
-    }
+    delete m_listener; // before the lock goes, so that no later start finds our socket
     if (m_lockDescriptor >= 0) {
         ::close(m_lockDescriptor);
     }
@@ -170,52 +166,31 @@ bool SingleInstance::askRunningInstanceToActivate() const {
 }
 
 bool SingleInstance::listen(QString* error) {
-    if (!startListening(error)) {
-        return false;
-    }
-    // Qt closes a server whose accept() fails (as when descriptors run out) and removes its socket: later starts
-    // and feeds would never find this instance again.
-    auto* listenerCheck = new QTimer(this);
-    connect(listenerCheck, &QTimer::timeout, this, [this] {
-        if (!m_server->isListening() && startListening(nullptr)) {
-            Diagnostics::systemLog(QStringLiteral("✅ Listening again on %1").arg(socketPath()));
-        }
-    });
-    listenerCheck->start(listenerCheckInterval);
-    return true;
-}
-
-bool SingleInstance::startListening(QString* error) {
-    // We hold the lock, so a socket left here belongs to an instance that is gone.
-    QLocalServer::removeServer(socketPath());
-    delete m_server;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(socketPath())) {
+    QString reason;
+    m_listener = new InstanceListener(this);
+    if (!m_listener->listen(socketPath(), &reason)) {
         if (error != nullptr) {
-            *error = QStringLiteral("%1: %2").arg(socketPath(), m_server->errorString());
+            *error = reason;
         }
         return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server->nextPendingConnection()) {
-            if (m_unansweredConnections >= mostUnansweredConnections) {
-                client->abort();
-                client->deleteLater();
-                continue;
-            }
-            ++m_unansweredConnections;
-            // Counted until the request is read or the connection goes, whichever comes first.
-            const QPointer<QObject> unanswered = new QObject(client);
-            connect(unanswered, &QObject::destroyed, this, [this] { --m_unansweredConnections; });
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client, unanswered] {
-                if (readRequest(client)) {
-                    delete unanswered;
-                }
-            });
-            QTimer::singleShot(requestPatience, unanswered, [client] { client->abort(); });
+    connect(m_listener, &InstanceListener::accepted, this, [this](QLocalSocket* client) {
+        if (m_unansweredConnections >= mostUnansweredConnections) {
+            client->abort();
+            client->deleteLater();
+            return;
         }
+        ++m_unansweredConnections;
+        // Counted until the request is read or the connection goes, whichever comes first.
+        const QPointer<QObject> unanswered = new QObject(client);
+        connect(unanswered, &QObject::destroyed, this, [this] { --m_unansweredConnections; });
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client, unanswered] {
+            if (readRequest(client)) {
+                delete unanswered;
+            }
+        });
+        QTimer::singleShot(requestPatience, unanswered, [client] { client->abort(); });
     });
     return true;
 }

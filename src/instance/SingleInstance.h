@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class InstanceListener;
 
 // One running program per user: the first start holds a lock in the user's runtime folder and listens on a socket
 // beside it; a later start finds the lock taken and hands over to the first through that socket. The lock is an
@@ -30,8 +30,8 @@ public:
     // As a later start: asks the running instance to show itself. Works before any application object exists.
     // Returns whether the running instance confirmed.
     bool askRunningInstanceToActivate() const;
-    // As the running instance: listens for later starts, and listens again whenever the listener fails. Call after
-    // acquire() succeeded. Connections that say nothing are closed after a moment, and only a few are kept at once.
+    // As the running instance: listens for later starts. Call after acquire() succeeded. Connections that say nothing
+    // are closed after a moment, and only a few are kept at once, so that a flood cannot use up the descriptors.
     bool listen(QString* error = nullptr);
 
     // As a client, before or without any application object (plain POSIX):
@@ -54,12 +54,11 @@ signals:
 
 private:
     QString socketPath() const;
-    bool startListening(QString* error);
     // Whether the client's request is dealt with (or the client dropped); false while it is still incomplete.
     bool readRequest(QLocalSocket* client);
 
     QString m_folder;
     int m_lockDescriptor = -1;
-    QLocalServer* m_server = nullptr;
+    InstanceListener* m_listener = nullptr;
     int m_unansweredConnections = 0;
 };
