@@ -124,9 +124,3 @@ void StatusBarItemView::paintTint(QPainter& painter, const QColor& baseColor) co
                                              textWidth, textHeight, viewHeight);
     drawTitle(painter, m_title, text, palette().color(QPalette::WindowText));
 }
-
-StatusBarItemView* StatusBarItemView::shownIn(const QWidget& button) {
-    const QList<StatusBarItemView*> views =
-        button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
-    return views.isEmpty() ? nullptr : views.constLast();
-}

@@ -3,13 +3,13 @@
 
 #include "updates/UpdateCheck.h"
 
-#include "core/MainQueue.h"
 #include "core/LocalizedTexts.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSysInfo>
+#include <QTimer>
 
 namespace {
 
@@ -39,13 +39,21 @@ bool UpdateCheck::isAllowed(const QUrl& url) {
 
 void UpdateCheck::start(int timeoutMs) {
     if (m_feed.isEmpty()) {
-        MainQueue::async(this, [this] { finish({Outcome::NotConfigured, {}, {}}); });
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                finish({Outcome::NotConfigured, {}, {}});
+            },
+            Qt::QueuedConnection);
         return;
     }
     if (!isAllowed(m_feed)) {
-        MainQueue::async(this, [this] {
-            finish({Outcome::Failed, {}, text("update_feed_insecure").arg(m_feed.toString())});
-        });
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                finish({Outcome::Failed, {}, text("update_feed_insecure").arg(m_feed.toString())});
+            },
+            Qt::QueuedConnection);
         return;
     }
     QNetworkRequest request(m_feed);
@@ -53,7 +61,7 @@ void UpdateCheck::start(int timeoutMs) {
     request.setMaximumRedirectsAllowed(5);
     m_reply = m_network->get(request);
     // One deadline for the whole check: a feed that trickles in byte by byte must not keep it open.
-    MainQueue::after(timeoutMs, this, [this] { finish({Outcome::Failed, {}, text("update_timeout")}); });
+    QTimer::singleShot(timeoutMs, this, [this] { finish({Outcome::Failed, {}, text("update_timeout")}); });
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl& target) {
         if (isAllowed(target)) {
             emit m_reply->redirectAllowed();

@@ -65,6 +65,10 @@ void TestAppDelegate::startUpRunsInOrderAndEndsWithTheLaunchLine() {
     QVERIFY(firstUpdate > at(created.constLast()));
     QCOMPARE(lines.at(firstUpdate + 1), "✅ Status bar updated with custom view");
     QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
+
+    SettingsManager::shared().updateConfig(30, std::nullopt, "#654321");
+    QFile sheet(m_configHome.path() + "/vantorel/waybar.css");
+    QVERIFY(sheet.open(QIODevice::ReadOnly) && sheet.readAll().contains("vantorel-654321"));
     WindowServer::setShared(nullptr);
 }
 

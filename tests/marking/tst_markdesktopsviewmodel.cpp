@@ -99,7 +99,7 @@ void TestMarkDesktopsViewModel::editsReachSettingsAndTheSnapshot() {
     Fixture fixture({3, 5}, 3);
     auto viewModel = fixture.makeViewModel();
     int posts = 0;
-    fixture.settingsCenter.addObserver(SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
+    QObject::connect(&fixture.settings, &SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
     fixture.capture.clear();
 
     viewModel->updateName(3, "Work");

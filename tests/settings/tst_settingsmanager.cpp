@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "settings/DefaultsStore.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
 
@@ -18,19 +17,21 @@
 Q_DECLARE_METATYPE(SpaceConfig)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
-// A manager on a store in a temporary folder, with a private notification centre whose posts are counted and
-// marked in the captured output, so tests can see where they fall among the printed lines.
+// A manager on a store in a temporary folder, whose change signals are counted and marked in the captured output,
+// so tests can see where they fall among the printed lines.
 class Fixture {
 public:
     Fixture()
-        : store(folder.path()) {
-        observe();
-    }
+        : store(folder.path()) {}
 
     SettingsManager& manager() {
         if (!m_manager) {
-            m_manager = std::make_unique<SettingsManager>(store, center);
+            m_manager = std::make_unique<SettingsManager>(store);
             QObject::connect(m_manager.get(), &SettingsManager::objectWillChange, &context, [this] { ++willChange; });
+            QObject::connect(m_manager.get(), &SettingsManager::settingsDidChange, &context, [this] {
+                ++posts;
+                capture.output.append("<posted>");
+            });
         }
         return *m_manager;
     }
@@ -45,20 +46,12 @@ public:
 
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter center;
     QObject context;
     DiagnosticsCapture capture;
     int posts = 0;
     int willChange = 0;
 
 private:
-    void observe() {
-        center.addObserver(SettingsManager::settingsDidChange, &context, [this] {
-            ++posts;
-            capture.output.append("<posted>");
-        });
-    }
-
     std::unique_ptr<SettingsManager> m_manager;
 };
 
@@ -70,7 +63,6 @@ private slots:
     void firstRunCreatesNumberedDefaults();
     void defaultsFollowThePosition_data();
     void defaultsFollowThePosition();
-    void existingConfigIsReturnedUnchanged();
     void updateConfig_data();
     void updateConfig();
     void cleanupRemovesOnlyVanishedSpaces_data();
@@ -78,6 +70,7 @@ private slots:
     void announcesBeforeStoring();
     void restartReadsTheSameSettings();
     void unreadableDocumentIsKeptAsideBeforeTheFirstSave();
+    void vanishedUnreadableDocumentIsReplaced();
     void failedSaveIsReportedAndTheProgramGoesOn();
     void missingTableNamesEverySpaceByTheKey();
 
@@ -125,16 +118,10 @@ void TestSettingsManager::defaultsFollowThePosition() {
     QFETCH(QString, color);
     Fixture fixture;
     QCOMPARE(fixture.manager().getOrCreateConfig(42, index), (SpaceConfig{42, name, color}));
-}
-
-void TestSettingsManager::existingConfigIsReturnedUnchanged() {
-    Fixture fixture;
-    const SpaceConfig created = fixture.manager().getOrCreateConfig(5, 1);
     fixture.capture.clear();
-    fixture.posts = 0;
-    QCOMPARE(fixture.manager().getOrCreateConfig(5, 6), created);
+    // Stored now: another position changes nothing, and nothing is saved or signalled.
+    QCOMPARE(fixture.manager().getOrCreateConfig(42, index + 1), (SpaceConfig{42, name, color}));
     QVERIFY(fixture.capture.output.isEmpty());
-    QCOMPARE(fixture.posts, 0);
 }
 
 void TestSettingsManager::updateConfig_data() {
@@ -253,6 +240,17 @@ void TestSettingsManager::unreadableDocumentIsKeptAsideBeforeTheFirstSave() {
     QVERIFY(fixture.capture.output.constFirst().endsWith(" kept as " + aside.fileName()));
     QCOMPARE(fixture.capture.output.at(1), "💾 Settings saved");
     QVERIFY(SettingsDocument::decode(fixture.storedDocument()).settings);
+}
+
+void TestSettingsManager::vanishedUnreadableDocumentIsReplaced() {
+    Fixture fixture;
+    fixture.writeDocument("{");
+    fixture.manager();
+    QVERIFY(QFile::remove(fixture.store.pathForKey("app_settings")));
+    fixture.manager().getOrCreateConfig(1, 0);
+    fixture.manager().getOrCreateConfig(2, 1);
+    QCOMPARE(fixture.capture.output.filter("💾").size(), 2);
+    QCOMPARE(SettingsDocument::decode(fixture.storedDocument()).settings->spaces.size(), size_t(2));
 }
 
 void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
