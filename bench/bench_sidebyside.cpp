@@ -48,29 +48,17 @@ modules-left = workspaces
 type = internal/xworkspaces
 )";
 
-// The first process below `ancestor` whose command is `command`.
-std::optional<qint64> descendantNamed(qint64 ancestor, const QByteArray& command) {
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString& entry : entries) {
+// The process running `command` on `display`. i3 starts its bar detached, so it is no child of i3's.
+std::optional<qint64> processOnDisplay(const QByteArray& command, const QString& display) {
+    const QByteArray wanted = "DISPLAY=" + display.toUtf8();
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool isProcess = false;
-        qint64 pid = entry.toLongLong(&isProcess);
-        if (!isProcess) {
-            continue;
-        }
+        const qint64 pid = entry.toLongLong(&isProcess);
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != command) {
-            continue;
-        }
-        for (qint64 parent = pid; parent > 1;) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(parent));
-            if (!stat.open(QIODevice::ReadOnly)) {
-                break;
-            }
-            const QByteArray line = stat.readAll();
-            parent = line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toLongLong();
-            if (parent == ancestor) {
-                return pid;
-            }
+        QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (isProcess && comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == command &&
+            environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted)) {
+            return pid;
         }
     }
     return std::nullopt;
@@ -106,10 +94,9 @@ int main(int argc, char* argv[]) {
         std::printf("no X server: %s\n", qPrintable(error));
         return 1;
     }
-    QProcess& i3 =
-        x11.launch(QStringLiteral("i3"), {"-c", x11.writeConfigFile("i3.conf", "# i3 config file (v4)\n"
-                                                                               "font pango:DejaVu Sans 10\n" +
-                                                                                   i3Config())});
+    x11.launch(QStringLiteral("i3"), {"-c", x11.writeConfigFile("i3.conf", "# i3 config file (v4)\n"
+                                                                           "font pango:DejaVu Sans 10\n" +
+                                                                               i3Config())});
     QTest::qWait(1000);
     for (int workspace = 1; workspace <= workspaces; ++workspace) {
         x11.launch(QStringLiteral("xmessage"), {"-name", "desk" + QString::number(workspace), "desk"});
@@ -124,7 +111,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QTest::qWait(2000); // every window placed, the tray icon docked, the start's updates done
-    const std::optional<qint64> i3bar = descendantNamed(i3.processId(), "i3bar");
+    const std::optional<qint64> i3bar = processOnDisplay("i3bar", x11.display());
     if (!i3bar) {
         std::printf("i3 started no i3bar\n");
         return 1;

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 
 namespace Diagnostics {
@@ -16,6 +17,19 @@ namespace {
 Sink& currentSink() {
     static Sink sink;
     return sink;
+}
+
+// Local time. Asking for it reads the time zone file every time; the offset from UTC is asked for again once a minute,
+// soon enough for a change to or from daylight saving time.
+QString localTimeStamp() {
+    static qint64 offsetAskedAt = std::numeric_limits<qint64>::min() / 2;
+    static int offsetSeconds = 0;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (now.toMSecsSinceEpoch() - offsetAskedAt > 60'000) {
+        offsetAskedAt = now.toMSecsSinceEpoch();
+        offsetSeconds = now.toLocalTime().offsetFromUtc();
+    }
+    return now.addSecs(offsetSeconds).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
 void writeLine(std::FILE* stream, const QString& line) {
@@ -34,8 +48,7 @@ void deliver(Channel channel, const QString& line) {
         writeLine(stdout, line);
         return;
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    writeLine(stderr, QStringLiteral("%1 vantorel[%2] %3").arg(stamp).arg(::getpid()).arg(line));
+    writeLine(stderr, QStringLiteral("%1 vantorel[%2] %3").arg(localTimeStamp()).arg(::getpid()).arg(line));
 }
 
 } // namespace

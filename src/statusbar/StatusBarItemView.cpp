@@ -5,6 +5,7 @@
 
 #include "core/ColorParsing.h"
 #include "statusbar/DesktopGridSymbol.h"
+#include "statusbar/RecentCache.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -28,9 +29,13 @@ struct TitleSize {
     qreal height;
 };
 
+// Measuring shapes the text, and every update measures its title again: each title is measured once.
 TitleSize measure(const QString& title) {
-    const QFontMetricsF metrics(StatusBarItemView::textFont());
-    return {metrics.horizontalAdvance(title), metrics.height()};
+    static RecentCache<QString, TitleSize> measured;
+    return measured.value(title, [&title] {
+        const QFontMetricsF metrics(StatusBarItemView::textFont());
+        return TitleSize{metrics.horizontalAdvance(title), metrics.height()};
+    });
 }
 
 // The colour's own alpha never reaches the fills: it is replaced, not multiplied.

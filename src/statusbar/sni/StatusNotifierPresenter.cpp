@@ -110,7 +110,7 @@ void StatusNotifierPresenter::popUpMenu() {
 }
 
 void StatusNotifierPresenter::present(const StatusLabel& label) {
-    const QList<SniPixmap>& pixmaps = m_pictures.picture({label.name, label.color}, [&label] {
+    const QList<SniPixmap>& pixmaps = m_pictures.value({label.name, label.color}, [&label] {
         StatusBarItemView view(label.name, label.color, ColorApplication::labelBackground);
         return QList<SniPixmap>{sniPixmap(renderItemView(view, 1)), sniPixmap(renderItemView(view, 2))};
     });

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "statusbar/RecentPictures.h"
+#include "statusbar/RecentCache.h"
 #include "statusbar/sni/DBusTypes.h"
 #include "statusbar/StatusItem.h"
 
@@ -58,6 +58,6 @@ private:
     QString m_title;
     QList<SniPixmap> m_iconPixmaps;
     // By name and colour, which decide the label's picture.
-    RecentPictures<std::pair<QString, QString>, QList<SniPixmap>> m_pictures;
+    RecentCache<std::pair<QString, QString>, QList<SniPixmap>> m_pictures;
     QPoint m_clickPosition;
 };

@@ -102,7 +102,7 @@ void TrayPresenter::dock() {
 }
 
 void TrayPresenter::present(const StatusLabel& label) {
-    const QIcon& icon = m_icons.picture(label.color, [&label] { return QIcon(new TrayIconEngine(label.color)); });
+    const QIcon& icon = m_icons.value(label.color, [&label] { return QIcon(new TrayIconEngine(label.color)); });
     if (icon.cacheKey() != m_trayIcon->icon().cacheKey()) {
         m_trayIcon->setIcon(icon);
     }

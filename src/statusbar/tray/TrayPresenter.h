@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "statusbar/RecentPictures.h"
+#include "statusbar/RecentCache.h"
 
 #include <QIcon>
 #include <QObject>
@@ -39,5 +39,5 @@ private:
     TrayHostWatcher* m_trayHostWatcher;
     QSystemTrayIcon* m_trayIcon;
     // By colour: a desktop shown again brings back its icon, drawn sizes and all.
-    RecentPictures<QString, QIcon> m_icons;
+    RecentCache<QString, QIcon> m_icons;
 };
