@@ -29,7 +29,12 @@ QString localTimeStamp() {
         offsetAskedAt = now.toMSecsSinceEpoch();
         offsetSeconds = now.toLocalTime().offsetFromUtc();
     }
-    return now.addSecs(offsetSeconds).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    const QDateTime local = now.addSecs(offsetSeconds);
+    const QDate date = local.date();
+    const QTime time = local.time();
+    // What toString("yyyy-MM-dd HH:mm:ss.zzz") writes, without its calendar and locale machinery.
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", date.year(), date.month(), date.day(), time.hour(),
+                             time.minute(), time.second(), time.msec());
 }
 
 void writeLine(std::FILE* stream, const QString& line) {

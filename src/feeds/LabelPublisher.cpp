@@ -49,6 +49,10 @@ void LabelPublisher::present(const StatusLabel& shown) {
         return;
     }
     m_label = label;
+    // Most runs have no feed: no line is made for nobody.
+    if (m_subscribers.empty()) {
+        return;
+    }
     const QByteArray line = label.toWireLine();
     // Sending may drop a subscriber.
     const std::vector<Subscriber> subscribers = m_subscribers;
