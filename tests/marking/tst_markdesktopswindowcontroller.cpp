@@ -60,7 +60,6 @@ private slots:
         QCOMPARE(window->pos(), QPoint(10, 20));
         QVERIFY(controller.contentView() != firstContent);
         QCOMPARE(window->findChildren<MarkDesktopsView*>().size(), 1);
-        // The new content is built before the old one goes.
         QCOMPARE(fixture.capture.output.filter(QRegularExpression("deallocated|Refreshing Spaces in|loadData")),
                  (QStringList{"🔄 ViewModel loadData called", "🗑️ MarkDesktopsViewModel deallocated",
                               "🔄 Refreshing Spaces in settings window...", "🔄 ViewModel loadData called"}));

@@ -72,7 +72,6 @@ private slots:
     void unreadableDocumentIsKeptAsideBeforeTheFirstSave();
     void vanishedUnreadableDocumentIsReplaced();
     void failedSaveIsReportedAndTheProgramGoesOn();
-    void missingTableNamesEverySpaceByTheKey();
 
 private:
     QTranslator m_english;
@@ -103,21 +102,30 @@ void TestSettingsManager::firstRunCreatesNumberedDefaults() {
 }
 
 void TestSettingsManager::defaultsFollowThePosition_data() {
+    QTest::addColumn<bool>("translated");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("color");
-    QTest::newRow("ninth repeats the palette") << qint64(8) << "Desktop 9"
+    QTest::newRow("ninth repeats the palette") << true << qint64(8) << "Desktop 9"
                                                << "#FF6B6B";
-    QTest::newRow("sixteenth") << qint64(15) << "Desktop 16"
+    QTest::newRow("sixteenth") << true << qint64(15) << "Desktop 16"
                                << "#A0A0A0";
+    QTest::newRow("no table: named by the key") << false << qint64(3) << "desktop_label"
+                                                << "#FFA06B";
 }
 
 void TestSettingsManager::defaultsFollowThePosition() {
+    QFETCH(bool, translated);
     QFETCH(qint64, index);
     QFETCH(QString, name);
     QFETCH(QString, color);
     Fixture fixture;
-    QCOMPARE(fixture.manager().getOrCreateConfig(42, index), (SpaceConfig{42, name, color}));
+    if (!translated) {
+        QCoreApplication::removeTranslator(&m_english);
+    }
+    const SpaceConfig created = fixture.manager().getOrCreateConfig(42, index);
+    QCoreApplication::installTranslator(&m_english);
+    QCOMPARE(created, (SpaceConfig{42, name, color}));
     fixture.capture.clear();
     // Stored now: another position changes nothing, and nothing is saved or signalled.
     QCOMPARE(fixture.manager().getOrCreateConfig(42, index + 1), (SpaceConfig{42, name, color}));
@@ -268,14 +276,6 @@ void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
     QVERIFY(fixture.capture.output.at(0).startsWith("❌ Failed to save settings: " + path + ": "));
     QCOMPARE(fixture.capture.output.at(1), "<posted>");
     QCOMPARE(fixture.manager().settings().spaces.at(1).name, "Mail");
-}
-
-void TestSettingsManager::missingTableNamesEverySpaceByTheKey() {
-    QCoreApplication::removeTranslator(&m_english);
-    Fixture fixture;
-    const SpaceConfig config = fixture.manager().getOrCreateConfig(9, 3);
-    QCoreApplication::installTranslator(&m_english);
-    QCOMPARE(config.name, "desktop_label");
 }
 
 QTEST_GUILESS_MAIN(TestSettingsManager)
