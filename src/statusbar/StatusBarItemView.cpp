@@ -64,9 +64,7 @@ StatusBarItemView::StatusBarItemView(QString title, QString color, ColorApplicat
     : QWidget(parent)
     , m_title(std::move(title))
     , m_color(std::move(color))
-    , m_mode(mode) {
-    setAccessibleName(m_title);
-}
+    , m_mode(mode) {}
 
 QFont StatusBarItemView::textFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
