@@ -24,14 +24,14 @@ WindowServerFactory::WindowServerFactory(CommandLine::WindowServer choice, const
     };
 
     if (choice == Choice::Scripted) {
-        m_candidates.push_back({QStringLiteral("scripted"), {}, [spacesFrom]() {
+        m_candidates.push_back({QStringLiteral("scripted"), {}, [spacesFrom] {
                                     return std::make_unique<ScriptedWindowServer>(spacesFrom);
                                 }});
     }
     if (wanted(Choice::Sway)) {
         const QString socket = environment.swaySocket;
         m_candidates.push_back(
-            {QStringLiteral("sway"), socket.isEmpty() ? QStringLiteral("SWAYSOCK not set") : QString(), [socket]() {
+            {QStringLiteral("sway"), socket.isEmpty() ? QStringLiteral("SWAYSOCK not set") : QString(), [socket] {
                  return std::make_unique<I3IpcWindowServer>(QStringLiteral("sway"), [socket] { return socket; });
              }});
     }
@@ -44,14 +44,14 @@ WindowServerFactory::WindowServerFactory(CommandLine::WindowServer choice, const
                                 locateSocket().isEmpty()
                                     ? QStringLiteral("I3SOCK not set, no I3_SOCKET_PATH on the X root window")
                                     : QString(),
-                                [locateSocket]() {
+                                [locateSocket] {
                                     return std::make_unique<I3IpcWindowServer>(QStringLiteral("i3"), locateSocket);
                                 }});
     }
     if (wanted(Choice::X11)) {
         const QString display = environment.display;
         m_candidates.push_back(
-            {QStringLiteral("x11"), display.isEmpty() ? QStringLiteral("DISPLAY not set") : QString(), [display]() {
+            {QStringLiteral("x11"), display.isEmpty() ? QStringLiteral("DISPLAY not set") : QString(), [display] {
                  return std::make_unique<X11WindowServer>(display);
              }});
     }

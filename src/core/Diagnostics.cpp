@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <unistd.h>
 
 namespace Diagnostics {
@@ -22,7 +21,7 @@ Sink& currentSink() {
 // Local time. Asking for it reads the time zone file every time; the offset from UTC is asked for again once a minute,
 // soon enough for a change to or from daylight saving time.
 QString localTimeStamp() {
-    static qint64 offsetAskedAt = std::numeric_limits<qint64>::min() / 2;
+    static qint64 offsetAskedAt = 0;
     static int offsetSeconds = 0;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (now.toMSecsSinceEpoch() - offsetAskedAt > 60'000) {

@@ -49,7 +49,7 @@ void LabelPublisher::present(const StatusLabel& shown) {
         return;
     }
     m_label = label;
-    // Most runs have no feed: no line is made for nobody.
+    // No line is made while no feed listens, as in most runs.
     if (m_subscribers.empty()) {
         return;
     }
