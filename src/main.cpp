@@ -4,7 +4,6 @@
 #include "BuildInfo.h"
 #include "feeds/BarFeed.h"
 #include "app/CommandLine.h"
-#include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
@@ -100,7 +99,7 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
 
-    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open(NotificationCenter::workspaceCenter());
+    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open();
     if (terminationSignals.wasReceived()) {
         return 0; // while opening, where the main loop could not hear it yet
     }

@@ -4,8 +4,8 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
+
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -16,9 +16,8 @@ constexpr qsizetype longestLine = 1024 * 1024;
 
 } // namespace
 
-ScriptedWindowServer::ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter)
+ScriptedWindowServer::ScriptedWindowServer(QString path)
     : m_path(std::move(path))
-    , m_workspaceCenter(workspaceCenter)
     , m_file(m_path) {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
         followReplacement();
@@ -39,7 +38,7 @@ QString ScriptedWindowServer::open() {
 }
 
 void ScriptedWindowServer::start() {
-    MainQueue::async(this, [this] { followFile(); });
+    QMetaObject::invokeMethod(this, &ScriptedWindowServer::followFile, Qt::QueuedConnection);
 }
 
 std::optional<QList<qint64>> ScriptedWindowServer::copySpaces(qint32, qint32) {
@@ -69,10 +68,10 @@ void ScriptedWindowServer::followFile() {
         const ScriptLine::Line parsed = ScriptLine::parse(*line);
         if (const auto* reading = std::get_if<ScriptLine::Reading>(&parsed)) {
             m_state = bounded(*reading);
-            m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+            emit activeSpaceDidChange();
         } else if (const auto* sleep = std::get_if<ScriptLine::Sleep>(&parsed)) {
             m_sleeping = true;
-            MainQueue::after(sleep->milliseconds, this, [this] {
+            QTimer::singleShot(sleep->milliseconds, this, [this] {
                 m_sleeping = false;
                 followFile();
             });
