@@ -130,7 +130,8 @@ void TestIpcFaults::signalWhileConnectingEndsIt() {
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(vantorel.stop(), 0);
-    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    // A generous bound: this catches a signal that is lost, not a slow exit on a loaded machine.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestIpcFaults::peerThatKeepsShuttingDownIsNotHammered() {
