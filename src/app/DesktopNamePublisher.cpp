@@ -8,12 +8,12 @@
 #include "windowserver/WindowServer.h"
 
 DesktopNamePublisher::DesktopNamePublisher(WindowServer& windowServer, SettingsManager& settings,
-                                           NamesInWindowManager& choice, NotificationCenter& defaultCenter)
+                                           NamesInWindowManager& choice)
     : m_windowServer(windowServer)
     , m_settings(settings)
     , m_choice(choice) {
     publish(false);
-    defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] { publish(false); });
+    connect(&m_settings, &SettingsManager::settingsDidChange, this, [this] { publish(false); });
     connect(&m_choice, &NamesInWindowManager::enabledChanged, this, [this](bool enabled) {
         if (enabled) {
             publish(true);

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "core/NotificationCenter.h"
 #include "core/SpaceID.h"
 
 #include <QHash>
@@ -20,8 +19,7 @@ class DesktopNamePublisher : public QObject {
     Q_OBJECT
 
 public:
-    DesktopNamePublisher(WindowServer& windowServer, SettingsManager& settings, NamesInWindowManager& choice,
-                         NotificationCenter& defaultCenter);
+    DesktopNamePublisher(WindowServer& windowServer, SettingsManager& settings, NamesInWindowManager& choice);
 
 private:
     void publish(bool everyName);

@@ -35,14 +35,13 @@ void TestDesktopNamePublisher::givesRenamedDesktopsToTheWindowManager() {
     DiagnosticsCapture capture;
     QTemporaryDir folder;
     DefaultsStore store(folder.path());
-    NotificationCenter center;
-    SettingsManager settings(store, center);
+    SettingsManager settings(store);
     settings.getOrCreateConfig(1, 0);
     settings.getOrCreateConfig(2, 1);
     NamesInWindowManager choice(store);
     choice.setDefault(false); // as on i3
     NamingWindowServer windowServer;
-    DesktopNamePublisher publisher(windowServer, settings, choice, center);
+    DesktopNamePublisher publisher(windowServer, settings, choice);
 
     settings.updateConfig(1, QStringLiteral("Mail"), std::nullopt);
     settings.getOrCreateConfig(3, 2); // new, not renamed

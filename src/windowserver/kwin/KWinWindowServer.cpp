@@ -4,7 +4,6 @@
 #include "windowserver/kwin/KWinWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -28,9 +27,8 @@ QDBusMessage getAll() {
 
 } // namespace
 
-KWinWindowServer::KWinWindowServer(const QString& busAddress, NotificationCenter& workspaceCenter)
+KWinWindowServer::KWinWindowServer(const QString& busAddress)
     : m_bus(QDBusConnection::connectToBus(busAddress, connectionName))
-    , m_workspaceCenter(workspaceCenter)
     , m_watcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange) {}
 
 KWinWindowServer::~KWinWindowServer() {
@@ -72,7 +70,7 @@ QString KWinWindowServer::open() {
 }
 
 std::optional<QList<qint64>> KWinWindowServer::copySpaces(qint32, qint32) {
-    return KWinDesktops::spaceIDs(m_reading);
+    return m_limit.bounded(KWinDesktops::spaceIDs(m_reading));
 }
 
 quint64 KWinWindowServer::activeSpace(qint32) {
@@ -142,5 +140,5 @@ std::optional<KWinDesktops::Reading> KWinWindowServer::read(const QVariantMap& p
 
 void KWinWindowServer::apply(const KWinDesktops::Reading& reading) {
     m_reading = reading;
-    m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    emit activeSpaceDidChange();
 }

@@ -3,27 +3,25 @@
 
 #pragma once
 
+#include "windowserver/SpaceLimit.h"
 #include "windowserver/WindowServerBackend.h"
 #include "windowserver/kwin/KWinDesktops.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
-#include <QObject>
-
-class NotificationCenter;
 
 // KWin's virtual desktops through its D-Bus interface, the same on X11 and on Wayland. Every change signal KWin sends
 // leads to one fresh reading of its properties (signals that come while one is under way lead to one more); the
-// notification is posted when the list or the current desktop changed. When KWin leaves the bus, one line says so
+// change is announced when the list or the current desktop changed. When KWin leaves the bus, one line says so
 // and the last reading stays until it is back.
-class KWinWindowServer : public QObject, public WindowServerBackend {
+class KWinWindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
     static inline const QString service = QStringLiteral("org.kde.KWin");
 
     // `busAddress` is the session bus's (DBUS_SESSION_BUS_ADDRESS).
-    KWinWindowServer(const QString& busAddress, NotificationCenter& workspaceCenter);
+    explicit KWinWindowServer(const QString& busAddress);
     ~KWinWindowServer() override;
 
     QString open() override;
@@ -45,7 +43,7 @@ private:
     void callManager(const QString& method, const QVariantList& arguments);
 
     QDBusConnection m_bus;
-    NotificationCenter& m_workspaceCenter;
+    SpaceLimit m_limit{QStringLiteral("KWin")};
     QDBusServiceWatcher m_watcher;
     KWinDesktops::Reading m_reading;
     bool m_readingUnderWay = false;
