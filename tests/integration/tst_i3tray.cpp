@@ -76,7 +76,7 @@ void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
 
     clickIcon("1");
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
-    session.run("xdotool", {"key", "Down", "Return"}); // the first entry: Settings
+    session.run("xdotool", {"key", "Up", "Up", "Up", "Return"}); // from the last entry, Quit, up to Settings
     QTRY_VERIFY_WITH_TIMEOUT(visibleWindowCount(session, {"--name", "Mark My Desktops"}) > 0, 10000);
     QTest::qWait(300); // the window settles before the next click
     QCOMPARE(vantorel.state(), QProcess::Running);

@@ -132,11 +132,19 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     for (const QVariant& child : qdbus_cast<DBusMenuLayout>(layout.arguments().value(1)).children) {
         entries << qdbus_cast<DBusMenuLayout>(child);
     }
-    QCOMPARE(labelsOf(entries), QStringList({"Settings", "Check for Updates", "-", "Quit Vantorel"}));
+    QCOMPARE(labelsOf(entries),
+             QStringList({"Mail", "Chat", "-", "Settings", "Check for Updates", "-", "Quit Vantorel"}));
+    QCOMPARE(entries[1].properties.value("toggle-state"), 1); // the current desktop's mark
+    const auto click = [&](qsizetype entry) {
+        panel.call(service, menu, "com.canonical.dbusmenu", "Event",
+                   {entries[entry].id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
+    };
 
     qsizetype mark = vantorel.lines().size();
-    panel.call(service, menu, "com.canonical.dbusmenu", "Event",
-               {entries.constFirst().id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
+    click(0);
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1, Index=0, Name=Mail", mark) >= 0,
+             vantorel.transcript());
+    click(3);
     QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 20000) >= 0,
              vantorel.transcript());
 

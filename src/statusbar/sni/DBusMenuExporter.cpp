@@ -7,6 +7,7 @@
 #include "statusbar/sni/DBusMenuAdaptor.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -63,6 +64,17 @@ QVariantMap entryProperties(const QAction& action) {
         return properties;
     }
     properties.insert(QStringLiteral("label"), dbusMenuLabel(action.text()));
+    if (action.isCheckable()) {
+        properties.insert(QStringLiteral("toggle-type"), QStringLiteral("checkmark"));
+        properties.insert(QStringLiteral("toggle-state"), action.isChecked() ? 1 : 0);
+    }
+    if (!action.icon().isNull()) {
+        // Panels draw the menu themselves: the icon travels as PNG bytes.
+        QByteArray png;
+        QBuffer buffer(&png);
+        action.icon().pixmap(16).save(&buffer, "PNG");
+        properties.insert(QStringLiteral("icon-data"), png);
+    }
     if (!action.shortcut().isEmpty()) {
         properties.insert(QStringLiteral("shortcut"), QVariant::fromValue(dbusMenuShortcut(action.shortcut())));
     }
