@@ -10,16 +10,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTranslator>
 
 class TestMarkDesktopsWindowController : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_english.load("vantorel_en", ":/i18n"));
-        QCoreApplication::installTranslator(&m_english);
-    }
+    void initTestCase() { QVERIFY(installEnglishTexts()); }
 
     void firstOpeningMakesACentredFixedWindow() {
         MarkingFixture fixture({3, 5}, 5);
@@ -64,9 +60,6 @@ private slots:
                  (QStringList{"🔄 ViewModel loadData called", "🗑️ MarkDesktopsViewModel deallocated",
                               "🔄 Refreshing Spaces in settings window...", "🔄 ViewModel loadData called"}));
     }
-
-private:
-    QTranslator m_english;
 };
 
 QTEST_MAIN(TestMarkDesktopsWindowController)
