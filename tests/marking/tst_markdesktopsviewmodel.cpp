@@ -42,7 +42,7 @@ private slots:
         fixture.capture.clear();
         viewModel.loadData();
         QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
-        QCOMPARE(fixture.linesFrom("📊 ViewModel loaded:"),
+        QCOMPARE(fixture.capture.output.mid(fixture.capture.output.indexOf("📊 ViewModel loaded:")),
                  (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 7]", "   currentSpaceID=7",
                               "   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=7, isCurrent=true ✅ CURRENT",
                               "✅ Loaded 2 spaces, current Space ID: 7"}));

@@ -17,7 +17,14 @@ class TestMarkDesktopsWindowController : public QObject {
 private slots:
     void initTestCase() { QVERIFY(installEnglishTexts()); }
 
-    void firstOpeningMakesACentredFixedWindow() {
+    void opensACentredFixedWindowAndReopensItWithFreshContent_data() {
+        QTest::addColumn<bool>("closedFirst");
+        QTest::newRow("while open") << false;
+        QTest::newRow("after closing") << true;
+    }
+
+    void opensACentredFixedWindowAndReopensItWithFreshContent() {
+        QFETCH(bool, closedFirst);
         MarkingFixture fixture({3, 5}, 5);
         MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
         controller.openMarkDesktopsWindow();
@@ -31,20 +38,6 @@ private slots:
         QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         QCOMPARE(controller.contentView()->geometry(), QRect(30, 0, 620, 560));
-    }
-
-    void reopeningBringsFreshContentWhereTheWindowWas_data() {
-        QTest::addColumn<bool>("closedFirst");
-        QTest::newRow("while open") << false;
-        QTest::newRow("after closing") << true;
-    }
-
-    void reopeningBringsFreshContentWhereTheWindowWas() {
-        QFETCH(bool, closedFirst);
-        MarkingFixture fixture({3, 5}, 5);
-        MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
-        controller.openMarkDesktopsWindow();
-        QWidget* window = controller.window();
         const QWidget* firstContent = controller.contentView();
         window->move(10, 20);
         window->setVisible(!closedFirst);
