@@ -110,7 +110,7 @@ private slots:
         QFETCH(quint64, active);
         QFETCH(QStringList, rows);
         ViewUnderTest test(spaces, active);
-        const MarkDesktopsView& view = test.show();
+        MarkDesktopsView& view = test.show();
         QCOMPARE(test.rows(), rows);
         QCOMPARE(view.emptyStateLabel()->isVisible(), rows.isEmpty());
         QVERIFY(view.launchAtLoginSwitch()->isVisible() && view.doneButton()->isVisible());

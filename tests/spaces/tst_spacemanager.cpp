@@ -5,6 +5,7 @@
 
 #include "MarkingFixture.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::optional<QList<qint64>>)
