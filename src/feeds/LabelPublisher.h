@@ -26,10 +26,12 @@ class LabelPublisher : public QObject {
 
 public:
     static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
+    // One bar per screen needs a handful; the rest would only hold descriptors that later starts need.
+    static constexpr qsizetype mostSubscribers = 64;
 
     explicit LabelPublisher(StatusItem& item, QObject* parent = nullptr);
 
-    // Takes the connection over; a format this program does not write drops it.
+    // Takes the connection over; a format this program does not write, or one subscriber too many, drops it.
     void subscribe(QLocalSocket* connection, const QString& formatName);
     qsizetype subscriberCount(BarFormat format) const;
 
