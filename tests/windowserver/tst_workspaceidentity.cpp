@@ -48,16 +48,16 @@ private slots:
         QTest::addColumn<QByteArray>("renameToChat");
         QTest::newRow("number") << "3"
                                 << "" << QByteArray("workspace number 3")
-                                << QByteArray(R"(rename workspace "3" to "3: Chat")");
+                                << QByteArray("rename workspace \"3\" to \"3: Chat\"");
         QTest::newRow("number and name") << "3: mail "
                                          << "mail" << QByteArray("workspace number 3")
-                                         << QByteArray(R"(rename workspace "3: mail " to "3: Chat")");
+                                         << QByteArray("rename workspace \"3: mail \" to \"3: Chat\"");
         QTest::newRow("number glued to a name")
             << "4web"
-            << "web" << QByteArray("workspace number 4") << QByteArray(R"(rename workspace "4web" to "4: Chat")");
+            << "web" << QByteArray("workspace number 4") << QByteArray("rename workspace \"4web\" to \"4: Chat\"");
         QTest::newRow("name with quotes")
-            << R"(my "mail" \ box)"
-            << R"(my "mail" \ box)" << QByteArray(R"(workspace "my \"mail\" \\ box")") << QByteArray();
+            << "my \"mail\" \\ box"
+            << "my \"mail\" \\ box" << QByteArray("workspace \"my \\\"mail\\\" \\\\ box\"") << QByteArray();
     }
 
     void commandsKeepTheIdentity() {
