@@ -4,6 +4,7 @@
 #include "BuildInfo.h"
 #include "feeds/BarFeed.h"
 #include "app/CommandLine.h"
+#include "app/DesktopCommandClient.h"
 #include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
 #include "app/TerminationSignals.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const CommandLine commandLine = CommandLine::parse(arguments);
+    const CommandLine commandLine = CommandLine::parse(arguments, QProcessEnvironment::systemEnvironment());
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
@@ -40,10 +41,15 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
-    // A bar's feed is a client of the running program, never an instance itself.
+    // A bar's feed and a command are clients of the running program, never an instance themselves.
     if (commandLine.bar) {
         const SingleInstance runningInstance;
-        return BarFeed(*commandLine.bar, commandLine.windowServerArguments(), runningInstance).run();
+        return BarFeed(*commandLine.bar, commandLine.output, commandLine.windowServerArguments(), runningInstance)
+            .run();
+    }
+    if (commandLine.command) {
+        const SingleInstance runningInstance;
+        return DesktopCommandClient(*commandLine.command, commandLine.windowServerArguments(), runningInstance).run();
     }
     // A second start hands over to the first before it does anything else.
     SingleInstance singleInstance;

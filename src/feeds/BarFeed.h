@@ -23,8 +23,9 @@ class SingleInstance;
 // folder) for the next one to appear, without ever starting the program again: a user who quit it keeps it quit.
 class BarFeed {
 public:
-    // `launchArguments` are passed to the program when the feed starts it (the window server to follow).
-    BarFeed(BarFormat format, QStringList launchArguments, const SingleInstance& instance);
+    // `launchArguments` are passed to the program when the feed starts it (the window server to follow). With an
+    // `output`, the feed shows the desktop visible on that monitor rather than the focused one.
+    BarFeed(BarFormat format, QString output, QStringList launchArguments, const SingleInstance& instance);
 
     // Runs until standard output closes; the exit status.
     int run();
@@ -44,6 +45,7 @@ private:
     void finish(int status);
 
     const BarFormat m_format;
+    const QString m_output;
     const QStringList m_launchArguments;
     const SingleInstance& m_instance;
     std::optional<QByteArray> m_lastLine;

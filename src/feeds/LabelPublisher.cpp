@@ -4,20 +4,27 @@
 #include "feeds/LabelPublisher.h"
 
 #include "core/Diagnostics.h"
+#include "feeds/LabelTopic.h"
+#include "scripting/DesktopDirectory.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QLocalSocket>
 
-LabelPublisher::LabelPublisher(StatusBarButton& button, QObject* parent)
+LabelPublisher::LabelPublisher(StatusBarButton& button, DesktopDirectory* directory, QObject* parent)
     : QObject(parent)
-    , m_button(button) {
+    , m_button(button)
+    , m_directory(directory) {
     connect(&m_button, &StatusBarButton::contentChanged, this, &LabelPublisher::present);
+    if (m_directory != nullptr) {
+        connect(m_directory, &DesktopDirectory::changed, this, &LabelPublisher::publish);
+    }
     present();
 }
 
-void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatName) {
-    const std::optional<BarFormat> format = BarFormats::named(formatName);
+void LabelPublisher::subscribe(QLocalSocket* connection, const QString& topic) {
+    const LabelTopic subscription = LabelTopic::fromText(topic);
+    const std::optional<BarFormat> format = BarFormats::named(subscription.format);
     if (!format || connection->bytesAvailable() > 0) {
         Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed with a request this program does not know"));
         connection->abort();
@@ -30,11 +37,9 @@ void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatNa
         Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed that sent more than its request"));
         drop(connection);
     });
-    m_subscribers.push_back({connection, *format});
-    Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(formatName));
-    if (m_label) {
-        send(connection, m_label->toWireLine());
-    }
+    m_subscribers.push_back({connection, *format, subscription.output, std::nullopt});
+    Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(topic));
+    update(connection);
 }
 
 qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
@@ -47,17 +52,43 @@ void LabelPublisher::present() {
     if (view == nullptr) {
         return;
     }
-    const BarLabel label{view->title(), view->color()};
-    if (label == m_label) {
+    m_label = BarLabel{view->title(), view->color()};
+    publish();
+}
+
+void LabelPublisher::publish() {
+    // Sending may drop a subscriber.
+    QList<QLocalSocket*> connections;
+    for (const Subscriber& subscriber : m_subscribers) {
+        connections.append(subscriber.connection);
+    }
+    for (QLocalSocket* connection : connections) {
+        update(connection);
+    }
+}
+
+std::optional<BarLabel> LabelPublisher::labelFor(const QString& output) const {
+    if (!output.isEmpty() && m_directory != nullptr) {
+        if (const std::optional<Desktop> shown = m_directory->shownOn(output)) {
+            return BarLabel{shown->name, shown->color};
+        }
+    }
+    return m_label;
+}
+
+void LabelPublisher::update(QLocalSocket* connection) {
+    const auto subscriber =
+        std::find_if(m_subscribers.begin(), m_subscribers.end(),
+                     [connection](const Subscriber& candidate) { return candidate.connection == connection; });
+    if (subscriber == m_subscribers.end()) {
         return;
     }
-    m_label = label;
-    const QByteArray line = label.toWireLine();
-    // Sending may drop a subscriber.
-    const std::vector<Subscriber> subscribers = m_subscribers;
-    for (const Subscriber& subscriber : subscribers) {
-        send(subscriber.connection, line);
+    const std::optional<BarLabel> label = labelFor(subscriber->output);
+    if (!label || label == subscriber->sent) {
+        return;
     }
+    subscriber->sent = label;
+    send(connection, label->toWireLine());
 }
 
 void LabelPublisher::send(QLocalSocket* connection, const QByteArray& line) {

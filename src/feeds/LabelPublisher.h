@@ -11,12 +11,14 @@
 #include <optional>
 #include <vector>
 
+class DesktopDirectory;
 class QLocalSocket;
 class StatusBarButton;
 
 // Shows the status item to bar feeds: a presenter of the item's button, like the tray's, whose panel is every
 // connection that subscribed over the instance socket. Each subscriber gets the label as one wire line at once and
-// one line whenever the name or the colour changes.
+// one line whenever the name or the colour changes. A subscriber for one monitor gets the label of the desktop visible
+// there, where the directory knows the monitor, and the status item's label otherwise.
 //
 // A subscriber only listens: one that sends anything after its request is dropped, and so is one that lets more
 // than `maximumUnwrittenBytes` pile up unread, so that no subscriber can make the program buffer without bound.
@@ -26,23 +28,31 @@ class LabelPublisher : public QObject {
 public:
     static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
 
-    explicit LabelPublisher(StatusBarButton& button, QObject* parent = nullptr);
+    // Without a directory, every subscriber gets the status item's label.
+    LabelPublisher(StatusBarButton& button, DesktopDirectory* directory, QObject* parent = nullptr);
 
-    // Takes the connection over; a format this program does not write drops it.
-    void subscribe(QLocalSocket* connection, const QString& formatName);
+    // Takes the connection over; a topic (LabelTopic) in a format this program does not write drops it.
+    void subscribe(QLocalSocket* connection, const QString& topic);
     qsizetype subscriberCount(BarFormat format) const;
 
 private:
     struct Subscriber {
         QLocalSocket* connection;
         BarFormat format;
+        QString output;
+        std::optional<BarLabel> sent;
     };
 
     void present();
+    void publish();
+    std::optional<BarLabel> labelFor(const QString& output) const;
+    // Sends the subscriber's label when it differs from the one it has.
+    void update(QLocalSocket* connection);
     void send(QLocalSocket* connection, const QByteArray& line);
     void drop(QLocalSocket* connection);
 
     StatusBarButton& m_button;
+    DesktopDirectory* m_directory;
     std::optional<BarLabel> m_label;
     std::vector<Subscriber> m_subscribers;
 };

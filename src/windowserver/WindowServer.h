@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "core/SpaceID.h"
+
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -25,6 +28,18 @@ public:
     virtual std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) = 0;
     // The active Space's identifier as the window server gives it.
     virtual quint64 activeSpace(qint32 connectionID) = 0;
+
+    // Where Spaces are shown, for window managers that give every monitor a desktop of its own.
+    struct Placement {
+        QHash<SpaceID, QString> outputOfSpace;   // the monitor each existing Space is on
+        QHash<QString, SpaceID> visibleOnOutput; // the Space each monitor shows
+        bool operator==(const Placement&) const = default;
+    };
+    // Empty for window managers whose desktops span every monitor.
+    virtual Placement placement() { return {}; }
+    // Asks the window manager to show the Space; the reason when it cannot. The switch itself is announced as every
+    // change is, once the window manager has made it.
+    virtual QString switchTo(SpaceID spaceID) = 0;
 
     // The window server of this run. The program installs it before the first use and keeps it alive until the
     // event loop has ended.

@@ -52,7 +52,7 @@ void TestLabelPublisher::init() {
     QVERIFY(m_instance->listen());
     m_button = std::make_unique<StatusBarButton>();
     show("Mail", "#6BA3FF");
-    m_publisher = std::make_unique<LabelPublisher>(*m_button);
+    m_publisher = std::make_unique<LabelPublisher>(*m_button, nullptr);
     connect(m_instance.get(), &SingleInstance::subscriptionRequested, m_publisher.get(), &LabelPublisher::subscribe);
 }
 

@@ -15,6 +15,7 @@
 #include <QSet>
 
 #include <bit>
+#include <limits>
 
 using namespace std::chrono_literals;
 
@@ -62,6 +63,30 @@ quint64 I3IpcWindowServer::activeSpace(qint32) {
     return std::bit_cast<quint64>(m_active);
 }
 
+QString I3IpcWindowServer::switchTo(SpaceID spaceID) {
+    if (m_state != State::Following) {
+        return QStringLiteral("%1 does not answer").arg(m_windowManager);
+    }
+    QString command;
+    if (spaceID >= 0 && spaceID <= std::numeric_limits<qint32>::max()) {
+        command = QStringLiteral("workspace number %1").arg(spaceID);
+    } else if (const auto name = m_names.constFind(spaceID); name != m_names.cend()) {
+        QString quoted = *name;
+        quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+        command = QStringLiteral("workspace \"%1\"").arg(quoted);
+    } else {
+        return QStringLiteral("%1 has no workspace for desktop %2").arg(m_windowManager).arg(spaceID);
+    }
+    m_requests.request(IpcMessage::RunCommand, command.toUtf8(), [this, command](const QByteArray& payload) {
+        const IpcReplies::Parsed<QString> error = IpcReplies::commandError(payload);
+        if (!error.value || !error.value->isEmpty()) {
+            Diagnostics::systemLog(QStringLiteral("❌ %1 refused \"%2\": %3")
+                                       .arg(m_windowManager, command, error.value.value_or(error.error)));
+        }
+    });
+    return {};
+}
+
 void I3IpcWindowServer::connectToWindowManager() {
     m_socketPath = m_locateSocket();
     if (m_socketPath.isEmpty()) {
@@ -98,7 +123,7 @@ void I3IpcWindowServer::configReceived(const QByteArray& payload) {
     }
     m_reachable.clear();
     for (const QString& name : ConfigBindings::reachableWorkspaces(*text.value)) {
-        m_reachable.append(WorkspaceIdentity::spaceIDForName(name));
+        m_reachable.insert(WorkspaceIdentity::spaceIDForName(name), name);
     }
 }
 
@@ -125,7 +150,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
     } else {
         QList<qint64> spaces = workspaces.value->spaceIDs;
         QSet<SpaceID> listed(spaces.begin(), spaces.end());
-        for (const SpaceID spaceID : std::as_const(m_reachable)) {
+        for (const SpaceID spaceID : m_reachable.keys()) {
             if (!listed.contains(spaceID)) {
                 listed.insert(spaceID);
                 spaces.append(spaceID);
@@ -133,10 +158,13 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         }
         const SpaceID active = workspaces.value->focused.value_or(m_active);
         // The order means nothing to the program, and a focus event may have added the workspace already.
-        const bool changed =
-            !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed || active != m_active;
+        const bool changed = !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed ||
+                             active != m_active || workspaces.value->placement != m_placement;
         m_spaces = std::move(spaces);
         m_active = active;
+        m_placement = workspaces.value->placement;
+        m_names = workspaces.value->names;
+        m_names.insert(m_reachable);
 
         const State previous = std::exchange(m_state, State::Following);
         if (previous == State::Opening) {

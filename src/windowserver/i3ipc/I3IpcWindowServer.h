@@ -45,6 +45,9 @@ public:
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
     quint64 activeSpace(qint32 connectionID) override;
+    Placement placement() override { return m_placement; }
+    // "workspace number N" for a numbered workspace, else the workspace by its name; a refusal is reported in a line.
+    QString switchTo(SpaceID spaceID) override;
 
 private:
     enum class State { Opening, Following, Reconnecting };
@@ -79,7 +82,9 @@ private:
     bool m_refreshAgain = false;
     bool m_announcing = false;
 
-    QList<SpaceID> m_reachable; // by the configuration's key bindings
+    QHash<SpaceID, QString> m_reachable; // by the configuration's key bindings, with their names
+    QHash<SpaceID, QString> m_names;     // of every workspace the key bindings reach or the last reading listed
+    Placement m_placement;
     std::optional<QList<qint64>> m_spaces;
     SpaceID m_active = 0;
 };

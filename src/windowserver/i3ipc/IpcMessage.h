@@ -15,6 +15,7 @@
 namespace IpcMessage {
 
 enum Type : quint32 {
+    RunCommand = 0,
     GetWorkspaces = 1,
     Subscribe = 2,
     GetConfig = 9,

@@ -58,6 +58,18 @@ quint64 X11WindowServer::activeSpace(qint32) {
     return EwmhDesktops::activeSpace(m_reading);
 }
 
+QString X11WindowServer::switchTo(SpaceID spaceID) {
+    const std::optional<QList<qint64>> spaces = EwmhDesktops::spaceIDs(m_reading);
+    if (!spaces || !spaces->contains(spaceID)) {
+        return QStringLiteral("the window manager has no desktop %1").arg(spaceID);
+    }
+    // The window manager decides; the property change that follows announces the switch.
+    xcb_ewmh_request_change_current_desktop(&m_ewmh, m_screen, EwmhDesktops::desktopOfSpaceID(spaceID),
+                                            XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
+    return {};
+}
+
 void X11WindowServer::handleEvents() {
     if (!m_notifier->isEnabled()) {
         return; // the connection died: its last reading stands

@@ -32,6 +32,7 @@ public:
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
     quint64 activeSpace(qint32 connectionID) override;
+    QString switchTo(SpaceID spaceID) override;
 
 private:
     using EventSource = xcb_generic_event_t* (*)(xcb_connection_t*);
