@@ -3,6 +3,7 @@
 
 #include "scripting/DesktopsBusService.h"
 
+#include "BuildInfo.h"
 #include "scripting/DesktopDirectory.h"
 
 #include <QDBusConnectionInterface>
@@ -24,13 +25,21 @@ DesktopsBusService::DesktopsBusService(DesktopDirectory& directory, QObject* par
     });
 }
 
+QString DesktopsBusService::serviceName() {
+    return QLatin1String(BuildInfo::applicationId);
+}
+
+QString DesktopsBusService::objectPath() {
+    return QLatin1Char('/') + serviceName().replace(QLatin1Char('.'), QLatin1Char('/'));
+}
+
 QString DesktopsBusService::publish(QDBusConnection connection) {
-    if (!connection.registerObject(objectPath, this,
+    if (!connection.registerObject(objectPath(), this,
                                    QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals)) {
-        return QStringLiteral("cannot register %1: %2").arg(objectPath, connection.lastError().message());
+        return QStringLiteral("cannot register %1: %2").arg(objectPath(), connection.lastError().message());
     }
-    if (!connection.registerService(serviceName)) {
-        return QStringLiteral("cannot take the name %1: %2").arg(serviceName, connection.lastError().message());
+    if (!connection.registerService(serviceName())) {
+        return QStringLiteral("cannot take the name %1: %2").arg(serviceName(), connection.lastError().message());
     }
     return {};
 }

@@ -19,8 +19,9 @@ class DesktopsBusService : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.vantorel.Vantorel.Desktops")
 
 public:
-    static inline const QString serviceName = QStringLiteral("org.vantorel.Vantorel");
-    static inline const QString objectPath = QStringLiteral("/org/vantorel/Vantorel");
+    // The application's id, and the path made of it.
+    static QString serviceName();
+    static QString objectPath();
 
     explicit DesktopsBusService(DesktopDirectory& directory, QObject* parent = nullptr);
 
