@@ -39,7 +39,7 @@ public:
     virtual Placement placement() { return {}; }
     // Asks the window manager to show the Space; the reason when it cannot. The switch itself is announced as every
     // change is, once the window manager has made it.
-    virtual QString switchTo(SpaceID spaceID) = 0;
+    virtual QString switchTo(SpaceID) { return QStringLiteral("this window server cannot switch desktops"); }
 
     // The window server of this run. The program installs it before the first use and keeps it alive until the
     // event loop has ended.

@@ -56,8 +56,8 @@ void TestCommandLine::readsCommands_data() {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("error");
     using Verb = DesktopCommand::Verb;
-    QTest::newRow("list as JSON") << QStringList{"list", "--json"} << "" << DesktopCommand{Verb::List, true}.toLine()
-                                  << ""
+    QTest::newRow("list as JSON") << QStringList{"list", "--json"} << ""
+                                  << DesktopCommand{Verb::List, true, false, 0, {}}.toLine() << ""
                                   << "";
     QTest::newRow("rename by id") << QStringList{"rename", "--id", "4294967297", "--", "-x"} << ""
                                   << DesktopCommand{Verb::Rename, false, true, 4294967297, "-x"}.toLine() << ""
@@ -101,7 +101,9 @@ void TestCommandLine::readsCommands() {
     QCOMPARE(commandLine.action, error.isEmpty() ? CommandLine::Action::Run : CommandLine::Action::Fail);
     QVERIFY2(commandLine.message.contains(error), qPrintable(commandLine.message));
     QCOMPARE(commandLine.command ? commandLine.command->toLine() : QByteArray(), command);
-    QCOMPARE(commandLine.output, output);
+    if (error.isEmpty()) {
+        QCOMPARE(commandLine.output, output);
+    }
 }
 
 void TestCommandLine::choosesTheWindowServer_data() {
