@@ -5,7 +5,6 @@
 #include "feeds/BarFeed.h"
 #include "app/CommandLine.h"
 #include "app/DesktopCommandClient.h"
-#include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
@@ -82,7 +81,7 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
 
-    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open(NotificationCenter::workspaceCenter());
+    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open();
     if (!windowServer) {
         return fail(windowServers.error());
     }

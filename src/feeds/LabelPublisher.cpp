@@ -6,20 +6,20 @@
 #include "core/Diagnostics.h"
 #include "feeds/LabelTopic.h"
 #include "scripting/DesktopDirectory.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QLocalSocket>
 
-LabelPublisher::LabelPublisher(StatusBarButton& button, DesktopDirectory* directory, QObject* parent)
+LabelPublisher::LabelPublisher(StatusItem& item, DesktopDirectory* directory, QObject* parent)
     : QObject(parent)
-    , m_button(button)
     , m_directory(directory) {
-    connect(&m_button, &StatusBarButton::contentChanged, this, &LabelPublisher::present);
+    connect(&item, &StatusItem::labelChanged, this, &LabelPublisher::present);
     if (m_directory != nullptr) {
         connect(m_directory, &DesktopDirectory::changed, this, &LabelPublisher::publish);
     }
-    present();
+    if (item.label()) {
+        present(*item.label());
+    }
 }
 
 void LabelPublisher::subscribe(QLocalSocket* connection, const QString& topic) {
@@ -47,12 +47,8 @@ qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
                          [format](const Subscriber& subscriber) { return subscriber.format == format; });
 }
 
-void LabelPublisher::present() {
-    const StatusBarItemView* view = StatusBarItemView::shownIn(m_button);
-    if (view == nullptr) {
-        return;
-    }
-    m_label = BarLabel{view->title(), view->color()};
+void LabelPublisher::present(const StatusLabel& shown) {
+    m_label = BarLabel{shown.name, shown.color};
     publish();
 }
 

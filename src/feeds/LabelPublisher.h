@@ -13,9 +13,10 @@
 
 class DesktopDirectory;
 class QLocalSocket;
-class StatusBarButton;
+class StatusItem;
+struct StatusLabel;
 
-// Shows the status item to bar feeds: a presenter of the item's button, like the tray's, whose panel is every
+// Shows the status item to bar feeds: a presenter of the item, like the tray's, whose panel is every
 // connection that subscribed over the instance socket. Each subscriber gets the label as one wire line at once and
 // one line whenever the name or the colour changes. A subscriber for one monitor gets the label of the desktop visible
 // there, where the directory knows the monitor, and the status item's label otherwise.
@@ -29,7 +30,7 @@ public:
     static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
 
     // Without a directory, every subscriber gets the status item's label.
-    LabelPublisher(StatusBarButton& button, DesktopDirectory* directory, QObject* parent = nullptr);
+    LabelPublisher(StatusItem& item, DesktopDirectory* directory, QObject* parent = nullptr);
 
     // Takes the connection over; a topic (LabelTopic) in a format this program does not write drops it.
     void subscribe(QLocalSocket* connection, const QString& topic);
@@ -43,7 +44,7 @@ private:
         std::optional<BarLabel> sent;
     };
 
-    void present();
+    void present(const StatusLabel& shown);
     void publish();
     std::optional<BarLabel> labelFor(const QString& output) const;
     // Sends the subscriber's label when it differs from the one it has.
@@ -51,7 +52,6 @@ private:
     void send(QLocalSocket* connection, const QByteArray& line);
     void drop(QLocalSocket* connection);
 
-    StatusBarButton& m_button;
     DesktopDirectory* m_directory;
     std::optional<BarLabel> m_label;
     std::vector<Subscriber> m_subscribers;

@@ -87,20 +87,12 @@ QString WaybarStyleSheet::standardPath() {
     return XdgConfig::folder(QStringLiteral("vantorel")) + QStringLiteral("/waybar.css");
 }
 
-WaybarStyleSheet::WaybarStyleSheet(SettingsManager& settingsManager, NotificationCenter& defaultCenter, QString path)
-    : m_settingsManager(settingsManager)
-    , m_defaultCenter(defaultCenter)
-    , m_path(std::move(path)) {
-    m_settingsObserver = m_defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] { update(); });
-}
+WaybarStyleSheet::WaybarStyleSheet(QString path)
+    : m_path(std::move(path)) {}
 
-WaybarStyleSheet::~WaybarStyleSheet() {
-    m_defaultCenter.removeObserver(m_settingsObserver);
-}
-
-void WaybarStyleSheet::update() {
+void WaybarStyleSheet::update(const AppSettings& settings) {
     QList<QString> colorTexts;
-    for (const auto& [spaceID, config] : m_settingsManager.settings().spaces) {
+    for (const auto& [spaceID, config] : settings.spaces) {
         colorTexts.append(config.color);
     }
     const QByteArray sheet = content(colorTexts);

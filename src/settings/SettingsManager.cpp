@@ -5,24 +5,23 @@
 
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
 #include "core/TextKeys.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSet>
 
-SettingsManager::SettingsManager(DefaultsStore& defaults, NotificationCenter& notificationCenter)
-    : m_defaults(defaults)
-    , m_notificationCenter(notificationCenter) {
+SettingsManager::SettingsManager(DefaultsStore& defaults)
+    : m_defaults(defaults) {
     // In the body, so that loading can note an unreadable document in a member that is already constructed.
     m_settings = loadSettings().value_or(AppSettings());
 }
 
 SettingsManager& SettingsManager::shared() {
     // Never destroyed: it lives as long as the process, like the store it writes to.
-    static auto* instance = new SettingsManager(DefaultsStore::standard(), NotificationCenter::defaultCenter());
+    static auto* instance = new SettingsManager(DefaultsStore::standard());
     return *instance;
 }
 
@@ -34,7 +33,7 @@ void SettingsManager::modifySettings(const std::function<void(AppSettings&)>& ch
     emit objectWillChange();
     change(m_settings);
     saveSettings();
-    m_notificationCenter.post(settingsDidChange);
+    emit settingsDidChange(m_settings);
 }
 
 std::optional<AppSettings> SettingsManager::loadSettings() {
@@ -51,6 +50,11 @@ std::optional<AppSettings> SettingsManager::loadSettings() {
 
 bool SettingsManager::keepUnreadableDocumentAside() {
     if (m_unreadableDocumentError.isEmpty()) {
+        return true;
+    }
+    // A document that has vanished since has nothing left to protect.
+    if (!QFileInfo::exists(m_defaults.pathForKey(m_settingsKey))) {
+        m_unreadableDocumentError.clear();
         return true;
     }
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'"));

@@ -5,6 +5,7 @@
 
 #include "core/ColorParsing.h"
 #include "statusbar/DesktopGridSymbol.h"
+#include "statusbar/RecentCache.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -28,9 +29,13 @@ struct TitleSize {
     qreal height;
 };
 
+// Measuring shapes the text, and every update measures its title again: each title is measured once.
 TitleSize measure(const QString& title) {
-    const QFontMetricsF metrics(StatusBarItemView::textFont());
-    return {metrics.horizontalAdvance(title), metrics.height()};
+    static RecentCache<QString, TitleSize> measured;
+    return measured.value(title, [&title] {
+        const QFontMetricsF metrics(StatusBarItemView::textFont());
+        return TitleSize{metrics.horizontalAdvance(title), metrics.height()};
+    });
 }
 
 // The colour's own alpha never reaches the fills: it is replaced, not multiplied.
@@ -59,9 +64,7 @@ StatusBarItemView::StatusBarItemView(QString title, QString color, ColorApplicat
     : QWidget(parent)
     , m_title(std::move(title))
     , m_color(std::move(color))
-    , m_mode(mode) {
-    setAccessibleName(m_title);
-}
+    , m_mode(mode) {}
 
 QFont StatusBarItemView::textFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -123,10 +126,4 @@ void StatusBarItemView::paintTint(QPainter& painter, const QColor& baseColor) co
     const QRectF text = fromBottomLeftOrigin((viewWidth - textWidth) * 0.5, (viewHeight - textHeight) * 0.5 + 1,
                                              textWidth, textHeight, viewHeight);
     drawTitle(painter, m_title, text, palette().color(QPalette::WindowText));
-}
-
-StatusBarItemView* StatusBarItemView::shownIn(const QWidget& button) {
-    const QList<StatusBarItemView*> views =
-        button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
-    return views.isEmpty() ? nullptr : views.constLast();
 }

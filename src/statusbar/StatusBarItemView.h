@@ -33,9 +33,6 @@ public:
     // The font of the title, for measuring and drawing alike.
     static QFont textFont();
 
-    // The view a status-bar button shows: the last one added to it, or null.
-    static StatusBarItemView* shownIn(const QWidget& button);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "FakeIpcServer.h"
-#include "core/NotificationCenter.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,8 +56,7 @@ void TestWindowServerFactory::picks() {
     swayI3Display.replaceInStrings(QRegularExpression("^fake$"), fakeServer.socketPath());
     WindowServerFactory factory(choice, spacesFrom, {swayI3Display[0], swayI3Display[1], swayI3Display[2]});
 
-    NotificationCenter center;
-    const std::unique_ptr<WindowServerBackend> windowServer = factory.hasCandidates() ? factory.open(center) : nullptr;
+    const std::unique_ptr<WindowServerBackend> windowServer = factory.hasCandidates() ? factory.open() : nullptr;
     const QString result = windowServer ? capture.systemLog.join('\n') : factory.error();
     QVERIFY2(result.contains(QString(outcome).replace("fake", fakeServer.socketPath())), qPrintable(result));
 }

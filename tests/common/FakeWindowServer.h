@@ -14,16 +14,9 @@ public:
         return spaces;
     }
     quint64 activeSpace(qint32) override { return active; }
-    Placement placement() override { return shownOn; }
-    QString switchTo(SpaceID spaceID) override {
-        switches.append(spaceID);
-        return {};
-    }
 
     qint32 connectionID = 42;
     std::optional<QList<qint64>> spaces = QList<qint64>{};
     quint64 active = 0;
     qint32 lastMask = 0;
-    Placement shownOn;
-    QList<SpaceID> switches;
 };

@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "instance/SingleInstance.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QTemporaryDir>
@@ -27,8 +26,8 @@ private slots:
     void dropsASubscriberThatDoesNotRead();
 
 private:
-    void show(const QString& name, const QString& color) {
-        m_button->addSubview(new StatusBarItemView(name, color, ColorApplication::labelBackground));
+    void show(const QString& name, const QString& color, qint64 position = 0) {
+        m_item->setLabel({name, color, position});
     }
     std::unique_ptr<QLocalSocket> subscribe(const QByteArray& request) {
         auto client = std::make_unique<QLocalSocket>();
@@ -42,7 +41,7 @@ private:
 
     QTemporaryDir m_runtime;
     std::unique_ptr<SingleInstance> m_instance;
-    std::unique_ptr<StatusBarButton> m_button;
+    std::unique_ptr<StatusItem> m_item;
     std::unique_ptr<LabelPublisher> m_publisher;
 };
 
@@ -50,15 +49,15 @@ void TestLabelPublisher::init() {
     m_instance = std::make_unique<SingleInstance>(m_runtime.filePath("vantorel"));
     QVERIFY(m_instance->acquire());
     QVERIFY(m_instance->listen());
-    m_button = std::make_unique<StatusBarButton>();
+    m_item = std::make_unique<StatusItem>(nullptr);
     show("Mail", "#6BA3FF");
-    m_publisher = std::make_unique<LabelPublisher>(*m_button, nullptr);
+    m_publisher = std::make_unique<LabelPublisher>(*m_item, nullptr);
     connect(m_instance.get(), &SingleInstance::subscriptionRequested, m_publisher.get(), &LabelPublisher::subscribe);
 }
 
 void TestLabelPublisher::cleanup() {
     m_publisher.reset();
-    m_button.reset();
+    m_item.reset();
     m_instance.reset();
 }
 
@@ -68,7 +67,7 @@ void TestLabelPublisher::sendsTheLabelAtOnceAndOnEveryChange() {
     QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#6BA3FF"}).toWireLine());
     QCOMPARE(m_publisher->subscriberCount(BarFormat::Waybar), 1);
 
-    show("Mail", "#6BA3FF"); // the same label again: no line
+    show("Mail", "#6BA3FF", 1); // the same name and colour at another position: no line
     show("Mail", "#FF6B6B");
     show("Chat", "#FF6B6B");
     QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#FF6B6B"}).toWireLine());

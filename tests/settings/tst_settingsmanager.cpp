@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "settings/DefaultsStore.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
 
@@ -18,19 +17,21 @@
 Q_DECLARE_METATYPE(SpaceConfig)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
-// A manager on a store in a temporary folder, with a private notification centre whose posts are counted and
-// marked in the captured output, so tests can see where they fall among the printed lines.
+// A manager on a store in a temporary folder, whose change signals are counted and marked in the captured output,
+// so tests can see where they fall among the printed lines.
 class Fixture {
 public:
     Fixture()
-        : store(folder.path()) {
-        observe();
-    }
+        : store(folder.path()) {}
 
     SettingsManager& manager() {
         if (!m_manager) {
-            m_manager = std::make_unique<SettingsManager>(store, center);
+            m_manager = std::make_unique<SettingsManager>(store);
             QObject::connect(m_manager.get(), &SettingsManager::objectWillChange, &context, [this] { ++willChange; });
+            QObject::connect(m_manager.get(), &SettingsManager::settingsDidChange, &context, [this] {
+                ++posts;
+                capture.output.append("<posted>");
+            });
         }
         return *m_manager;
     }
@@ -45,20 +46,12 @@ public:
 
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter center;
     QObject context;
     DiagnosticsCapture capture;
     int posts = 0;
     int willChange = 0;
 
 private:
-    void observe() {
-        center.addObserver(SettingsManager::settingsDidChange, &context, [this] {
-            ++posts;
-            capture.output.append("<posted>");
-        });
-    }
-
     std::unique_ptr<SettingsManager> m_manager;
 };
 
@@ -70,7 +63,6 @@ private slots:
     void firstRunCreatesNumberedDefaults();
     void defaultsFollowThePosition_data();
     void defaultsFollowThePosition();
-    void existingConfigIsReturnedUnchanged();
     void updateConfig_data();
     void updateConfig();
     void cleanupRemovesOnlyVanishedSpaces_data();
@@ -78,8 +70,8 @@ private slots:
     void announcesBeforeStoring();
     void restartReadsTheSameSettings();
     void unreadableDocumentIsKeptAsideBeforeTheFirstSave();
+    void vanishedUnreadableDocumentIsReplaced();
     void failedSaveIsReportedAndTheProgramGoesOn();
-    void missingTableNamesEverySpaceByTheKey();
 
 private:
     QTranslator m_english;
@@ -110,31 +102,34 @@ void TestSettingsManager::firstRunCreatesNumberedDefaults() {
 }
 
 void TestSettingsManager::defaultsFollowThePosition_data() {
+    QTest::addColumn<bool>("translated");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("color");
-    QTest::newRow("ninth repeats the palette") << qint64(8) << "Desktop 9"
+    QTest::newRow("ninth repeats the palette") << true << qint64(8) << "Desktop 9"
                                                << "#FF6B6B";
-    QTest::newRow("sixteenth") << qint64(15) << "Desktop 16"
+    QTest::newRow("sixteenth") << true << qint64(15) << "Desktop 16"
                                << "#A0A0A0";
+    QTest::newRow("no table: named by the key") << false << qint64(3) << "desktop_label"
+                                                << "#FFA06B";
 }
 
 void TestSettingsManager::defaultsFollowThePosition() {
+    QFETCH(bool, translated);
     QFETCH(qint64, index);
     QFETCH(QString, name);
     QFETCH(QString, color);
     Fixture fixture;
-    QCOMPARE(fixture.manager().getOrCreateConfig(42, index), (SpaceConfig{42, name, color}));
-}
-
-void TestSettingsManager::existingConfigIsReturnedUnchanged() {
-    Fixture fixture;
-    const SpaceConfig created = fixture.manager().getOrCreateConfig(5, 1);
+    if (!translated) {
+        QCoreApplication::removeTranslator(&m_english);
+    }
+    const SpaceConfig created = fixture.manager().getOrCreateConfig(42, index);
+    QCoreApplication::installTranslator(&m_english);
+    QCOMPARE(created, (SpaceConfig{42, name, color}));
     fixture.capture.clear();
-    fixture.posts = 0;
-    QCOMPARE(fixture.manager().getOrCreateConfig(5, 6), created);
+    // Stored now: another position changes nothing, and nothing is saved or signalled.
+    QCOMPARE(fixture.manager().getOrCreateConfig(42, index + 1), (SpaceConfig{42, name, color}));
     QVERIFY(fixture.capture.output.isEmpty());
-    QCOMPARE(fixture.posts, 0);
 }
 
 void TestSettingsManager::updateConfig_data() {
@@ -255,6 +250,17 @@ void TestSettingsManager::unreadableDocumentIsKeptAsideBeforeTheFirstSave() {
     QVERIFY(SettingsDocument::decode(fixture.storedDocument()).settings);
 }
 
+void TestSettingsManager::vanishedUnreadableDocumentIsReplaced() {
+    Fixture fixture;
+    fixture.writeDocument("{");
+    fixture.manager();
+    QVERIFY(QFile::remove(fixture.store.pathForKey("app_settings")));
+    fixture.manager().getOrCreateConfig(1, 0);
+    fixture.manager().getOrCreateConfig(2, 1);
+    QCOMPARE(fixture.capture.output.filter("💾").size(), 2);
+    QCOMPARE(SettingsDocument::decode(fixture.storedDocument()).settings->spaces.size(), size_t(2));
+}
+
 void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
     Fixture fixture;
     fixture.manager().getOrCreateConfig(1, 0);
@@ -270,14 +276,6 @@ void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
     QVERIFY(fixture.capture.output.at(0).startsWith("❌ Failed to save settings: " + path + ": "));
     QCOMPARE(fixture.capture.output.at(1), "<posted>");
     QCOMPARE(fixture.manager().settings().spaces.at(1).name, "Mail");
-}
-
-void TestSettingsManager::missingTableNamesEverySpaceByTheKey() {
-    QCoreApplication::removeTranslator(&m_english);
-    Fixture fixture;
-    const SpaceConfig config = fixture.manager().getOrCreateConfig(9, 3);
-    QCoreApplication::installTranslator(&m_english);
-    QCOMPARE(config.name, "desktop_label");
 }
 
 QTEST_GUILESS_MAIN(TestSettingsManager)

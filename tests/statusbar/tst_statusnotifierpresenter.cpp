@@ -20,10 +20,7 @@ public:
             presenter = std::make_unique<StatusNotifierPresenter>(item, panelBus.connection);
         }
     }
-    // The newest view is the one shown.
-    void show(const QString& title, const QString& color) {
-        item.button()->addSubview(new StatusBarItemView(title, color, ColorApplication::labelBackground));
-    }
+    void show(const QString& title, const QString& color) { item.setLabel({title, color}); }
     // Signals sent before a reply arrive before it, so the properties come with every signal sent until then.
     QVariantMap properties() { return panelBus.panel->itemProperties(StatusNotifierPresenter::serviceName()); }
 
@@ -62,6 +59,12 @@ void TestStatusNotifierPresenter::publishesTheWholeLabel() {
         QCOMPARE(QSize(pixmap.width, pixmap.height), QSize(width, 22) * scale);
         QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
     }
+
+    // A label shown before is not drawn again.
+    const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
+    fixture.show("Chat", "#6BA3FF");
+    fixture.show("Mail", "#6BA3FF");
+    QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
 }
 
 void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {

@@ -4,20 +4,19 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "DiagnosticsCapture.h"
-#include "core/NotificationCenter.h"
 
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-// A script file in a temporary folder and a window server following it; every notification records the state.
+// A script file in a temporary folder and a window server following it; every announcement records the state.
 class Fixture {
 public:
     Fixture()
         : path(folder.filePath("spaces.jsonl"))
-        , server(path, center) {
-        center.addObserver(WindowServer::activeSpaceDidChange, &context, [this] {
+        , server(path) {
+        QObject::connect(&server, &WindowServer::activeSpaceDidChange, &server, [this] {
             const std::optional<QList<qint64>> spaces = server.copySpaces(1, 7);
             seen.append(QStringLiteral("%1 %2").arg(server.activeSpace(1)).arg(spaces ? spaces->size() : -1));
         });
@@ -31,10 +30,8 @@ public:
 
     QTemporaryDir folder;
     QString path;
-    NotificationCenter center;
     ScriptedWindowServer server;
-    QObject context;
-    QStringList seen; // "active count" per notification; count -1 for no list
+    QStringList seen; // "active count" per announcement; count -1 for no list
     DiagnosticsCapture capture;
 };
 
@@ -100,8 +97,7 @@ void TestScriptedWindowServer::reportsAndSkipsBadLines() {
 }
 
 void TestScriptedWindowServer::missingFileIsAnError() {
-    NotificationCenter center;
-    ScriptedWindowServer server("/nonexistent/spaces.jsonl", center);
+    ScriptedWindowServer server("/nonexistent/spaces.jsonl");
     QVERIFY(server.open().startsWith("cannot read /nonexistent/spaces.jsonl: "));
 }
 

@@ -4,7 +4,6 @@
 #include "statusbar/sni/StatusNotifierPresenter.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "statusbar/sni/DBusMenuExporter.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
@@ -43,9 +42,11 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this)) {
     registerDBusTypes();
     new StatusNotifierItemAdaptor(*this);
-    connect(&m_button, &StatusBarButton::contentChanged, this, &StatusNotifierPresenter::present);
+    connect(&item, &StatusItem::labelChanged, this, &StatusNotifierPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
-    present();
+    if (item.label()) {
+        present(*item.label());
+    }
 
     if (!m_connection.registerObject(itemPath, this) ||
         !m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
@@ -90,10 +91,13 @@ void StatusNotifierPresenter::registerWithWatcher() {
 }
 
 void StatusNotifierPresenter::click(StatusBarButton::ClickEvent event, QPoint position) {
-    MainQueue::async(this, [this, event, position] {
-        m_clickPosition = position;
-        m_button.click(event);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, event, position] {
+            m_clickPosition = position;
+            m_button.click(event);
+        },
+        Qt::QueuedConnection);
 }
 
 void StatusNotifierPresenter::popUpMenu() {
@@ -105,18 +109,17 @@ void StatusNotifierPresenter::popUpMenu() {
     menu->exec(m_clickPosition);
 }
 
-void StatusNotifierPresenter::present() {
-    StatusBarItemView* view = StatusBarItemView::shownIn(m_button);
-    if (view == nullptr) {
-        return;
-    }
-    QList<SniPixmap> pixmaps{sniPixmap(renderItemView(*view, 1)), sniPixmap(renderItemView(*view, 2))};
+void StatusNotifierPresenter::present(const StatusLabel& label) {
+    const QList<SniPixmap>& pixmaps = m_pictures.value({label.name, label.color}, [&label] {
+        StatusBarItemView view(label.name, label.color, ColorApplication::labelBackground);
+        return QList<SniPixmap>{sniPixmap(renderItemView(view, 1)), sniPixmap(renderItemView(view, 2))};
+    });
     if (pixmaps != m_iconPixmaps) {
-        m_iconPixmaps = std::move(pixmaps);
+        m_iconPixmaps = pixmaps;
         emit iconChanged();
     }
-    if (view->title() != m_title) {
-        m_title = view->title();
+    if (label.name != m_title) {
+        m_title = label.name;
         emit titleChanged();
     }
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "statusbar/RecentCache.h"
 #include "statusbar/sni/DBusTypes.h"
 #include "statusbar/StatusItem.h"
 
@@ -12,7 +13,7 @@
 
 class DBusMenuExporter;
 
-// Shows a status item's button through a StatusNotifierItem of our own on the session bus: the panel gets the whole
+// Shows a status item through a StatusNotifierItem of our own on the session bus: the panel gets the whole
 // label (the name on its rounded coloured label) as the icon, the name as title, tool tip and label, and the item's
 // menu over com.canonical.dbusmenu. Clicks the panel reports reach the button.
 class StatusNotifierPresenter : public QObject {
@@ -46,7 +47,7 @@ signals:
     void titleChanged();
 
 private:
-    void present();
+    void present(const StatusLabel& label);
     void popUpMenu();
 
     StatusItem& m_item;
@@ -56,5 +57,7 @@ private:
     bool m_published = false;
     QString m_title;
     QList<SniPixmap> m_iconPixmaps;
+    // By name and colour, which decide the label's picture.
+    RecentCache<std::pair<QString, QString>, QList<SniPixmap>> m_pictures;
     QPoint m_clickPosition;
 };

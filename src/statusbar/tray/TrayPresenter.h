@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "statusbar/RecentCache.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QString>
@@ -11,8 +13,9 @@ class QSystemTrayIcon;
 class StatusBarButton;
 class StatusItem;
 class TrayHostWatcher;
+struct StatusLabel;
 
-// Shows a status item's button in the system tray. Tray hosts draw icons square, so the tray shows the item's
+// Shows a status item in the system tray. Tray hosts draw icons square, so the tray shows the item's
 // square form: the label's colour and the desktop symbol, with the desktop's name as the tool tip.
 class TrayPresenter : public QObject {
     Q_OBJECT
@@ -23,10 +26,10 @@ public:
 
     // What the tray shows now.
     QIcon icon() const;
-    QString toolTip() const { return m_shownTitle; }
+    QString toolTip() const;
 
 private:
-    void present();
+    void present(const StatusLabel& label);
     void popUpMenu();
     // Shows the icon anew, so that Qt docks it into the tray that is there now.
     void dock();
@@ -35,6 +38,6 @@ private:
     StatusBarButton& m_button;
     TrayHostWatcher* m_trayHostWatcher;
     QSystemTrayIcon* m_trayIcon;
-    QString m_shownTitle;
-    QString m_shownColor;
+    // By colour: a desktop shown again brings back its icon, drawn sizes and all.
+    RecentCache<QString, QIcon> m_icons;
 };

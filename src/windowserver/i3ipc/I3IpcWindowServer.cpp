@@ -4,8 +4,6 @@
 #include "windowserver/i3ipc/I3IpcWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
 #include "windowserver/i3ipc/ConfigBindings.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 #include "windowserver/i3ipc/IpcReplies.h"
@@ -26,11 +24,9 @@ std::chrono::milliseconds I3IpcWindowServer::reconnectDelay(int failedAttempts) 
     return std::min<std::chrono::milliseconds>(1000ms * (1 << std::min(failedAttempts - 1, 3)), 5000ms);
 }
 
-I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locateSocket,
-                                     NotificationCenter& workspaceCenter)
+I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locateSocket)
     : m_windowManager(std::move(windowManager))
-    , m_locateSocket(std::move(locateSocket))
-    , m_workspaceCenter(workspaceCenter) {
+    , m_locateSocket(std::move(locateSocket)) {
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &I3IpcWindowServer::connectToWindowManager);
     connect(&m_events, &IpcConnection::eventReceived, this, &I3IpcWindowServer::eventReceived);
@@ -222,10 +218,13 @@ void I3IpcWindowServer::announceChange() {
     if (std::exchange(m_announcing, true)) {
         return;
     }
-    MainQueue::async(this, [this] {
-        m_announcing = false;
-        m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_announcing = false;
+            emit activeSpaceDidChange();
+        },
+        Qt::QueuedConnection);
 }
 
 void I3IpcWindowServer::connectionFailed(IpcConnection::Failure failure, const QString& reason) {

@@ -13,7 +13,6 @@
 #include <chrono>
 #include <functional>
 
-class NotificationCenter;
 class QEventLoop;
 
 // The desktops of i3 or sway, through their IPC: one connection for requests and one that only receives workspace
@@ -25,7 +24,7 @@ class QEventLoop;
 //
 // When the window manager restarts, reloads its configuration, shuts down or stops answering, one line says so; the
 // last reading stays while the backend reconnects (reconnectDelay) and reads everything again.
-class I3IpcWindowServer : public QObject, public WindowServerBackend {
+class I3IpcWindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
@@ -38,7 +37,7 @@ public:
     static std::chrono::milliseconds reconnectDelay(int failedAttempts);
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
-    I3IpcWindowServer(QString windowManager, SocketLocator locateSocket, NotificationCenter& workspaceCenter);
+    I3IpcWindowServer(QString windowManager, SocketLocator locateSocket);
 
     QString open() override;
 
@@ -59,7 +58,7 @@ private:
     void workspacesReceived(const QByteArray& payload);
     void eventReceived(quint32 type, const QByteArray& payload);
     void connectionFailed(IpcConnection::Failure failure, const QString& reason);
-    // Posts the notification on the next turn of the event loop: once for everything that arrived meanwhile.
+    // Announces the change on the next turn of the event loop: once for everything that arrived meanwhile.
     void announceChange();
     // Closes both connections, says why in one line and reconnects.
     void dropConnections(const QString& reason);
@@ -68,7 +67,6 @@ private:
 
     const QString m_windowManager;
     const SocketLocator m_locateSocket;
-    NotificationCenter& m_workspaceCenter;
     IpcConnection m_requests{answerTimeout};
     IpcConnection m_events{answerTimeout};
     QTimer m_reconnectTimer;

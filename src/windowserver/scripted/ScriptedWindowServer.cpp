@@ -4,8 +4,8 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -14,9 +14,8 @@ constexpr qsizetype longestLine = 1024 * 1024;
 
 } // namespace
 
-ScriptedWindowServer::ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter)
+ScriptedWindowServer::ScriptedWindowServer(QString path)
     : m_path(std::move(path))
-    , m_workspaceCenter(workspaceCenter)
     , m_file(m_path) {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
         if (!m_sleeping) {
@@ -36,7 +35,7 @@ QString ScriptedWindowServer::open() {
 }
 
 void ScriptedWindowServer::start() {
-    MainQueue::async(this, [this] { followFile(); });
+    QMetaObject::invokeMethod(this, &ScriptedWindowServer::followFile, Qt::QueuedConnection);
 }
 
 std::optional<QList<qint64>> ScriptedWindowServer::copySpaces(qint32, qint32) {
@@ -52,7 +51,7 @@ QString ScriptedWindowServer::switchTo(SpaceID spaceID) {
         return QStringLiteral("the script has no desktop %1").arg(spaceID);
     }
     m_state.active = quint64(spaceID);
-    MainQueue::async(this, [this] { m_workspaceCenter.post(WindowServer::activeSpaceDidChange); });
+    QMetaObject::invokeMethod(this, &ScriptedWindowServer::activeSpaceDidChange, Qt::QueuedConnection);
     return {};
 }
 
@@ -75,10 +74,10 @@ void ScriptedWindowServer::followFile() {
         const ScriptLine::Line parsed = ScriptLine::parse(*line);
         if (const auto* reading = std::get_if<ScriptLine::Reading>(&parsed)) {
             m_state = *reading;
-            m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+            emit activeSpaceDidChange();
         } else if (const auto* sleep = std::get_if<ScriptLine::Sleep>(&parsed)) {
             m_sleeping = true;
-            MainQueue::after(sleep->milliseconds, this, [this] {
+            QTimer::singleShot(sleep->milliseconds, this, [this] {
                 m_sleeping = false;
                 followFile();
             });

@@ -8,18 +8,15 @@
 
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QObject>
-
-class NotificationCenter;
 
 // A window server fed by hand from a JSON Lines file (see ScriptLine). The first reading is the state at start;
-// every later reading replaces the state and posts the active-Space notification. The file is followed like
+// every later reading replaces the state and announces the change. The file is followed like
 // `tail -f`, so lines appended later are read too; a line that is not understood is reported and skipped.
-class ScriptedWindowServer : public QObject, public WindowServerBackend {
+class ScriptedWindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
-    ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter);
+    explicit ScriptedWindowServer(QString path);
 
     // Opens the file and takes its first reading as the state at start. Returns an error text on failure.
     QString open() override;
@@ -40,7 +37,6 @@ private:
     void report(const QString& reason, QByteArrayView line) const;
 
     QString m_path;
-    NotificationCenter& m_workspaceCenter;
     QFile m_file;
     QFileSystemWatcher m_watcher;
     QByteArray m_pending;
