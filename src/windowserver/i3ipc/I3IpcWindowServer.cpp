@@ -119,7 +119,7 @@ void I3IpcWindowServer::configReceived(const QByteArray& payload) {
     }
     m_reachable.clear();
     for (const QString& name : ConfigBindings::reachableWorkspaces(*text.value)) {
-        m_reachable.insert(WorkspaceIdentity::spaceIDForName(name), name);
+        m_reachable.append({WorkspaceIdentity::spaceIDForName(name), name});
     }
 }
 
@@ -146,7 +146,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
     } else {
         QList<qint64> spaces = workspaces.value->spaceIDs;
         QSet<SpaceID> listed(spaces.begin(), spaces.end());
-        for (const SpaceID spaceID : m_reachable.keys()) {
+        for (const auto& [spaceID, name] : std::as_const(m_reachable)) {
             if (!listed.contains(spaceID)) {
                 listed.insert(spaceID);
                 spaces.append(spaceID);
@@ -160,7 +160,9 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         m_active = active;
         m_placement = workspaces.value->placement;
         m_names = workspaces.value->names;
-        m_names.insert(m_reachable);
+        for (const auto& [spaceID, name] : std::as_const(m_reachable)) {
+            m_names.insert(spaceID, name);
+        }
 
         const State previous = std::exchange(m_state, State::Following);
         if (previous == State::Opening) {

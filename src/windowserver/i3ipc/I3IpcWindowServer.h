@@ -80,7 +80,7 @@ private:
     bool m_refreshAgain = false;
     bool m_announcing = false;
 
-    QHash<SpaceID, QString> m_reachable; // by the configuration's key bindings, with their names
+    QList<std::pair<SpaceID, QString>> m_reachable; // by the configuration's key bindings, in its order
     QHash<SpaceID, QString> m_names;     // of every workspace the key bindings reach or the last reading listed
     Placement m_placement;
     std::optional<QList<qint64>> m_spaces;
