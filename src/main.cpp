@@ -11,16 +11,30 @@
 #include "app/AppDelegate.h"
 #include "app/ApplicationIcon.h"
 #include "core/LocalizedTexts.h"
+#include "core/AtomicFile.h"
+#include "feeds/WaybarStyleSheet.h"
+#include "settings/Autostart.h"
+#include "settings/DefaultsStore.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
 int fail(const QString& message) {
     std::fprintf(stderr, "vantorel: %s\n", message.toUtf8().constData());
     return 2;
+}
+
+// What a run killed between writing a file and renaming it left behind. Only the lock's holder may do this: another
+// instance's write could be under way.
+void removeLeftoverFiles() {
+    DefaultsStore::standard().removeLeftovers(QStringLiteral("app_settings"));
+    DefaultsStore::standard().removeLeftovers(QStringLiteral("removed_spaces"));
+    AtomicFile::removeLeftovers(WaybarStyleSheet::standardPath());
+    AtomicFile::removeLeftovers(Autostart::standard().entryPath());
 }
 
 } // namespace
@@ -51,14 +65,23 @@ int main(int argc, char* argv[]) {
         const SingleInstance runningInstance;
         return DesktopCommandClient(*commandLine.command, commandLine.windowServerArguments(), runningInstance).run();
     }
-    // A second start hands over to the first before it does anything else.
+    // A second start hands over to the first before it does anything else. Starts at the same moment (the session's
+    // autostart and a bar's feed) take turns through the launch lock, which a feed holds while the program it started
+    // comes up; a start that had to wait for one is part of the same launch, not a request for the window.
+    const bool startedByFeed = qEnvironmentVariableIsSet(BarFeed::startedByFeedVariable);
+    qunsetenv(BarFeed::startedByFeedVariable);
     SingleInstance singleInstance;
     QString instanceError;
+    bool waitedForAnotherStart = false;
+    const int launchLock = startedByFeed ? -1 : singleInstance.holdLaunchLock(&instanceError, &waitedForAnotherStart);
+    if (!instanceError.isEmpty()) {
+        return fail(instanceError);
+    }
     if (!singleInstance.acquire(&instanceError)) {
         if (!instanceError.isEmpty()) {
             return fail(instanceError);
         }
-        if (singleInstance.askRunningInstanceToActivate()) {
+        if (startedByFeed || waitedForAnotherStart || singleInstance.askRunningInstanceToActivate()) {
             return 0;
         }
         return fail(QStringLiteral("another Vantorel is running but does not answer."));
@@ -77,11 +100,15 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QLatin1String(BuildInfo::applicationId));
     QApplication::setWindowIcon(applicationIcon());
     LocalizedTexts::installTranslations(application);
+    removeLeftoverFiles();
 
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
 
     const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open();
+    if (terminationSignals.wasReceived()) {
+        return 0; // while opening, where the main loop could not hear it yet
+    }
     if (!windowServer) {
         return fail(windowServers.error());
     }
@@ -90,6 +117,9 @@ int main(int argc, char* argv[]) {
     AppDelegate delegate;
     if (QString error; !singleInstance.listen(&error)) {
         return fail(error);
+    }
+    if (launchLock >= 0) {
+        ::close(launchLock);
     }
     QObject::connect(&singleInstance, &SingleInstance::activationRequested, &delegate,
                      &AppDelegate::activationRequested);

@@ -4,6 +4,7 @@
 #include "app/DesktopCommandClient.h"
 
 #include "core/Diagnostics.h"
+#include "feeds/BarFeed.h"
 #include "feeds/DetachedStart.h"
 #include "instance/SingleInstance.h"
 #include "scripting/DesktopCommandServer.h"
@@ -87,6 +88,8 @@ void DesktopCommandClient::startQuietly() const {
         ::dup2(null, STDERR_FILENO);
         ::close(null);
     }
+    // This client holds the launch lock until the program listens, as a feed does.
+    qputenv(BarFeed::startedByFeedVariable, "1");
     const bool started = DetachedStart::startThisProgram(m_launchArguments);
     if (errors >= 0) {
         ::dup2(errors, STDERR_FILENO);

@@ -31,6 +31,13 @@ void LabelPublisher::subscribe(QLocalSocket* connection, const QString& topic) {
         connection->deleteLater();
         return;
     }
+    if (qsizetype(m_subscribers.size()) >= mostSubscribers) {
+        Diagnostics::systemLog(
+            QStringLiteral("❌ Dropped a bar feed: %1 feeds are subscribed already").arg(mostSubscribers));
+        connection->abort();
+        connection->deleteLater();
+        return;
+    }
     connection->setParent(this);
     connect(connection, &QLocalSocket::disconnected, this, [this, connection] { drop(connection); });
     connect(connection, &QLocalSocket::readyRead, this, [this, connection] {

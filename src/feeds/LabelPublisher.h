@@ -28,11 +28,14 @@ class LabelPublisher : public QObject {
 
 public:
     static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
+    // One bar per screen needs a handful; the rest would only hold descriptors that later starts need.
+    static constexpr qsizetype mostSubscribers = 64;
 
     // Without a directory, every subscriber gets the status item's label.
     LabelPublisher(StatusItem& item, DesktopDirectory* directory, QObject* parent = nullptr);
 
-    // Takes the connection over; a topic (LabelTopic) in a format this program does not write drops it.
+    // Takes the connection over; a topic (LabelTopic) in a format this program does not write, or one subscriber too
+    // many, drops it.
     void subscribe(QLocalSocket* connection, const QString& topic);
     qsizetype subscriberCount(BarFormat format) const;
 

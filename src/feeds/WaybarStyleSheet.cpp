@@ -5,6 +5,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Diagnostics.h"
+#include "core/RegularFile.h"
 #include "core/XdgConfig.h"
 #include "settings/SettingsManager.h"
 #include "core/ColorParsing.h"
@@ -44,11 +45,11 @@ QByteArray rule(const QColor& color) {
 }
 
 QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    if (file.size() > largestSheet || !file.open(QIODevice::ReadOnly)) {
-        return {};
+    const RegularFile::Result file = RegularFile::read(path, largestSheet);
+    if (file.outcome == RegularFile::Outcome::NotRegular) {
+        Diagnostics::systemLog(QStringLiteral("❌ Replacing the waybar style sheet %1: %2").arg(path, file.error));
     }
-    return file.readAll();
+    return file.bytes;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "settings/RemovedSpaces.h"
 #include "settings/SettingsModel.h"
 
 #include <QList>
@@ -38,8 +39,10 @@ public:
     SpaceConfig getOrCreateConfig(SpaceID spaceID, qint64 index);
     void updateConfig(SpaceID spaceID, const std::optional<QString>& name, const std::optional<QString>& color);
     // An empty list removes nothing: a window manager that briefly reports no desktops must not wipe every name.
+    // What is removed is kept aside (RemovedSpaces), and a Space that comes back gets it back instead of a default.
     void cleanupDeletedSpaces(const QList<SpaceID>& existingSpaceIDs);
-    // Cleans up, then makes sure every listed Space has a configuration, numbered by its position in the list.
+    // Cleans up, then makes sure every listed Space has a configuration, numbered by its position in the list. The
+    // new configurations are stored with one assignment, so that thousands of new Spaces cost one save, not one each.
     void syncConfigs(const QList<SpaceID>& existingSpaceIDs);
 
 signals:
@@ -49,11 +52,15 @@ signals:
 
 private:
     std::optional<AppSettings> loadSettings();
+    // The configuration a Space without one gets: its own from before it went away, or a default.
+    SpaceConfig newConfig(SpaceID spaceID, qint64 index, bool& restored);
+    static void reportNewConfig(const SpaceConfig& config, bool restored);
     bool keepUnreadableDocumentAside();
 
     const QString m_settingsKey = QStringLiteral("app_settings");
     DefaultsStore& m_defaults;
     AppSettings m_settings;
+    RemovedSpaces m_removedSpaces;
     // Why the stored document could not be read; empty once it has been kept aside (or when there was none).
     QString m_unreadableDocumentError;
 };

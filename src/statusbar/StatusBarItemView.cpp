@@ -23,6 +23,22 @@ constexpr qreal gapAfterSymbol = 4;
 constexpr qreal endPadding = 8;
 constexpr qreal labelCornerRadius = 4;
 constexpr qreal tintAlpha = 0.3;
+// A name wider than this is shown shortened with an ellipsis: a panel has no room for more, and a picture of a
+// name of any length would take memory without bound. The full name stays in the tool tip and the feeds.
+constexpr qreal maximumTitleWidth = 400;
+// Far more characters than fit that width; measuring stops there.
+constexpr qsizetype longestMeasuredTitle = 1000;
+
+QString shownTitle(const QString& title) {
+    QString measured = title.left(longestMeasuredTitle);
+    if (!measured.isEmpty() && measured.back().isHighSurrogate()) {
+        measured.chop(1);
+    }
+    if (measured.size() < title.size()) {
+        measured += QChar(0x2026);
+    }
+    return QFontMetricsF(StatusBarItemView::textFont()).elidedText(measured, Qt::ElideRight, maximumTitleWidth);
+}
 
 struct TitleSize {
     qreal width;
@@ -63,6 +79,7 @@ void drawTitle(QPainter& painter, const QString& title, const QRectF& box, const
 StatusBarItemView::StatusBarItemView(QString title, QString color, ColorApplication mode, QWidget* parent)
     : QWidget(parent)
     , m_title(std::move(title))
+    , m_shownTitle(shownTitle(m_title))
     , m_color(std::move(color))
     , m_mode(mode) {}
 
@@ -76,7 +93,7 @@ QFont StatusBarItemView::textFont() {
 }
 
 QSizeF StatusBarItemView::intrinsicContentSize() const {
-    const qreal titleWidth = std::max(measure(m_title).width, minimumTitleWidth);
+    const qreal titleWidth = std::max(measure(m_shownTitle).width, minimumTitleWidth);
     return {titleWidth + symbolSide + gapAfterSymbol + 2 * endPadding, itemHeight};
 }
 
@@ -97,7 +114,7 @@ void StatusBarItemView::paintEvent(QPaintEvent*) {
 }
 
 void StatusBarItemView::paintLabel(QPainter& painter, const QColor& baseColor) const {
-    const auto [textWidth, textHeight] = measure(m_title);
+    const auto [textWidth, textHeight] = measure(m_shownTitle);
     const qreal viewWidth = width();
     const qreal viewHeight = height();
 
@@ -114,16 +131,16 @@ void StatusBarItemView::paintLabel(QPainter& painter, const QColor& baseColor) c
     drawDesktopGridSymbol(painter, symbol, Qt::white);
     const QRectF text = fromBottomLeftOrigin(left + symbolSide + gapAfterSymbol, (viewHeight - textHeight) * 0.5 + 1,
                                              textWidth, textHeight, viewHeight);
-    drawTitle(painter, m_title, text, Qt::white);
+    drawTitle(painter, m_shownTitle, text, Qt::white);
 }
 
 void StatusBarItemView::paintTint(QPainter& painter, const QColor& baseColor) const {
-    const auto [textWidth, textHeight] = measure(m_title);
+    const auto [textWidth, textHeight] = measure(m_shownTitle);
     const qreal viewWidth = width();
     const qreal viewHeight = height();
 
     painter.fillRect(rect(), withAlpha(baseColor, tintAlpha));
     const QRectF text = fromBottomLeftOrigin((viewWidth - textWidth) * 0.5, (viewHeight - textHeight) * 0.5 + 1,
                                              textWidth, textHeight, viewHeight);
-    drawTitle(painter, m_title, text, palette().color(QPalette::WindowText));
+    drawTitle(painter, m_shownTitle, text, palette().color(QPalette::WindowText));
 }

@@ -24,6 +24,7 @@ private slots:
     void dropsClientsThatSendGarbage_data();
     void dropsClientsThatSendGarbage();
     void dropsASubscriberThatDoesNotRead();
+    void dropsSubscribersBeyondTheLimit();
 
 private:
     void show(const QString& name, const QString& color, qint64 position = 0) {
@@ -121,6 +122,19 @@ void TestLabelPublisher::dropsASubscriberThatDoesNotRead() {
     QCOMPARE(m_publisher->subscriberCount(BarFormat::Polybar), 0);
     QVERIFY(capture.systemLog.contains("🗑️ Dropped a bar feed that does not read"));
     ::close(sleeper);
+}
+
+void TestLabelPublisher::dropsSubscribersBeyondTheLimit() {
+    DiagnosticsCapture capture;
+    std::vector<std::unique_ptr<QLocalSocket>> feeds;
+    for (qsizetype i = 0; i < LabelPublisher::mostSubscribers; ++i) {
+        feeds.push_back(subscribe("subscribe plain\n"));
+        QVERIFY(!nextLine(*feeds.back()).isEmpty());
+    }
+    const auto oneTooMany = subscribe("subscribe plain\n");
+    QTRY_COMPARE(oneTooMany->state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Plain), LabelPublisher::mostSubscribers);
+    QVERIFY(capture.systemLog.contains("❌ Dropped a bar feed: 64 feeds are subscribed already"));
 }
 
 QTEST_MAIN(TestLabelPublisher)

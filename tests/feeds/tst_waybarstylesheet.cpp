@@ -32,6 +32,7 @@ class TestWaybarStyleSheet : public QObject {
 private slots:
     void listsThePaletteAndEveryDesktopColourOnce();
     void writesOnlyWhenTheContentChanges();
+    void replacesWhatIsNotARegularFile();
 };
 
 void TestWaybarStyleSheet::listsThePaletteAndEveryDesktopColourOnce() {
@@ -69,6 +70,16 @@ void TestWaybarStyleSheet::writesOnlyWhenTheContentChanges() {
     sheet.update(settings);
     QCOMPARE(readAll(path), WaybarStyleSheet::content({"#654321"}));
     QCOMPARE(capture.systemLog.filter("💾 Waybar style sheet written: " + path).size(), 2);
+}
+
+void TestWaybarStyleSheet::replacesWhatIsNotARegularFile() {
+    QTemporaryDir home;
+    DiagnosticsCapture capture;
+    const QString path = home.filePath("waybar.css");
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); // an ordinary open would wait for ever
+    WaybarStyleSheet(path).update(AppSettings());
+    QCOMPARE(readAll(path), WaybarStyleSheet::content({}));
+    QCOMPARE(capture.systemLog.first(), "❌ Replacing the waybar style sheet " + path + ": not a regular file");
 }
 
 QTEST_GUILESS_MAIN(TestWaybarStyleSheet)

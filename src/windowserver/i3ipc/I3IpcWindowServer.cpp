@@ -48,6 +48,7 @@ QString I3IpcWindowServer::open() {
         return m_openError;
     }
     Diagnostics::systemLog(QStringLiteral("🔌 Following %1 at %2").arg(m_windowManager, m_socketPath));
+    m_connectedSince.start();
     return {};
 }
 
@@ -156,7 +157,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         // The order means nothing to the program, and a focus event may have added the workspace already.
         const bool changed = !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed ||
                              active != m_active || workspaces.value->placement != m_placement;
-        m_spaces = std::move(spaces);
+        m_spaces = m_limit.bounded(std::move(spaces));
         m_active = active;
         m_placement = workspaces.value->placement;
         m_names = workspaces.value->names;
@@ -171,7 +172,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
             }
         } else {
             if (previous == State::Reconnecting) {
-                m_failedAttempts = 0;
+                m_connectedSince.start();
                 Diagnostics::systemLog(
                     QStringLiteral("✅ %1: connected again at %2").arg(m_windowManager, m_socketPath));
             }
@@ -208,7 +209,7 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
     }
     if (event.value->change == QLatin1String("focus") && event.value->current && m_state == State::Following) {
         m_active = *event.value->current;
-        if (!m_spaces->contains(m_active)) {
+        if (!m_spaces->contains(m_active) && m_spaces->size() < SpaceLimit::mostSpaces) {
             m_spaces->append(m_active); // it exists: it has the focus
         }
         announceChange();
@@ -256,7 +257,11 @@ void I3IpcWindowServer::dropConnections(const QString& reason) {
     Diagnostics::systemLog(
         QStringLiteral("⚠️ %1: %2; keeping the last reading and reconnecting").arg(m_windowManager, reason));
     m_state = State::Reconnecting;
-    m_failedAttempts = 0;
+    // A peer that drops every connection soon after it is made (one that keeps sending shutdown) must not get a
+    // reconnection ten times a second: only a connection that lasted starts the delays afresh.
+    if (!m_connectedSince.isValid() || m_connectedSince.elapsed() >= lastingConnection.count()) {
+        m_failedAttempts = 0;
+    }
     reconnectLater();
 }
 

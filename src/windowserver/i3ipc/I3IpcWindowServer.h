@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "windowserver/SpaceLimit.h"
 #include "windowserver/WindowServerBackend.h"
 #include "windowserver/i3ipc/IpcConnection.h"
 #include "core/SpaceID.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -35,6 +37,8 @@ public:
     // How long to wait before the next attempt after `failedAttempts` attempts since the connection was lost: soon
     // for a window manager that restarts in place, then never more than once a second.
     static std::chrono::milliseconds reconnectDelay(int failedAttempts);
+    // A connection that lasted this long counts as a success, after which the delays start afresh.
+    static constexpr std::chrono::milliseconds lastingConnection{1000};
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
     I3IpcWindowServer(QString windowManager, SocketLocator locateSocket);
@@ -72,6 +76,8 @@ private:
     QTimer m_reconnectTimer;
     State m_state = State::Opening;
     int m_failedAttempts = 0;
+    QElapsedTimer m_connectedSince;
+    SpaceLimit m_limit{m_windowManager};
     QString m_socketPath;
     QString m_openError;
     QEventLoop* m_openLoop = nullptr;
@@ -81,7 +87,7 @@ private:
     bool m_announcing = false;
 
     QList<std::pair<SpaceID, QString>> m_reachable; // by the configuration's key bindings, in its order
-    QHash<SpaceID, QString> m_names;     // of every workspace the key bindings reach or the last reading listed
+    QHash<SpaceID, QString> m_names; // of every workspace the key bindings reach or the last reading listed
     Placement m_placement;
     std::optional<QList<qint64>> m_spaces;
     SpaceID m_active = 0;

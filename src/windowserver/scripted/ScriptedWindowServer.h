@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "windowserver/SpaceLimit.h"
 #include "windowserver/scripted/ScriptLine.h"
 #include "windowserver/WindowServerBackend.h"
 
@@ -33,6 +34,9 @@ private:
     // Takes lines until a reading has been applied or the file has no more.
     void applyLinesUntilFirstReading();
     void followFile();
+    // Reopens the file when another one has taken its name.
+    void followReplacement();
+    ScriptLine::Reading bounded(ScriptLine::Reading reading);
     std::optional<QByteArray> takeLine();
     void report(const QString& reason, QByteArrayView line) const;
 
@@ -44,4 +48,5 @@ private:
     bool m_sleeping = false;
     bool m_skippingOverlongLine = false;
     ScriptLine::Reading m_state; // no list and Space 0 until the first reading
+    SpaceLimit m_limit{QStringLiteral("scripted window server")};
 };
