@@ -71,8 +71,6 @@ void TestCommandLine::readsCommands_data() {
                                << "'two'";
     QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << ""
                                     << "--json";
-    QTest::newRow("id with list") << QStringList{"list", "--id"} << "" << QByteArray() << ""
-                                  << "--id";
     QTest::newRow("a command for a feed") << QStringList{"--bar=plain", "list"} << "" << QByteArray() << ""
                                           << "--bar";
     QTest::newRow("output without a feed") << QStringList{"--output=DP-1"} << "" << QByteArray() << ""
