@@ -9,7 +9,9 @@
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
 #include "app/AppDelegate.h"
+#include "core/Diagnostics.h"
 #include "core/LocalizedTexts.h"
+#include "statusbar/TrayStyle.h"
 
 #include <QApplication>
 
@@ -23,6 +25,23 @@ int fail(const QString& message) {
 }
 
 } // namespace
+
+// The option wins over the environment; an unknown name in the environment falls back to the automatic choice.
+TrayStyle chosenTrayStyle(const CommandLine& commandLine) {
+    if (commandLine.trayStyle) {
+        return *commandLine.trayStyle;
+    }
+    const QString fromEnvironment = qEnvironmentVariable("VANTOREL_TRAY_STYLE");
+    if (fromEnvironment.isEmpty()) {
+        return TrayStyle::Automatic;
+    }
+    const std::optional<TrayStyle> named = TrayStyles::named(fromEnvironment);
+    if (!named) {
+        Diagnostics::print(QStringLiteral("❌ Unknown tray style '%1' in VANTOREL_TRAY_STYLE (%2): choosing by panel")
+                               .arg(fromEnvironment, TrayStyles::allNames()));
+    }
+    return named.value_or(TrayStyle::Automatic);
+}
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -45,6 +64,7 @@ int main(int argc, char* argv[]) {
         const SingleInstance runningInstance;
         return BarFeed(*commandLine.bar, commandLine.windowServerArguments(), runningInstance).run();
     }
+    TrayStyles::choose(chosenTrayStyle(commandLine));
     // A second start hands over to the first before it does anything else.
     SingleInstance singleInstance;
     QString instanceError;

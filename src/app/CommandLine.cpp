@@ -78,7 +78,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                                 "not running.")
                                      .arg(BarFormats::allNames()),
                                  QStringLiteral("FORMAT"));
-    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom, bar};
+    const QCommandLineOption trayStyle(
+        QStringLiteral("tray-style"),
+        QStringLiteral("Give the panel STYLE: wide (the whole label), tile (a square in the desktop's colour with its "
+                       "number), tile-and-text (the tile and the name beside it) or auto (what suits the panel, the "
+                       "default; also taken from VANTOREL_TRAY_STYLE)."),
+        QStringLiteral("STYLE"));
+    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom, bar, trayStyle};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -124,6 +130,14 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             result.action = Action::Fail;
             result.message = QStringLiteral("Unknown bar format '%1': %2.\nTry 'vantorel --help'.")
                                  .arg(parser.value(bar), BarFormats::allNames());
+        }
+    }
+    if (parser.isSet(trayStyle) && result.action == Action::Run) {
+        result.trayStyle = TrayStyles::named(parser.value(trayStyle));
+        if (!result.trayStyle) {
+            result.action = Action::Fail;
+            result.message = QStringLiteral("Unknown tray style '%1': %2.\nTry 'vantorel --help'.")
+                                 .arg(parser.value(trayStyle), TrayStyles::allNames());
         }
     }
     result.spacesFrom = parser.value(spacesFrom);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "feeds/BarFormat.h"
+#include "statusbar/TrayStyle.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,9 @@ struct CommandLine {
     Action action = Action::Run;
     QString message; // the help or version text, or the error
     WindowServer windowServer = WindowServer::Automatic;
-    QString spacesFrom;           // a hand-fed window server's script, when given
-    std::optional<BarFormat> bar; // run as a text bar's feed in this format
+    QString spacesFrom;                 // a hand-fed window server's script, when given
+    std::optional<BarFormat> bar;       // run as a text bar's feed in this format
+    std::optional<TrayStyle> trayStyle; // how the panel is given the label, when the user chose
 
     static CommandLine parse(const QStringList& arguments);
     // The options that choose the window server, as given, for a program started on this one's behalf.

@@ -87,6 +87,7 @@ void StatusBarController::updateStatusBar() {
     }
     button->setTitle(QString());
     button->setImage(QImage());
+    button->setDesktopNumber(int(index) + 1);
 
     auto* view = new StatusBarItemView(config.name, config.color, ColorApplication::labelBackground);
     const QSize size = view->intrinsicContentSize().toSize();

@@ -32,6 +32,9 @@ public:
     void setTitle(const QString& title) { m_title = title; }
     QImage image() const { return m_image; }
     void setImage(const QImage& image) { m_image = image; }
+    // The shown desktop's position plus one, for panels that have room for a number only; 0 when unknown.
+    int desktopNumber() const { return m_desktopNumber; }
+    void setDesktopNumber(int number) { m_desktopNumber = number; }
 
     void setAction(Action action) { m_action = std::move(action); }
     // Which clicks send the action: a combination of ClickEvent values.
@@ -49,6 +52,7 @@ signals:
 private:
     QString m_title;
     QImage m_image;
+    int m_desktopNumber = 0;
     Action m_action;
     int m_sendActionOn = LeftMouseUp;
 };

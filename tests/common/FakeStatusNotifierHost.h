@@ -17,6 +17,7 @@
 class FakeStatusNotifierHost : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems MEMBER registeredItems)
 
 public:
     FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName);

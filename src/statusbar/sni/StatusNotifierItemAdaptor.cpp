@@ -13,8 +13,9 @@ StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierPresenter& pr
     connect(&presenter, &StatusNotifierPresenter::titleChanged, this, [this] {
         emit NewTitle();
         emit NewToolTip();
-        emit XAyatanaNewLabel(title(), title());
     });
+    connect(&presenter, &StatusNotifierPresenter::labelChanged, this,
+            [this] { emit XAyatanaNewLabel(label(), label()); });
 }
 
 QString StatusNotifierItemAdaptor::title() const {
@@ -23,6 +24,10 @@ QString StatusNotifierItemAdaptor::title() const {
 
 QList<SniPixmap> StatusNotifierItemAdaptor::iconPixmap() const {
     return m_presenter.iconPixmaps();
+}
+
+QString StatusNotifierItemAdaptor::label() const {
+    return m_presenter.label();
 }
 
 SniToolTip StatusNotifierItemAdaptor::toolTip() const {

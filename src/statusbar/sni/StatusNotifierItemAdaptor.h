@@ -26,9 +26,9 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(SniToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
-    Q_PROPERTY(QString XAyatanaLabel READ title)
+    Q_PROPERTY(QString XAyatanaLabel READ label)
     // The widest label to expect: the label itself, whose width the icon follows anyway.
-    Q_PROPERTY(QString XAyatanaLabelGuide READ title)
+    Q_PROPERTY(QString XAyatanaLabelGuide READ label)
     Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
 
 public:
@@ -37,6 +37,7 @@ public:
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("vantorel"); }
     QString title() const;
+    QString label() const;
     QString status() const { return QStringLiteral("Active"); }
     QString iconName() const { return {}; }
     QList<SniPixmap> iconPixmap() const;

@@ -8,11 +8,13 @@
 #include "statusbar/sni/DBusMenuExporter.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
+#include "statusbar/StatusTile.h"
+#include "statusbar/sni/StatusNotifierHost.h"
 #include "statusbar/sni/StatusNotifierItemAdaptor.h"
+#include "statusbar/sni/StatusNotifierRegistration.h"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
-#include <QDBusPendingCallWatcher>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QtEndian>
@@ -33,6 +35,9 @@ SniPixmap sniPixmap(const QImage& picture) {
     return pixmap;
 }
 
+// A panel's own report of a click lands within its item, which is at most this far from the pointer that clicked.
+constexpr int clickReportTolerancePx = 64;
+
 } // namespace
 
 StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnection connection, QObject* parent)
@@ -40,8 +45,11 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_item(item)
     , m_button(*item.button())
     , m_connection(std::move(connection))
-    , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this)) {
+    , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this))
+    , m_host(new StatusNotifierHost(m_connection, this))
+    , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), {}, this)) {
     registerDBusTypes();
+    connect(m_host, &StatusNotifierHost::found, this, &StatusNotifierPresenter::hostFound);
     new StatusNotifierItemAdaptor(*this);
     connect(&m_button, &StatusBarButton::contentChanged, this, &StatusNotifierPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
@@ -73,25 +81,33 @@ QString StatusNotifierPresenter::serviceName() {
 }
 
 void StatusNotifierPresenter::registerWithWatcher() {
-    QDBusMessage call = QDBusMessage::createMethodCall(watcherService, watcherPath, watcherService,
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
-    call << serviceName();
-    auto* reply = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        if (finished->isError()) {
-            Diagnostics::systemLog(QStringLiteral("❌ The StatusNotifierWatcher did not take the status item: %1")
-                                       .arg(finished->error().message()));
-        } else {
-            Diagnostics::systemLog(
-                QStringLiteral("✅ Status item shown by the StatusNotifierWatcher as %1").arg(serviceName()));
-        }
-    });
+    m_host->find();
+}
+
+bool StatusNotifierPresenter::isShown() const {
+    return m_registration->isShown();
+}
+
+void StatusNotifierPresenter::hostFound() {
+    const TrayStyle chosen = TrayStyles::chosen();
+    m_style = chosen == TrayStyle::Automatic ? StatusNotifierHost::styleFor(m_host->program()) : chosen;
+    // The host reads the item as it registers, so the item is drawn for it first.
+    present();
+    m_registration->start();
+}
+
+QPoint StatusNotifierPresenter::menuPosition(QPoint reported, std::optional<QPoint> pointer) {
+    if (pointer && (reported - *pointer).manhattanLength() > clickReportTolerancePx) {
+        return *pointer;
+    }
+    return reported;
 }
 
 void StatusNotifierPresenter::click(StatusBarButton::ClickEvent event, QPoint position) {
     MainQueue::async(this, [this, event, position] {
-        m_clickPosition = position;
+        // Only X11 tells a program where the pointer is.
+        const bool pointerKnown = QGuiApplication::platformName() == QLatin1String("xcb");
+        m_clickPosition = menuPosition(position, pointerKnown ? std::optional(QCursor::pos()) : std::nullopt);
         m_button.click(event);
     });
 }
@@ -110,13 +126,29 @@ void StatusNotifierPresenter::present() {
     if (view == nullptr) {
         return;
     }
-    QList<SniPixmap> pixmaps{sniPixmap(renderItemView(*view, 1)), sniPixmap(renderItemView(*view, 2))};
-    if (pixmaps != m_iconPixmaps) {
-        m_iconPixmaps = std::move(pixmaps);
+    const bool wide = m_style == TrayStyle::Wide;
+    const int number = m_button.desktopNumber();
+    const QString iconKey = wide ? QStringLiteral("wide %1 %2").arg(view->color(), view->title())
+                                 : QStringLiteral("tile %1 %2").arg(view->color()).arg(number);
+    if (iconKey != m_iconKey) {
+        m_iconKey = iconKey;
+        m_iconPixmaps.clear();
+        if (wide) {
+            m_iconPixmaps = {sniPixmap(renderItemView(*view, 1)), sniPixmap(renderItemView(*view, 2))};
+        } else {
+            for (int size : StatusTile::sizes()) {
+                m_iconPixmaps.append(sniPixmap(StatusTile::render(view->color(), number, size)));
+            }
+        }
         emit iconChanged();
     }
     if (view->title() != m_title) {
         m_title = view->title();
         emit titleChanged();
+    }
+    const QString label = m_style == TrayStyle::TileAndText ? m_title : QString();
+    if (label != m_label) {
+        m_label = label;
+        emit labelChanged();
     }
 }

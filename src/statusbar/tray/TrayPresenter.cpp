@@ -7,7 +7,7 @@
 #include "core/MainQueue.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
-#include "statusbar/StatusItemImages.h"
+#include "statusbar/StatusTile.h"
 #include "statusbar/tray/TrayHostWatcher.h"
 
 #include <QCursor>
@@ -22,14 +22,15 @@ namespace {
 // Draws the icon at whatever size the tray asks for, once per size.
 class TrayIconEngine : public QIconEngine {
 public:
-    explicit TrayIconEngine(QString color)
-        : m_color(std::move(color)) {}
+    TrayIconEngine(QString color, int number)
+        : m_color(std::move(color))
+        , m_number(number) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::min(size.width(), size.height());
         auto cached = m_pixmaps.constFind(side);
         if (cached == m_pixmaps.cend()) {
-            cached = m_pixmaps.insert(side, QPixmap::fromImage(renderTrayIcon(m_color, side)));
+            cached = m_pixmaps.insert(side, QPixmap::fromImage(StatusTile::render(m_color, m_number, side)));
         }
         return *cached;
     }
@@ -38,10 +39,11 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    QIconEngine* clone() const override { return new TrayIconEngine(m_color); }
+    QIconEngine* clone() const override { return new TrayIconEngine(m_color, m_number); }
 
 private:
     QString m_color;
+    int m_number;
     QHash<int, QPixmap> m_pixmaps;
 };
 
@@ -102,9 +104,10 @@ void TrayPresenter::present() {
         return;
     }
     const StatusBarItemView& view = *shown;
-    if (view.color() != m_shownColor || m_trayIcon->icon().isNull()) {
+    if (view.color() != m_shownColor || m_button.desktopNumber() != m_shownNumber || m_trayIcon->icon().isNull()) {
         m_shownColor = view.color();
-        m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor)));
+        m_shownNumber = m_button.desktopNumber();
+        m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor, m_shownNumber)));
     }
     if (view.title() != m_shownTitle) {
         m_shownTitle = view.title();

@@ -13,7 +13,7 @@ class StatusItem;
 class TrayHostWatcher;
 
 // Shows a status item's button in the system tray. Tray hosts draw icons square, so the tray shows the item's
-// square form: the label's colour and the desktop symbol, with the desktop's name as the tool tip.
+// square form: a tile in the desktop's colour with its number, with the desktop's name as the tool tip.
 class TrayPresenter : public QObject {
     Q_OBJECT
 
@@ -37,4 +37,5 @@ private:
     QSystemTrayIcon* m_trayIcon;
     QString m_shownTitle;
     QString m_shownColor;
+    int m_shownNumber = 0;
 };
