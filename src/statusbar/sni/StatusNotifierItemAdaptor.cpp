@@ -14,8 +14,6 @@ StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierPresenter& pr
         emit NewTitle();
         emit NewToolTip();
     });
-    connect(&presenter, &StatusNotifierPresenter::labelChanged, this,
-            [this] { emit XAyatanaNewLabel(label(), label()); });
 }
 
 QString StatusNotifierItemAdaptor::title() const {
@@ -24,10 +22,6 @@ QString StatusNotifierItemAdaptor::title() const {
 
 QList<SniPixmap> StatusNotifierItemAdaptor::iconPixmap() const {
     return m_presenter.iconPixmaps();
-}
-
-QString StatusNotifierItemAdaptor::label() const {
-    return m_presenter.label();
 }
 
 SniToolTip StatusNotifierItemAdaptor::toolTip() const {

@@ -9,6 +9,7 @@
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
 #include "statusbar/StatusTile.h"
+#include "statusbar/sni/LabelledStatusNotifierItemAdaptor.h"
 #include "statusbar/sni/StatusNotifierHost.h"
 #include "statusbar/sni/StatusNotifierItemAdaptor.h"
 #include "statusbar/sni/StatusNotifierRegistration.h"
@@ -50,20 +51,18 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), {}, this)) {
     registerDBusTypes();
     connect(m_host, &StatusNotifierHost::found, this, &StatusNotifierPresenter::hostFound);
-    new StatusNotifierItemAdaptor(*this);
     connect(&m_button, &StatusBarButton::contentChanged, this, &StatusNotifierPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
     present();
 
-    if (!m_connection.registerObject(itemPath, this) ||
-        !m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
+    if (!m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
         !m_connection.registerService(serviceName())) {
         Diagnostics::systemLog(QStringLiteral("❌ Could not publish the status item as %1 on the session bus: %2")
                                    .arg(serviceName(), m_connection.lastError().message()));
         return;
     }
     m_published = true;
-    registerWithWatcher();
+    m_host->find();
 }
 
 StatusNotifierPresenter::~StatusNotifierPresenter() {
@@ -80,10 +79,6 @@ QString StatusNotifierPresenter::serviceName() {
     return QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid());
 }
 
-void StatusNotifierPresenter::registerWithWatcher() {
-    m_host->find();
-}
-
 bool StatusNotifierPresenter::isShown() const {
     return m_registration->isShown();
 }
@@ -91,8 +86,19 @@ bool StatusNotifierPresenter::isShown() const {
 void StatusNotifierPresenter::hostFound() {
     const TrayStyle chosen = TrayStyles::chosen();
     m_style = chosen == TrayStyle::Automatic ? StatusNotifierHost::styleFor(m_host->program()) : chosen;
-    // The host reads the item as it registers, so the item is drawn for it first.
+    // The host reads the item as it registers, so the item is drawn for it first, with the label only for a host that
+    // draws it beside the icon.
     present();
+    if (m_style == TrayStyle::TileAndText) {
+        new LabelledStatusNotifierItemAdaptor(*this);
+    } else {
+        new StatusNotifierItemAdaptor(*this);
+    }
+    if (!m_connection.registerObject(itemPath, this)) {
+        Diagnostics::systemLog(QStringLiteral("❌ Could not publish the status item as %1 on the session bus: %2")
+                                   .arg(serviceName(), m_connection.lastError().message()));
+        return;
+    }
     m_registration->start();
 }
 

@@ -29,14 +29,14 @@ public:
     static inline const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
     static inline const QString itemPath = QStringLiteral("/StatusNotifierItem");
 
-    // Publishes the item on `connection` and registers it with the watcher there. The item must have a button.
+    // Publishes the item on `connection`, drawn for the program that hosts the watcher there, and registers it with
+    // the watcher. The item must have a button. A new watcher needs a new presenter.
     StatusNotifierPresenter(StatusItem& item, QDBusConnection connection, QObject* parent = nullptr);
     ~StatusNotifierPresenter() override;
 
     // "org.kde.StatusNotifierItem-<pid>-1".
     static QString serviceName();
-    // Finds out who hosts items now, then asks the watcher to show the item until it does.
-    void registerWithWatcher();
+    // Whether the watcher lists the item.
     bool isShown() const;
 
     // What the item publishes.
