@@ -9,6 +9,8 @@
 // only to those: MATE draws a label, even an empty one, instead of the icon.
 class LabelledStatusNotifierItemAdaptor : public StatusNotifierItemAdaptor {
     Q_OBJECT
+    // Named again: QtDBus takes the interface of a class's own declarations from the class itself.
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
     Q_PROPERTY(QString XAyatanaLabel READ label)
     // The widest label to expect: the label itself, whose width the icon follows anyway.
     Q_PROPERTY(QString XAyatanaLabelGuide READ label)
