@@ -139,25 +139,36 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
         session.run("xdotool", {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"}));
     QTRY_VERIFY_WITH_TIMEOUT(changedPixels(before, session.screenshot()) > 3000, 5000);
     const qsizetype mark = vantorel.lines().size();
-    QVERIFY(session.run("xdotool", {"key", "Down", "Return"}));
+    QTest::qWait(300); // GNOME's menu takes keys once it has faded in
+    QVERIFY(session.run("xdotool", {"key", "--delay", "200", "Down", "Return"}));
     QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 10000) >= 0,
              vantorel.transcript());
     QCOMPARE(vantorel.stop(), 0);
 }
 
+// GNOME's AppIndicator extension drops an item that registers while the shell is starting, in most starts, but not
+// in every one: a few starts.
 void TestPanels::anItemStartedWithTheShellIsShown() {
     REQUIRE_PROGRAMS("gnome-shell", "gsettings", "Xvfb", "dbus-daemon");
-    PanelSession session(PanelDesktop::named("gnome"));
-    QString error;
-    QVERIFY2(session.prepare(&error), qPrintable(error));
-    storeMailAndChat(session.configHome());
-    VantorelProcess vantorel(session.environment());
-    QVERIFY(vantorel.start());
-    QVERIFY2(session.startPanel(&error), qPrintable(error));
-    QTRY_VERIFY2_WITH_TIMEOUT(
-        readable(findItem(session.screenshot(), blended(mailColour, 240 / 255.0, Qt::black)), Shape::TileAndText),
-        qPrintable(vantorel.transcript()), 20000);
-    QCOMPARE(vantorel.stop(), 0);
+    for (int start = 1; start <= 3; ++start) {
+        PanelSession session(PanelDesktop::named("gnome"));
+        QString error;
+        QVERIFY2(session.prepare(&error), qPrintable(error));
+        storeMailAndChat(session.configHome());
+        VantorelProcess vantorel(session.environment());
+        QVERIFY(vantorel.start());
+        // The item registers the moment the watcher comes, while the shell is still starting.
+        QVERIFY2(vantorel.waitForLine("✅ Vantorel launched") >= 0, vantorel.transcript());
+        QVERIFY2(session.startPanel(&error), qPrintable(error));
+        const auto shown = [&] {
+            return readable(findItem(session.screenshot(), blended(mailColour, 240 / 255.0, Qt::black)),
+                            Shape::TileAndText);
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(shown(), qPrintable(vantorel.transcript()), 20000);
+        QTest::qWait(2000); // past the moment the extension drops an item
+        QVERIFY2(shown(), qPrintable(vantorel.transcript()));
+        QCOMPARE(vantorel.stop(), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPanels)
