@@ -30,31 +30,33 @@ qreal luminance(const QColor& color) {
 }
 
 qreal contrast(const QColor& one, const QColor& other) {
-    const auto [darker, lighter] = std::minmax(luminance(one), luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const qreal first = luminance(one);
+    const qreal second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-// The number filling most of the tile's height; a wide number is narrowed to fit. Placed on whole device pixels,
-// so that hinted strokes stay sharp at 16 px.
+// The number filling most of the tile's height; a number too wide for the tile is narrowed, not made smaller. Placed
+// on whole device pixels, so that hinted strokes stay sharp at 16 px.
 void drawNumber(QPainter& painter, const QRectF& tile, int number, const QColor& color, qreal devicePixelRatio) {
     const QString text = QString::number(number);
     QFont font;
     font.setBold(true);
     font.setPixelSize(100);
     // Digits are about as tall as the font's cap height, so the font is scaled for the digits' own height.
-    const QRectF digits = QFontMetricsF(font).tightBoundingRect(text);
-    const qreal scale =
-        std::min(tile.height() * digitHeightShare / digits.height(), tile.width() * textWidthShare / digits.width());
-    font.setPixelSize(std::max(1, qRound(100 * scale)));
+    font.setPixelSize(std::max(
+        1, qRound(100 * tile.height() * digitHeightShare / QFontMetricsF(font).tightBoundingRect(text).height())));
     const QRectF bounds = QFontMetricsF(font).tightBoundingRect(text);
+    const qreal narrowing = std::min(1.0, tile.width() * textWidthShare / bounds.width());
     const auto onDevicePixel = [devicePixelRatio](qreal value) {
         return qRound(value * devicePixelRatio) / devicePixelRatio;
     };
-    const QPointF baseline(onDevicePixel(tile.center().x() - bounds.center().x()),
-                           onDevicePixel(tile.center().y() - bounds.center().y()));
+    painter.save();
+    painter.translate(onDevicePixel(tile.center().x()), onDevicePixel(tile.center().y()));
+    painter.scale(narrowing, 1);
     painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(baseline, text);
+    painter.drawText(QPointF(onDevicePixel(-bounds.center().x()), onDevicePixel(-bounds.center().y())), text);
+    painter.restore();
 }
 
 } // namespace

@@ -15,7 +15,8 @@ const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 FakeStatusNotifierHost::FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName)
     : m_connection(QDBusConnection::connectToBus(busAddress, connectionName)) {
     m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
-                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
+                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                    QDBusConnection::ExportAllSignals);
 }
 
 FakeStatusNotifierHost::~FakeStatusNotifierHost() {

@@ -73,8 +73,7 @@ void StatusNotifierHost::find() {
 void StatusNotifierHost::programOfProcess(uint processID) {
     // A process in another PID namespace, or gone already, has no name to read: the host stays unknown.
     m_program = programName(processID);
-    Diagnostics::systemLog(
-        QStringLiteral("🔍 Status items are hosted by '%1' (process %2)").arg(m_program).arg(processID));
+    Diagnostics::print(QStringLiteral("🔍 Status items are hosted by '%1' (process %2)").arg(m_program).arg(processID));
     emit found();
 }
 
