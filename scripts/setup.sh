@@ -10,7 +10,7 @@ packages=(
     # a font for rendering text offscreen (the item view's tests and benchmark)
     fonts-dejavu-core
     # tests: desktop entries, and real window managers and panels on a private display
-    desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils imagemagick
+    desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils
     # headless sway, run as an unprivileged user (setpriv is in util-linux)
     sway util-linux
     # panels that show the status item or a feed: waybar (with its tray, over a private session bus), polybar and

@@ -76,12 +76,12 @@
     <message>
         <source>update_up_to_date</source>
         <extracomment>%1 is the running version.</extracomment>
-        <translation>Sie haben die neueste Version von Vantorel (%1).</translation>
+        <translation>Du hast die neueste Version von Vantorel (%1).</translation>
     </message>
     <message>
         <source>update_available</source>
         <extracomment>%1 is the new version, %2 the running one.</extracomment>
-        <translation>Vantorel %1 ist verfügbar. Sie haben %2.</translation>
+        <translation>Vantorel %1 ist verfügbar. Du hast %2.</translation>
     </message>
     <message>
         <source>update_release_notes</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>update_open_download</source>
-        <extracomment>Button that opens the release's page in the browser.</extracomment>
+        <extracomment>Button that opens the release&apos;s page in the browser.</extracomment>
         <translation>Download-Seite öffnen</translation>
     </message>
     <message>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>update_network_error</source>
-        <extracomment>%1 is the network's reason.</extracomment>
+        <extracomment>%1 is the network&apos;s reason.</extracomment>
         <translation>Die Aktualisierungsquelle konnte nicht gelesen werden: %1</translation>
     </message>
     <message>

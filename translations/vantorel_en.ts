@@ -31,7 +31,7 @@
     <message>
         <source>instructions_hint</source>
         <extracomment>Instruction bar at the top of the window.</extracomment>
-        <translation>Give each desktop a name and a color. The active desktop's name is shown in the panel.</translation>
+        <translation>Give each desktop a name and a color. The active desktop&apos;s name is shown in the panel.</translation>
     </message>
     <message>
         <source>no_desktops_detected</source>
@@ -86,11 +86,11 @@
     <message>
         <source>update_release_notes</source>
         <extracomment>%1 is a link to the release notes.</extracomment>
-        <translation>What's new: %1</translation>
+        <translation>What&apos;s new: %1</translation>
     </message>
     <message>
         <source>update_open_download</source>
-        <extracomment>Button that opens the release's page in the browser.</extracomment>
+        <extracomment>Button that opens the release&apos;s page in the browser.</extracomment>
         <translation>Open Download Page</translation>
     </message>
     <message>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>update_network_error</source>
-        <extracomment>%1 is the network's reason.</extracomment>
+        <extracomment>%1 is the network&apos;s reason.</extracomment>
         <translation>The update feed could not be read: %1</translation>
     </message>
     <message>

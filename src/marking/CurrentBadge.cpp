@@ -5,6 +5,7 @@
 
 #include "marking/SystemStyle.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QPainter>
 
@@ -24,7 +25,7 @@ CurrentBadge::CurrentBadge(bool isCurrent, QWidget* parent)
 }
 
 void CurrentBadge::setCurrent(bool isCurrent) {
-    setText(isCurrent ? LocalizedTexts::localized("current_badge") : QString());
+    setText(isCurrent ? LocalizedTexts::localized(TextKeys::currentBadge) : QString());
 }
 
 QSize CurrentBadge::sizeHint() const {

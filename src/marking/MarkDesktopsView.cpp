@@ -12,6 +12,7 @@
 #include "core/Diagnostics.h"
 #include "core/MainQueue.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -68,7 +69,7 @@ MarkDesktopsView::~MarkDesktopsView() {
 
 QHBoxLayout* MarkDesktopsView::makeInstructionBar() {
     QHBoxLayout* layout = barLayout(instructionBarPadding);
-    auto* hint = new QLabel(LocalizedTexts::localized("instructions_hint"), this);
+    auto* hint = new QLabel(LocalizedTexts::localized(TextKeys::instructionsHint), this);
     hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
     hint->setFont(SystemStyle::font(SystemStyle::TextStyle::caption));
@@ -91,7 +92,7 @@ QScrollArea* MarkDesktopsView::makeList() {
     m_rowStack = new QVBoxLayout(content);
     m_rowStack->setContentsMargins(0, 0, 0, 0);
     m_rowStack->setSpacing(0);
-    m_emptyState = new QLabel(LocalizedTexts::localized("no_desktops_detected"), content);
+    m_emptyState = new QLabel(LocalizedTexts::localized(TextKeys::noDesktopsDetected), content);
     m_emptyState->setTextFormat(Qt::PlainText);
     m_emptyState->setWordWrap(true);
     m_emptyState->setAlignment(Qt::AlignCenter);
@@ -106,7 +107,7 @@ QScrollArea* MarkDesktopsView::makeList() {
 
 QHBoxLayout* MarkDesktopsView::makeSwitchBar() {
     QHBoxLayout* layout = barLayout(switchAndButtonBarPadding);
-    auto* label = new QLabel(LocalizedTexts::localized("launch_at_login"), this);
+    auto* label = new QLabel(LocalizedTexts::localized(TextKeys::launchAtLogin), this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(SystemStyle::font(SystemStyle::TextStyle::headline));
     label->setForegroundRole(SystemStyle::primaryLabel);
@@ -122,7 +123,7 @@ QHBoxLayout* MarkDesktopsView::makeSwitchBar() {
 
 QHBoxLayout* MarkDesktopsView::makeButtonBar() {
     QHBoxLayout* layout = barLayout(switchAndButtonBarPadding);
-    m_doneButton = new ProminentButton(LocalizedTexts::localized("done"), this);
+    m_doneButton = new ProminentButton(LocalizedTexts::localized(TextKeys::done), this);
     m_doneButton->setDefault(true);
     connect(m_doneButton, &QPushButton::clicked, this, &MarkDesktopsView::dismiss);
     layout->addStretch();

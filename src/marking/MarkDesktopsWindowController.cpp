@@ -6,6 +6,7 @@
 #include "marking/MarkDesktopsView.h"
 #include "marking/SystemStyle.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -35,7 +36,7 @@ void MarkDesktopsWindowController::createWindow() {
     // Titled and closable only: no minimise or maximise button, and a fixed size, so not resizable.
     m_window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                       Qt::WindowCloseButtonHint);
-    m_window->setWindowTitle(LocalizedTexts::localized("settings_title"));
+    m_window->setWindowTitle(LocalizedTexts::localized(TextKeys::settingsTitle));
     m_window->setFixedSize(windowContentSize);
     // The content is narrower than the window: on the content's own background it reads as wider margins, not as a
     // panel set in a frame.

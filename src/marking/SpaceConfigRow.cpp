@@ -11,6 +11,7 @@
 #include "marking/ViewColor.h"
 #include "settings/SettingsManager.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,7 +57,7 @@ SpaceConfigRow::SpaceConfigRow(SpaceID spaceID, qint64 index, const SpaceConfig&
     m_nameField->setFrame(false);
     m_nameField->setTextMargins(nameFieldPadding);
     m_nameField->setFont(SystemStyle::font(SystemStyle::TextStyle::body));
-    m_nameField->setPlaceholderText(LocalizedTexts::localized("name_placeholder"));
+    m_nameField->setPlaceholderText(LocalizedTexts::localized(TextKeys::namePlaceholder));
     m_nameField->setFixedWidth(nameFieldWidth);
     connect(m_nameField, &QLineEdit::textChanged, this, &SpaceConfigRow::setLocalName);
     connect(m_nameField, &QLineEdit::returnPressed, this, [this] { m_onNameChange(m_localName); });
@@ -87,7 +88,7 @@ void SpaceConfigRow::rebuild(qint64 index, bool isCurrent) {
 }
 
 void SpaceConfigRow::showIndex() {
-    const QString number = LocalizedTexts::formatInteger(LocalizedTexts::localized("#%lld"), m_index + 1);
+    const QString number = LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::rowNumber), m_index + 1);
     m_numberLabel->setText(number);
     m_nameField->setAccessibleName(number + u' ' + m_nameField->placeholderText());
 }

@@ -8,6 +8,7 @@
 #include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -83,7 +84,7 @@ SpaceConfig SettingsManager::getOrCreateConfig(SpaceID spaceID, qint64 index) {
     if (const auto existing = m_settings.spaces.find(spaceID); existing != m_settings.spaces.end()) {
         return existing->second;
     }
-    const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized("desktop_label"), index + 1);
+    const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::desktopLabel), index + 1);
     const qint64 paletteSize = qint64(defaultColors.size());
     const QString& color = defaultColors[static_cast<size_t>((index % paletteSize + paletteSize) % paletteSize)];
     const SpaceConfig config{spaceID, name, color};

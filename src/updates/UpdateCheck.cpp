@@ -5,19 +5,14 @@
 
 #include "core/MainQueue.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSysInfo>
 
-namespace {
-
-QString text(const char* key) {
-    return LocalizedTexts::localized(key);
-}
-
-} // namespace
+using LocalizedTexts::localized;
 
 UpdateCheck::UpdateCheck(QUrl feed, QString runningVersion, QObject* parent)
     : QObject(parent)
@@ -44,7 +39,7 @@ void UpdateCheck::start(int timeoutMs) {
     }
     if (!isAllowed(m_feed)) {
         MainQueue::async(this, [this] {
-            finish({Outcome::Failed, {}, text("update_feed_insecure").arg(m_feed.toString())});
+            finish({Outcome::Failed, {}, localized(TextKeys::updateFeedInsecure).arg(m_feed.toString())});
         });
         return;
     }
@@ -53,22 +48,22 @@ void UpdateCheck::start(int timeoutMs) {
     request.setMaximumRedirectsAllowed(5);
     m_reply = m_network->get(request);
     // One deadline for the whole check: a feed that trickles in byte by byte must not keep it open.
-    MainQueue::after(timeoutMs, this, [this] { finish({Outcome::Failed, {}, text("update_timeout")}); });
+    MainQueue::after(timeoutMs, this, [this] { finish({Outcome::Failed, {}, localized(TextKeys::updateTimeout)}); });
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl& target) {
         if (isAllowed(target)) {
             emit m_reply->redirectAllowed();
         } else {
-            finish({Outcome::Failed, {}, text("update_redirect_insecure").arg(target.toString())});
+            finish({Outcome::Failed, {}, localized(TextKeys::updateRedirectInsecure).arg(target.toString())});
         }
     });
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
         if (received > maximumFeedSize || total > maximumFeedSize) {
-            finish({Outcome::Failed, {}, text("update_too_large")});
+            finish({Outcome::Failed, {}, localized(TextKeys::updateTooLarge)});
         }
     });
     connect(m_reply, &QNetworkReply::finished, this, [this] {
         if (m_reply->error() != QNetworkReply::NoError) {
-            finish({Outcome::Failed, {}, text("update_network_error").arg(m_reply->errorString())});
+            finish({Outcome::Failed, {}, localized(TextKeys::updateNetworkError).arg(m_reply->errorString())});
         } else {
             evaluate(m_reply->readAll());
         }
@@ -78,7 +73,7 @@ void UpdateCheck::start(int timeoutMs) {
 void UpdateCheck::evaluate(const QByteArray& bytes) {
     const Appcast::Feed feed = Appcast::parse(bytes, operatingSystem());
     if (!feed.error.isEmpty()) {
-        finish({Outcome::Failed, {}, text("update_feed_broken").arg(feed.error)});
+        finish({Outcome::Failed, {}, localized(TextKeys::updateFeedBroken).arg(feed.error)});
         return;
     }
     const std::optional<Appcast::Item> newest = Appcast::newest(feed.items);

@@ -5,6 +5,7 @@
 
 #include "BuildInfo.h"
 #include "core/LocalizedTexts.h"
+#include "core/TextKeys.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -12,23 +13,21 @@
 
 namespace {
 
-QString text(const char* key) {
-    return LocalizedTexts::localized(key);
-}
+using LocalizedTexts::localized;
 
 void showInDialog(const UpdateCheck::Result& result) {
     auto* dialog = new QMessageBox();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(text("update_title"));
+    dialog->setWindowTitle(localized(TextKeys::updateTitle));
     dialog->setTextFormat(Qt::PlainText);
     switch (result.outcome) {
     case UpdateCheck::Outcome::UpToDate:
         dialog->setIcon(QMessageBox::Information);
-        dialog->setText(text("update_up_to_date").arg(QLatin1String(BuildInfo::version)));
+        dialog->setText(localized(TextKeys::updateUpToDate).arg(QLatin1String(BuildInfo::version)));
         break;
     case UpdateCheck::Outcome::NotConfigured:
         dialog->setIcon(QMessageBox::Information);
-        dialog->setText(text("update_not_configured"));
+        dialog->setText(localized(TextKeys::updateNotConfigured));
         break;
     case UpdateCheck::Outcome::Failed:
         dialog->setIcon(QMessageBox::Warning);
@@ -36,13 +35,15 @@ void showInDialog(const UpdateCheck::Result& result) {
         break;
     case UpdateCheck::Outcome::UpdateAvailable: {
         dialog->setIcon(QMessageBox::Information);
-        dialog->setText(text("update_available").arg(result.newest.shortVersion, QLatin1String(BuildInfo::version)));
+        dialog->setText(
+            localized(TextKeys::updateAvailable).arg(result.newest.shortVersion, QLatin1String(BuildInfo::version)));
         if (result.newest.releaseNotes.isValid() && !result.newest.releaseNotes.isEmpty()) {
-            dialog->setInformativeText(text("update_release_notes").arg(result.newest.releaseNotes.toString()));
+            dialog->setInformativeText(
+                localized(TextKeys::updateReleaseNotes).arg(result.newest.releaseNotes.toString()));
         }
         const QUrl page = result.newest.downloadPage;
         if (UpdateCheck::isAllowed(page)) {
-            QPushButton* open = dialog->addButton(text("update_open_download"), QMessageBox::AcceptRole);
+            QPushButton* open = dialog->addButton(localized(TextKeys::updateOpenDownload), QMessageBox::AcceptRole);
             QObject::connect(open, &QPushButton::clicked, [page] { QDesktopServices::openUrl(page); });
         }
         break;

@@ -22,13 +22,13 @@ inline void launchI3WithTray(X11Session& session) {
     launchI3(session, "bar {\n    position top\n    tray_output screen\n}\n");
 }
 
-// i3 (with `moreConfig`) and its bar along the top, whose status line is i3blocks with the block `vantorel` as the
-// README tells users to add it: it shows each JSON line `feedCommand` prints.
+// i3 (with `moreConfig`) and its bar along the bottom, whose status line is i3blocks with the block `vantorel` as the
+// README tells users to add it: it shows each JSON line `feedCommand` prints. The top stays free for another bar.
 inline void launchI3WithBlocks(X11Session& session, const QString& feedCommand, const QByteArray& moreConfig = {}) {
     const QString blocks = session.writeConfigFile("i3blocks.conf", "[vantorel]\ncommand=" + feedCommand.toUtf8() +
                                                                         "\ninterval=persist\nformat=json\n");
     launchI3(session,
-             moreConfig + "bar {\n    position top\n    status_command i3blocks -c " + blocks.toUtf8() + "\n}\n");
+             moreConfig + "bar {\n    position bottom\n    status_command i3blocks -c " + blocks.toUtf8() + "\n}\n");
 }
 
 // Where the bar shows a tray icon (an opaque tile) of this colour; empty if nowhere.

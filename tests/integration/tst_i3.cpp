@@ -3,11 +3,10 @@
 
 // Vantorel on i3 under a private X server: it finds i3 through the root window, follows switches, keeps a named
 // workspace that a key binding reaches while i3 has destroyed it, and survives a restart of i3.
+#include "I3Bar.h"
 #include "VantorelProcess.h"
-#include "X11Session.h"
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -31,14 +30,8 @@ void TestI3::followsWorkspacesAcrossRestarts() {
     X11Session session;
     QString error;
     QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
-    const QString config = session.configFolder() + "/i3.conf";
-    QFile file(config);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("# i3 config file (v4)\nfont pango:DejaVu Sans 10\nset $mod Mod4\nset $mail \"mail\"\n"
-               "bindsym $mod+1 workspace number 1\nbindsym $mod+2 workspace number 2\n"
-               "bindsym $mod+m workspace $mail\n");
-    file.close();
-    session.launch("i3", {"-c", config});
+    launchI3(session, "set $mod Mod4\nset $mail \"mail\"\nbindsym $mod+1 workspace number 1\n"
+                      "bindsym $mod+2 workspace number 2\nbindsym $mod+m workspace $mail\n");
     QTRY_VERIFY_WITH_TIMEOUT(i3Message(session, {"-t", "get_version"}), 10000);
     const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
     storeSpaceConfig(session.configFolder(), mail, "Post", "#123456");

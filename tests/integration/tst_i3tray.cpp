@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vantorel developers
 // SPDX-License-Identifier: MIT
 
-// Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch.
+// Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch; a
+// click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
 #include "I3Bar.h"
 #include "Screenshots.h"
 #include "ShowTiming.h"
@@ -11,7 +12,12 @@
 
 namespace {
 
-constexpr QRect barArea(0, 0, 640, 24);
+constexpr QRect barArea(0, 0, 1024, 24);
+
+int visibleWindowCount(const X11Session& session, const QStringList& search) {
+    const QString found = session.run("xdotool", QStringList{"search", "--onlyvisible"} + search);
+    return found.startsWith("failed") ? 0 : int(found.split('\n', Qt::SkipEmptyParts).size());
+}
 
 } // namespace
 
@@ -19,19 +25,17 @@ class TestI3Tray : public QObject {
     Q_OBJECT
 
 private slots:
-    void trayFollowsTheActiveSpace();
+    void trayFollowsTheActiveSpaceAndOpensTheMenu();
 };
 
-void TestI3Tray::trayFollowsTheActiveSpace() {
-    REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar");
+void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
+    REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "xdotool");
     X11Session session;
     QString error;
-    QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
-
+    QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
     const QString script = session.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2], \"active\": 1}\n");
     // Vantorel starts before any tray exists: its icon must appear once the bar's tray does.
     QProcess& vantorel = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
-
     launchI3WithTray(session);
 
     const QColor red("#FF6B6B");
@@ -42,7 +46,7 @@ void TestI3Tray::trayFollowsTheActiveSpace() {
     };
     QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
     QVERIFY(!showsIcon(blue));
-    keepScreenshot(session.grab(QRect(400, 0, 240, 24)), "i3bar-tray.png");
+    keepScreenshot(session.grab(QRect(784, 0, 240, 24)), "i3bar-tray.png");
 
     QElapsedTimer sinceSwitch;
     QFile scriptFile(script);
@@ -54,7 +58,43 @@ void TestI3Tray::trayFollowsTheActiveSpace() {
     QVERIFY(shownAfter);
     qInfo("tray showed the new desktop's colour %lld ms after the reading", *shownAfter);
     QVERIFY(!showsIcon(red));
+
+    const QPoint icon = trayIconOfColour(session.grab(barArea), blue).center();
+    // Vantorel's visible windows: the tray icon's, then a menu on top when one is open.
+    const QStringList ownWindows{"--pid", QString::number(vantorel.processId())};
+    const int withoutMenu = visibleWindowCount(session, ownWindows);
+    const auto clickIcon = [&](const char* button) {
+        session.run("xdotool", {"mousemove", QString::number(icon.x()), QString::number(icon.y()), "click", button});
+    };
+    for (const char* button : {"1", "3"}) { // left and right click open the same menu
+        clickIcon(button);
+        QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
+        keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), QStringLiteral("i3-menu-button%1.png").arg(button));
+        session.run("xdotool", {"key", "Escape"}); // dismissed: the menu goes, and the next click builds a new one
+        QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu, 5000);
+    }
+
+    clickIcon("1");
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
+    session.run("xdotool", {"key", "Down", "Return"}); // the first entry: Settings
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindowCount(session, {"--name", "Mark My Desktops"}) > 0, 10000);
+    QTest::qWait(300); // the window settles before the next click
     QCOMPARE(vantorel.state(), QProcess::Running);
+
+    // Quit ends the program with status 0 and writes nothing.
+    QFile settings(session.configFolder() + "/vantorel/app_settings.json");
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray stored = settings.readAll();
+    settings.close();
+    const int withWindow = visibleWindowCount(session, ownWindows);
+    clickIcon("1");
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withWindow + 1, 5000);
+    session.run("xdotool", {"key", "Up", "Return"}); // the last entry: Quit Vantorel
+    QVERIFY(vantorel.waitForFinished(10000));
+    QCOMPARE(vantorel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(vantorel.exitCode(), 0);
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QCOMPARE(settings.readAll(), stored);
 }
 
 QTEST_GUILESS_MAIN(TestI3Tray)

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // Vantorel on openbox, a window manager with fixed desktops, under a private X server: it follows switches and
-// changes of the desktop count, and the names given before survive a restart of Vantorel.
+// changes of the desktop count, the names given before survive a restart of Vantorel, and a second start opens the
+// running one's marking window.
+#include "PixelChecks.h"
+#include "Screenshots.h"
 #include "VantorelProcess.h"
 #include "X11Session.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -26,18 +28,13 @@ private slots:
 };
 
 void TestOpenbox::followsDesktopsAndKeepsNames() {
-    REQUIRE_PROGRAMS("Xvfb", "openbox", "wmctrl");
+    REQUIRE_PROGRAMS("Xvfb", "openbox", "wmctrl", "xdotool");
     X11Session session;
     QString error;
-    QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
-    const QString rcPath = session.configFolder() + "/openbox-rc.xml";
-    QFile rc(rcPath);
-    QVERIFY(rc.open(QIODevice::WriteOnly));
-    rc.write(R"(<?xml version="1.0"?>
+    QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
+    session.launch("openbox", {"--config-file", session.writeConfigFile("openbox-rc.xml", R"(<?xml version="1.0"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc"><desktops><number>4</number></desktops></openbox_config>
-)");
-    rc.close();
-    session.launch("openbox", {"--config-file", rcPath});
+)")});
     QTRY_VERIFY_WITH_TIMEOUT(wmctrl(session, {"-d"}), 10000);
     storeSpaceConfig(session.configFolder(), 2, "Mail", "#123456");
 
@@ -74,12 +71,31 @@ void TestOpenbox::followsDesktopsAndKeepsNames() {
     const QByteArray document = stored.readAll();
     QVERIFY2(document.contains("\"Mail\"") && !document.contains("Desktop 4"), document.constData());
 
-    // Started again on the same desktop: the name given before is still there.
-    vantorel = std::make_unique<VantorelProcess>(environment);
+    // Started again on the same desktop, now on the X server itself: the name given before is still there.
+    vantorel = std::make_unique<VantorelProcess>(session.environment());
     QVERIFY(vantorel->start());
     QVERIFY2(vantorel->waitForLine("Updating status bar: Space ID=2, Index=1, Name=Mail, Color=#123456") >= 0,
              vantorel->transcript());
     QVERIFY(vantorel->lines().filter("❌").filter("Space").isEmpty());
+
+    // A second start hands over to it, which opens its marking window.
+    QCOMPARE(session.run("xdotool", {"search", "--name", "Mark My Desktops"}), "failed: ");
+    QCOMPARE(session.run(VANTOREL_BINARY, {}), QString());
+    QString window;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(window = session.run("xdotool", {"search", "--onlyvisible", "--name", "^Mark My Desktops$"}))
+             .startsWith("failed"),
+        10000);
+    QVERIFY(session.run("xdotool", {"getwindowgeometry", window}).contains("Geometry: 680x560"));
+    QVERIFY2(vantorel->waitForLine("🔄 Refreshing Spaces in settings window...") >= 0, vantorel->transcript());
+    // The palette's red, from the first swatch of the first row to that of the third.
+    const auto showsThreeRows = [&] {
+        const QRect red =
+            boundsOf(session.grab(QRect(0, 0, 1024, 768)), [](QRgb p) { return p == qRgb(255, 107, 107); });
+        return red.height() > 2 * 24 + 2 * 16 && red.width() > 16;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(showsThreeRows(), 5000);
+    keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), "second-start.png");
     QCOMPARE(vantorel->stop(), 0);
 }
 

@@ -4,7 +4,7 @@
 // waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
 // the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
 // both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
-// and Quit, and Settings opens the marking window.
+// and Quit, and Settings opens the marking window. Vantorel survives sway going away and coming back.
 #include "DBusSession.h"
 #include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
@@ -67,8 +67,8 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     SwaySession sway;
     DBusSession bus;
     QString error;
-    QVERIFY2(sway.start("bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n", &error),
-             qPrintable(error));
+    const QByteArray config = "bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n";
+    QVERIFY2(sway.start(config, &error), qPrintable(error));
     QVERIFY2(bus.start(&error), qPrintable(error));
     storeMailAndChat(sway.clientConfigFolder());
 
@@ -78,6 +78,8 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     VantorelProcess vantorel(environment);
     QVERIFY(vantorel.start());
     QVERIFY2(vantorel.waitForLine("✅ Vantorel launched", 0, 20000) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("🔌 Following sway at " + sway.socketPath()) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("Converted Space IDs (sorted by ID): [1, 2]") >= 0, vantorel.transcript());
     WaybarSession waybar;
     QVERIFY2(waybar.start(environment, VANTOREL_BINARY " --bar=waybar", &error), qPrintable(error));
 
@@ -131,11 +133,24 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     }
     QCOMPARE(labelsOf(entries), QStringList({"Settings", "Check for Updates", "-", "Quit Vantorel"}));
 
-    const qsizetype mark = vantorel.lines().size();
+    qsizetype mark = vantorel.lines().size();
     panel.call(service, menu, "com.canonical.dbusmenu", "Event",
                {entries.constFirst().id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
     QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 20000) >= 0,
              vantorel.transcript());
+
+    // sway goes away, taking waybar along, and a new one comes at the same socket: Vantorel follows it.
+    mark = vantorel.lines().size();
+    sway.stop();
+    QVERIFY2(vantorel.waitForLine("⚠️ sway: ", mark) >= 0, vantorel.transcript());
+    QVERIFY2(sway.start(config, &error), qPrintable(error));
+    QVERIFY2(vantorel.waitForLine("✅ sway: connected again at " + sway.socketPath(), mark) >= 0, vantorel.transcript());
+    // The new sway starts on workspace 1: the refresh after reconnecting finds it.
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1,", mark) >= 0, vantorel.transcript());
+    QVERIFY(sway.message({"workspace", "number", "4"}));
+    QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [4]", mark) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=4,", mark) >= 0, vantorel.transcript());
+    QCOMPARE(vantorel.lines().mid(mark).filter(QRegularExpression("^(⚠️|❌) sway")).size(), 1);
     QCOMPARE(vantorel.stop(), 0);
 }
 

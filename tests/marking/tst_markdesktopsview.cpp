@@ -5,6 +5,7 @@
 
 #include "MarkingFixture.h"
 #include "PixelChecks.h"
+#include "Screenshots.h"
 #include "marking/ColorButton.h"
 #include "marking/ColorPickerView.h"
 #include "marking/CurrentBadge.h"
@@ -14,7 +15,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -48,10 +48,6 @@ struct ViewUnderTest : MarkingFixture {
         return rows;
     }
     QRect inView(const QWidget* widget) const { return {widget->mapTo(view.get(), QPoint()), widget->size()}; }
-    // Into the test's working folder, the build's tests folder under CTest, to be looked at.
-    void render(const QString& name) const {
-        QVERIFY(view->grab().save(QDir::current().filePath("vantorel-marking-" + name + ".png")));
-    }
 
     std::unique_ptr<MarkDesktopsView> view;
 };
@@ -87,7 +83,7 @@ void TestMarkDesktopsView::showsThreeSpaces() {
     ViewUnderTest test({3, 5, 7}, 5);
     test.settings.updateConfig(5, "Code", "#2E8B57");
     MarkDesktopsView& view = test.show();
-    test.render("three-spaces");
+    keepScreenshot(view.grab().toImage(), "marking-three-spaces.png");
     QCOMPARE(view.size(), QSize(620, 560));
     QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
     QCOMPARE(view.rows()[0]->colorPicker()->buttons()[0]->isSelected(), true);
@@ -115,7 +111,7 @@ void TestMarkDesktopsView::showsThreeSpaces() {
         dark.setColor(role, QColor::fromRgba(rgba));
     }
     view.setPalette(dark);
-    test.render("three-spaces-dark");
+    keepScreenshot(view.grab().toImage(), "marking-three-spaces-dark.png");
     QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[0]).topLeft() + QPoint(30, 3), QColor(0x1e1e1e)));
 }
 
@@ -141,7 +137,7 @@ void TestMarkDesktopsView::listsRowsInOrder() {
 void TestMarkDesktopsView::showsTheEmptyState() {
     ViewUnderTest test({}, 0);
     MarkDesktopsView& view = test.show();
-    test.render("no-spaces");
+    keepScreenshot(view.grab().toImage(), "marking-no-spaces.png");
     QVERIFY(view.rows().isEmpty());
     QCOMPARE(view.emptyStateLabel()->text(), "No desktops found. Is a window manager running?");
     QCOMPARE(view.emptyStateLabel()->margin(), 40);

@@ -9,14 +9,6 @@
 #include <QTest>
 #include <QTranslator>
 
-class Fixture : public MarkingFixture {
-public:
-    using MarkingFixture::MarkingFixture;
-    std::unique_ptr<MarkDesktopsViewModel> makeViewModel() {
-        return std::make_unique<MarkDesktopsViewModel>(services());
-    }
-};
-
 class TestMarkDesktopsViewModel : public QObject {
     Q_OBJECT
 
@@ -25,7 +17,6 @@ private slots:
     void firstLoadCreatesWhatIsMissing();
     void secondLoadChangesNothing();
     void loadDropsAVanishedSpace();
-    void activeSpaceOutsideTheList();
     void editsReachSettingsAndTheSnapshot();
     void refusedLaunchAtLoginKeepsTheRequestedState();
 
@@ -39,32 +30,32 @@ void TestMarkDesktopsViewModel::initTestCase() {
 }
 
 void TestMarkDesktopsViewModel::firstLoadCreatesWhatIsMissing() {
-    Fixture fixture({7, 5, 3}, 5);
+    MarkingFixture fixture({7, 5, 3}, 5);
     fixture.settings.setSettings(AppSettings()); // the first refresh's follow-up created them: start empty again
     fixture.capture.clear();
-    const auto viewModel = fixture.makeViewModel();
+    MarkDesktopsViewModel viewModel(fixture.services());
     int announcements = 0;
     QObject counter;
-    QObject::connect(viewModel.get(), &MarkDesktopsViewModel::objectWillChange, &counter, [&] { ++announcements; });
+    QObject::connect(&viewModel, &MarkDesktopsViewModel::objectWillChange, &counter, [&] { ++announcements; });
 
-    QCOMPARE(viewModel->allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
-    QCOMPARE(viewModel->currentSpaceID(), SpaceID(5));
-    QCOMPARE(viewModel->spaceConfigs().size(), size_t(3));
-    QCOMPARE(viewModel->spaceConfigs().at(7).name, "Desktop 3");
+    QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
+    QCOMPARE(viewModel.currentSpaceID(), SpaceID(5));
+    QCOMPARE(viewModel.spaceConfigs().size(), size_t(3));
+    QCOMPARE(viewModel.spaceConfigs().at(7).name, "Desktop 3");
     QCOMPARE(fixture.capture.output.mid(0, 3),
              (QStringList{"🔄 ViewModel loadData called", "   Before refresh: currentSpaceID=5",
                           "🔍 Refreshing Spaces... Connection ID: 42"}));
     QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
 
-    viewModel->loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
+    viewModel.loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
     QCOMPARE(announcements, 3 + 1 + 3);
 }
 
 void TestMarkDesktopsViewModel::secondLoadChangesNothing() {
-    Fixture fixture({3, 7}, 7);
-    auto viewModel = fixture.makeViewModel();
+    MarkingFixture fixture({3, 7}, 7);
+    MarkDesktopsViewModel viewModel(fixture.services());
     fixture.capture.clear();
-    viewModel->loadData();
+    viewModel.loadData();
     QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
     QCOMPARE(fixture.linesFrom("📊 ViewModel loaded:"),
              (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 7]", "   currentSpaceID=7",
@@ -73,65 +64,59 @@ void TestMarkDesktopsViewModel::secondLoadChangesNothing() {
 }
 
 void TestMarkDesktopsViewModel::loadDropsAVanishedSpace() {
-    Fixture fixture({3, 5, 7}, 3);
-    auto viewModel = fixture.makeViewModel();
-    fixture.windowServer.spaces = QList<qint64>{3, 7};
+    MarkingFixture fixture({3, 5, 7}, 5);
+    MarkDesktopsViewModel viewModel(fixture.services());
+    fixture.windowServer.spaces = QList<qint64>{3, 7}; // the active one goes, and no row is marked current
     fixture.capture.clear();
 
-    viewModel->loadData();
+    viewModel.loadData();
     QVERIFY(
         fixture.capture.output.contains("   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF"));
-    QCOMPARE(viewModel->allSpaceIDs(), (QList<SpaceID>{3, 7}));
-    QVERIFY(!viewModel->spaceConfigs().contains(5));
+    QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 7}));
+    QVERIFY(!viewModel.spaceConfigs().contains(5));
+    QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
     fixture.capture.clear();
     QCoreApplication::processEvents(); // the refresh's own follow-up finds nothing left to do
     QCOMPARE(fixture.capture.output, QStringList());
 }
 
-void TestMarkDesktopsViewModel::activeSpaceOutsideTheList() {
-    Fixture fixture({3, 5}, 9);
-    auto viewModel = fixture.makeViewModel();
-    QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
-    QCOMPARE(fixture.capture.output.constLast(), "✅ Loaded 2 spaces, current Space ID: 9");
-}
-
 void TestMarkDesktopsViewModel::editsReachSettingsAndTheSnapshot() {
-    Fixture fixture({3, 5}, 3);
-    auto viewModel = fixture.makeViewModel();
+    MarkingFixture fixture({3, 5}, 3);
+    MarkDesktopsViewModel viewModel(fixture.services());
     int posts = 0;
     fixture.settingsCenter.addObserver(SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
     fixture.capture.clear();
 
-    viewModel->updateName(3, "Work");
-    viewModel->updateColor(5, "#123456");
+    viewModel.updateName(3, "Work");
+    viewModel.updateColor(5, "#123456");
     QCOMPARE(fixture.capture.output, (QStringList{"💾 Settings saved", "💾 Settings saved"}));
     QCOMPARE(posts, 2);
-    QCOMPARE(viewModel->spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
+    QCOMPARE(viewModel.spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
     QCOMPARE(fixture.settings.settings().spaces.at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
-    QCOMPARE(viewModel->spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
+    QCOMPARE(viewModel.spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
 
     fixture.capture.clear();
-    viewModel->updateColor(42, "#000000");
+    viewModel.updateColor(42, "#000000");
     QCOMPARE(fixture.capture.output, QStringList());
-    QVERIFY(!viewModel->spaceConfigs().contains(42));
+    QVERIFY(!viewModel.spaceConfigs().contains(42));
     QVERIFY(!fixture.settings.settings().spaces.contains(42));
 }
 
 void TestMarkDesktopsViewModel::refusedLaunchAtLoginKeepsTheRequestedState() {
-    Fixture fixture({3}, 3);
+    MarkingFixture fixture({3}, 3);
     QFile blocker(fixture.folder.path() + "/autostart"); // a file where the autostart folder belongs
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    auto viewModel = fixture.makeViewModel();
-    QVERIFY(!viewModel->launchAtLogin());
+    MarkDesktopsViewModel viewModel(fixture.services());
+    QVERIFY(!viewModel.launchAtLogin());
     fixture.capture.clear();
 
-    viewModel->setLaunchAtLogin(true); // what the switch does, before it calls the toggle
-    viewModel->toggleLaunchAtLogin(true);
-    QVERIFY(viewModel->launchAtLogin());
+    viewModel.setLaunchAtLogin(true); // what the switch does, before it calls the toggle
+    viewModel.toggleLaunchAtLogin(true);
+    QVERIFY(viewModel.launchAtLogin());
     QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
-    viewModel->loadData();
-    QVERIFY(viewModel->launchAtLogin());
+    viewModel.loadData();
+    QVERIFY(viewModel.launchAtLogin());
 }
 
 QTEST_GUILESS_MAIN(TestMarkDesktopsViewModel)
