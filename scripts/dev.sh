@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantorel developers
+# SPDX-License-Identifier: MIT
 # The two ways into the project on a fresh Debian 12 machine:
 #   scripts/dev.sh run [options]   install what is missing, build, start Vantorel
 #   scripts/dev.sh test            install what is missing, build, run every test
@@ -7,17 +9,19 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 command=${1:-}
 shift || true
 
+# Installs what `what` (run or test) needs, then builds; the other arguments go to the build.
 build() {
-    local dir=$1
+    local what=$1
     shift
-    "$root/scripts/setup.sh"
-    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir"
+    "$root/scripts/setup.sh" "$what"
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$root/build" "$@"
 }
 
 case "$command" in
 run)
-    build "$root/build"
+    # The program alone: the tests and benchmarks take most of a full build.
+    build run --target vantorel
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ $# -eq 0 ]; then
         echo "No desktop session here: Vantorel runs offscreen on the shipped example" \
             "(examples/walkthrough.jsonl), with its settings in a temporary folder. Press Ctrl+C to end it." >&2
@@ -33,7 +37,7 @@ run)
     exec "$root/build/src/vantorel" "$@"
     ;;
 test)
-    build "$root/build"
+    build test
     cd "$root/build"
     ctest --output-on-failure -j "$(nproc)"
     ;;

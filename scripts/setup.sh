@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Vantorel needs. Safe to run again: it only
-# installs what is missing.
+# SPDX-FileCopyrightText: 2026 The Vantorel developers
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that Vantorel needs: `scripts/setup.sh run` those for building and running it, plain
+# `scripts/setup.sh` those for the tests and the package as well. Safe to run again: it only installs what is
+# missing.
 set -euo pipefail
 
 packages=(
     # build
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libxcb1-dev libxcb-ewmh-dev
-    # a font for rendering text offscreen (the item view's tests and benchmark)
+    # the icon's fixed sizes and the manual page
+    librsvg2-bin scdoc
+    # a font for rendering text offscreen (the item view's tests and benchmark, and a run without a desktop)
     fonts-dejavu-core
+)
+[ "${1:-}" = run ] || packages+=(
+    # the Debian package (dpkg-shlibdeps finds its Depends, with file), and the checks of what it installs
+    dpkg-dev file lintian appstream man-db reuse
     # tests: desktop entries, and real window managers and panels on a private display
     desktop-file-utils xvfb i3-wm openbox wmctrl xdotool x11-utils
     # headless sway, run as an unprivileged user (setpriv is in util-linux)
@@ -33,6 +42,13 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+log=${XDG_CACHE_HOME:-$HOME/.cache}/vantorel/setup.log
+mkdir -p "$(dirname "$log")"
+echo "Installing ${#missing[@]} Debian packages for Vantorel: ${missing[*]}"
+echo "(apt and dpkg write to $log)"
+if ! { $sudo apt-get update && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
+    "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 20 "$log" >&2
+    echo "Installing the packages failed; the whole output is in $log" >&2
+    exit 1
+fi

@@ -9,6 +9,7 @@
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
 #include "app/AppDelegate.h"
+#include "app/ApplicationIcon.h"
 #include "core/Diagnostics.h"
 #include "core/LocalizedTexts.h"
 #include "statusbar/TrayStyle.h"
@@ -87,6 +88,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantorel"));
     QApplication::setApplicationVersion(QLatin1String(BuildInfo::version));
+    // Names the desktop entry, which Wayland compositors and task bars match windows with.
+    QApplication::setDesktopFileName(QLatin1String(BuildInfo::applicationId));
+    QApplication::setWindowIcon(applicationIcon());
     LocalizedTexts::installTranslations(application);
 
     TerminationSignals terminationSignals;

@@ -125,9 +125,9 @@ QByteArray Autostart::entry() const {
                           "Name=Vantorel\n"
                           "Comment=%1\n"
                           "Exec=%2\n"
-                          "Icon=vantorel\n"
+                          "Icon=%3\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(QString::fromUtf8(BuildInfo::description), execValue(m_program))
+        .arg(QString::fromUtf8(BuildInfo::description), execValue(m_program), QLatin1String(BuildInfo::applicationId))
         .toUtf8();
 }

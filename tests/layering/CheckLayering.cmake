@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vantorel developers
+# SPDX-License-Identifier: MIT
+
 # Fails when a source folder includes a folder at its own level or above, which also rules out cycles.
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayering.cmake
 #

@@ -3,6 +3,7 @@
 
 #include "statusbar/sni/StatusNotifierPresenter.h"
 
+#include "BuildInfo.h"
 #include "DiagnosticsCapture.h"
 #include "PanelBus.h"
 #include "statusbar/StatusBarItemView.h"
@@ -125,7 +126,8 @@ void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() 
         QCOMPARE(properties.value(property), title);
     }
     const SniToolTip toolTip = qdbus_cast<SniToolTip>(properties.value("ToolTip"));
-    QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}), QStringList({"", title, ""}));
+    QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}),
+             QStringList({BuildInfo::applicationId, title, ""}));
     QVERIFY(toolTip.iconPixmaps.isEmpty());
 }
 

@@ -3,6 +3,7 @@
 
 #include "statusbar/sni/StatusNotifierItemAdaptor.h"
 
+#include "BuildInfo.h"
 #include "statusbar/sni/DBusMenuExporter.h"
 #include "statusbar/sni/StatusNotifierPresenter.h"
 
@@ -25,7 +26,7 @@ QList<SniPixmap> StatusNotifierItemAdaptor::iconPixmap() const {
 }
 
 SniToolTip StatusNotifierItemAdaptor::toolTip() const {
-    return {QString(), {}, m_presenter.title(), QString()};
+    return {QLatin1String(BuildInfo::applicationId), {}, m_presenter.title(), QString()};
 }
 
 QDBusObjectPath StatusNotifierItemAdaptor::menu() const {

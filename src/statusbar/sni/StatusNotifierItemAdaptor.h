@@ -33,6 +33,7 @@ public:
     QString id() const { return QStringLiteral("vantorel"); }
     QString title() const;
     QString status() const { return QStringLiteral("Active"); }
+    // No theme icon: hosts draw a named icon in preference to the pixmaps, and the pixmaps are the label.
     QString iconName() const { return {}; }
     QList<SniPixmap> iconPixmap() const;
     QList<SniPixmap> noPixmaps() const { return {}; }
