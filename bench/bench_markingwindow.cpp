@@ -11,7 +11,6 @@
 #include "settings/Autostart.h"
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "updates/Updater.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SettingsManager.h"
@@ -55,11 +54,11 @@ struct Session {
     explicit Session(int spaceCount, const QString& folderTemplate = QString())
         : folder(folderTemplate)
         , store(folder.path() + "/vantorel")
-        , settings(store, defaultCenter)
+        , settings(store)
         , autostart(folder.path() + "/autostart", "/usr/bin/vantorel")
         , launchAtLogin(autostart)
         , windowServer(spaceCount)
-        , spaces(windowServer, workspaceCenter, [this]() -> SettingsManager& { return settings; }) {
+        , spaces(windowServer, [this]() -> SettingsManager& { return settings; }) {
         settings.syncConfigs(spaces.allSpaceIDs());
     }
     MarkDesktopsWindowController::ContentFactory content() {
@@ -73,8 +72,6 @@ struct Session {
 
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter defaultCenter;
-    NotificationCenter workspaceCenter;
     SettingsManager settings;
     Autostart autostart;
     LaunchAtLoginManager launchAtLogin;
@@ -118,8 +115,7 @@ void measureKeystroke(const char* label, const QString& folderTemplate, int roun
     Session session(16, folderTemplate);
     UnshownStatusBar statusBar;
     Updater updater;
-    StatusBarController controller(
-        updater, {session.spaces, session.settings, session.defaultCenter, session.workspaceCenter, statusBar});
+    StatusBarController controller(updater, {session.spaces, session.settings, session.windowServer, statusBar});
     MarkDesktopsWindowController window(session.content());
     window.openMarkDesktopsWindow();
     QCoreApplication::processEvents();

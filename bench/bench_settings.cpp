@@ -6,7 +6,6 @@
 #include "BenchSupport.h"
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "settings/SettingsManager.h"
 
@@ -38,16 +37,15 @@ int main(int argc, char* argv[]) {
     measure("decode a 1,000-Space document", 200, [&] { (void)SettingsDocument::decode(document); });
 
     DefaultsStore store(folder.path());
-    NotificationCenter center;
-    SettingsManager manager(store, center);
+    SettingsManager manager(store);
     manager.setSettings(settings);
     measure("one save (encode + atomic replace, synced to disk)", 100, [&] { manager.saveSettings(); });
-    measure("load through a new manager (read + decode)", 100, [&] { SettingsManager reloaded(store, center); });
+    measure("load through a new manager (read + decode)", 100, [&] { SettingsManager reloaded(store); });
 
     measure("1,000 default configurations via getOrCreateConfig", 3, [&] {
         QTemporaryDir emptyFolder;
         DefaultsStore emptyStore(emptyFolder.path());
-        SettingsManager fresh(emptyStore, center);
+        SettingsManager fresh(emptyStore);
         for (qint64 index = 0; index < 1000; ++index) {
             fresh.getOrCreateConfig(index * 7 + 3, index);
         }

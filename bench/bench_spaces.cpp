@@ -6,7 +6,6 @@
 #include "BenchSupport.h"
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "windowserver/scripted/ScriptedWindowServer.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
@@ -30,13 +29,11 @@ void benchmarkSpaceCount(int count, const QString& folder) {
     file.write(reading);
     file.close();
 
-    NotificationCenter workspaceCenter;
-    NotificationCenter settingsCenter;
     DefaultsStore store(folder);
-    SettingsManager settings(store, settingsCenter);
-    ScriptedWindowServer windowServer(script, workspaceCenter);
+    SettingsManager settings(store);
+    ScriptedWindowServer windowServer(script);
     windowServer.open();
-    SpaceManager manager(windowServer, workspaceCenter, [&]() -> SettingsManager& { return settings; });
+    SpaceManager manager(windowServer, [&]() -> SettingsManager& { return settings; });
 
     measure(qPrintable(QStringLiteral("refreshSpaces with %1 Spaces").arg(count)), 2000,
             [&] { manager.refreshSpaces(); });
@@ -49,7 +46,7 @@ void benchmarkSpaceCount(int count, const QString& folder) {
     std::vector<double> micros;
     for (int i = 0; i < 2000; ++i) {
         timer.start();
-        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        emit windowServer.activeSpaceDidChange();
         micros.push_back(static_cast<double>(lastSubscriberNanoseconds) / 1000.0);
     }
     report(qPrintable(QStringLiteral("notification to last subscriber, %1 Spaces").arg(count)), std::move(micros));

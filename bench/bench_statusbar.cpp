@@ -8,7 +8,6 @@
 #include "DBusSession.h"
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "updates/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
@@ -69,25 +68,23 @@ int main(int argc, char* argv[]) {
     Diagnostics::setSink([](Diagnostics::Channel, const QString&) {});
     QTemporaryDir folder;
     DefaultsStore store(folder.path());
-    NotificationCenter defaultCenter;
-    NotificationCenter workspaceCenter;
-    SettingsManager settings(store, defaultCenter);
+    SettingsManager settings(store);
     SwitchableWindowServer windowServer;
-    SpaceManager spaces(windowServer, workspaceCenter, [&]() -> SettingsManager& { return settings; });
+    SpaceManager spaces(windowServer, [&]() -> SettingsManager& { return settings; });
     settings.syncConfigs(spaces.allSpaceIDs());
     settings.updateConfig(1, QStringLiteral("Mail"), QStringLiteral("#FF6B6B"));
     settings.updateConfig(2, QStringLiteral("Chat"), QStringLiteral("#6BA3FF"));
     PresentedStatusBar statusBar;
     Updater updater;
     auto controller = std::make_unique<StatusBarController>(
-        updater, StatusBarController::Services{spaces, settings, defaultCenter, workspaceCenter, statusBar});
-    const auto drainMainQueue = [] {
+        updater, StatusBarController::Services{spaces, settings, windowServer, statusBar});
+    const auto runQueuedCalls = [] {
         QCoreApplication::processEvents();
     };
     const auto switchSpace = [&] {
         windowServer.active = windowServer.active == 1 ? 2 : 1;
         spaces.refreshSpaces();
-        drainMainQueue();
+        runQueuedCalls();
     };
 
     std::vector<double> updates;
@@ -95,7 +92,7 @@ int main(int argc, char* argv[]) {
         switchSpace(); // a new colour, whose icon is rendered below
         QElapsedTimer timer;
         timer.start();
-        defaultCenter.post(SettingsManager::settingsDidChange);
+        emit settings.settingsDidChange(settings.settings());
         (void)statusBar.presenter->icon().pixmap(22, 22);
         updates.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
     }
@@ -107,14 +104,14 @@ int main(int argc, char* argv[]) {
         windowServer.active = windowServer.active == 1 ? 2 : 1;
         QElapsedTimer timer;
         timer.start();
-        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        emit windowServer.activeSpaceDidChange();
         while (statusBar.presenter->toolTip() == shownBefore) {
             QCoreApplication::processEvents();
         }
         (void)statusBar.presenter->icon().pixmap(22, 22);
         paths.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
         QThread::msleep(110); // let the notification's delayed update pass before the next switch
-        drainMainQueue();
+        runQueuedCalls();
     }
     report("Space notification to the tray holding the new icon", std::move(paths));
     controller.reset();
@@ -127,7 +124,7 @@ int main(int argc, char* argv[]) {
     }
     NotifierStatusBar notifierBar(QDBusConnection::connectToBus(bus.address(), QStringLiteral("vantorel")));
     controller = std::make_unique<StatusBarController>(
-        updater, StatusBarController::Services{spaces, settings, defaultCenter, workspaceCenter, notifierBar});
+        updater, StatusBarController::Services{spaces, settings, windowServer, notifierBar});
     bool iconAnnounced = false;
     // The adaptor, which relays this as NewIcon, comes only once the presenter knows the panel.
     QObject::connect(notifierBar.presenter, &StatusNotifierPresenter::iconChanged, [&] { iconAnnounced = true; });
@@ -137,13 +134,13 @@ int main(int argc, char* argv[]) {
         iconAnnounced = false;
         QElapsedTimer timer;
         timer.start();
-        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        emit windowServer.activeSpaceDidChange();
         while (!iconAnnounced) {
             QCoreApplication::processEvents();
         }
         announcements.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
         QThread::msleep(110);
-        drainMainQueue();
+        runQueuedCalls();
     }
     report("Space notification to NewIcon of the StatusNotifierItem", std::move(announcements));
     return 0;

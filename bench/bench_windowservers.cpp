@@ -13,7 +13,6 @@
 #include "X11Session.h"
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "updates/Updater.h"
 #include "windowserver/i3ipc/I3IpcWindowServer.h"
 #include "windowserver/i3ipc/IpcMessage.h"
@@ -58,17 +57,15 @@ class Following {
 public:
     explicit Following(WindowServer& windowServer)
         : m_store(m_folder.path())
-        , m_settings(m_store, m_defaultCenter)
-        , m_spaces(windowServer, NotificationCenter::workspaceCenter(),
-                   [this]() -> SettingsManager& { return m_settings; })
-        , m_controller(m_updater,
-                       {m_spaces, m_settings, m_defaultCenter, NotificationCenter::workspaceCenter(), m_statusBar}) {}
+        , m_settings(m_store)
+        , m_spaces(windowServer, [this]() -> SettingsManager& { return m_settings; })
+        , m_controller(m_updater, {m_spaces, m_settings, windowServer, m_statusBar}) {}
 
     // Runs the event loop until the status item has been redrawn for `spaceID`; when that happened.
     qint64 waitForStatusItem(SpaceID spaceID, const QElapsedTimer& clock) {
         qint64 shownAt = -1;
         QObject context;
-        QObject::connect(m_controller.statusItem()->button(), &StatusBarButton::contentChanged, &context, [&] {
+        QObject::connect(m_controller.statusItem(), &StatusItem::labelChanged, &context, [&] {
             if (m_spaces.currentSpaceID() == spaceID) {
                 shownAt = clock.nsecsElapsed();
             }
@@ -84,7 +81,6 @@ public:
 private:
     QTemporaryDir m_folder;
     DefaultsStore m_store;
-    NotificationCenter m_defaultCenter;
     SettingsManager m_settings;
     SpaceManager m_spaces;
     UnshownStatusBar m_statusBar;
@@ -293,7 +289,7 @@ int main(int argc, char* argv[]) {
     QTest::qWait(1000); // openbox publishes its desktops
 
     {
-        X11WindowServer windowServer(x11.display(), NotificationCenter::workspaceCenter());
+        X11WindowServer windowServer(x11.display());
         if (const QString openError = windowServer.open(); !openError.isEmpty()) {
             std::printf("openbox: %s\n", qPrintable(openError));
             return 1;
@@ -303,8 +299,7 @@ int main(int argc, char* argv[]) {
         measureSwitches("openbox", windowServer, driver);
     }
     {
-        I3IpcWindowServer windowServer(
-            QStringLiteral("sway"), [&] { return sway.socketPath(); }, NotificationCenter::workspaceCenter());
+        I3IpcWindowServer windowServer(QStringLiteral("sway"), [&] { return sway.socketPath(); });
         if (const QString openError = windowServer.open(); !openError.isEmpty()) {
             std::printf("sway: %s\n", qPrintable(openError));
             return 1;

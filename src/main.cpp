@@ -4,7 +4,6 @@
 #include "BuildInfo.h"
 #include "feeds/BarFeed.h"
 #include "app/CommandLine.h"
-#include "core/NotificationCenter.h"
 #include "instance/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowServerFactory.h"
@@ -12,11 +11,16 @@
 #include "app/ApplicationIcon.h"
 #include "core/Diagnostics.h"
 #include "core/LocalizedTexts.h"
+#include "core/AtomicFile.h"
+#include "feeds/WaybarStyleSheet.h"
+#include "settings/Autostart.h"
+#include "settings/DefaultsStore.h"
 #include "statusbar/TrayStyle.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +29,14 @@ int fail(const QString& message) {
     return 2;
 }
 
-} // namespace
+// What a run killed between writing a file and renaming it left behind. Only the lock's holder may do this: another
+// instance's write could be under way.
+void removeLeftoverFiles() {
+    DefaultsStore::standard().removeLeftovers(QStringLiteral("app_settings"));
+    DefaultsStore::standard().removeLeftovers(QStringLiteral("removed_spaces"));
+    AtomicFile::removeLeftovers(WaybarStyleSheet::standardPath());
+    AtomicFile::removeLeftovers(Autostart::standard().entryPath());
+}
 
 // The option wins over the environment; an unknown name in the environment falls back to the automatic choice.
 TrayStyle chosenTrayStyle(const CommandLine& commandLine) {
@@ -43,6 +54,8 @@ TrayStyle chosenTrayStyle(const CommandLine& commandLine) {
     }
     return named.value_or(TrayStyle::Automatic);
 }
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -66,14 +79,23 @@ int main(int argc, char* argv[]) {
         return BarFeed(*commandLine.bar, commandLine.windowServerArguments(), runningInstance).run();
     }
     TrayStyles::choose(chosenTrayStyle(commandLine));
-    // A second start hands over to the first before it does anything else.
+    // A second start hands over to the first before it does anything else. Starts at the same moment (the session's
+    // autostart and a bar's feed) take turns through the launch lock, which a feed holds while the program it started
+    // comes up; a start that had to wait for one is part of the same launch, not a request for the window.
+    const bool startedByFeed = qEnvironmentVariableIsSet(BarFeed::startedByFeedVariable);
+    qunsetenv(BarFeed::startedByFeedVariable);
     SingleInstance singleInstance;
     QString instanceError;
+    bool waitedForAnotherStart = false;
+    const int launchLock = startedByFeed ? -1 : singleInstance.holdLaunchLock(&instanceError, &waitedForAnotherStart);
+    if (!instanceError.isEmpty()) {
+        return fail(instanceError);
+    }
     if (!singleInstance.acquire(&instanceError)) {
         if (!instanceError.isEmpty()) {
             return fail(instanceError);
         }
-        if (singleInstance.askRunningInstanceToActivate()) {
+        if (startedByFeed || waitedForAnotherStart || singleInstance.askRunningInstanceToActivate()) {
             return 0;
         }
         return fail(QStringLiteral("another Vantorel is running but does not answer."));
@@ -92,11 +114,15 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QLatin1String(BuildInfo::applicationId));
     QApplication::setWindowIcon(applicationIcon());
     LocalizedTexts::installTranslations(application);
+    removeLeftoverFiles();
 
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &application, &QCoreApplication::quit);
 
-    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open(NotificationCenter::workspaceCenter());
+    const std::unique_ptr<WindowServerBackend> windowServer = windowServers.open();
+    if (terminationSignals.wasReceived()) {
+        return 0; // while opening, where the main loop could not hear it yet
+    }
     if (!windowServer) {
         return fail(windowServers.error());
     }
@@ -105,6 +131,9 @@ int main(int argc, char* argv[]) {
     AppDelegate delegate;
     if (QString error; !singleInstance.listen(&error)) {
         return fail(error);
+    }
+    if (launchLock >= 0) {
+        ::close(launchLock);
     }
     QObject::connect(&singleInstance, &SingleInstance::activationRequested, &delegate,
                      &AppDelegate::activationRequested);

@@ -38,16 +38,16 @@ void AppDelegate::applicationDidFinishLaunching() {
 }
 
 void AppDelegate::serveBarFeeds() {
-    const StatusItem* item = m_statusBarController->statusItem();
-    StatusBarButton* button = item != nullptr ? item->button() : nullptr;
-    if (button == nullptr) {
+    StatusItem* item = m_statusBarController->statusItem();
+    if (item == nullptr || item->button() == nullptr) {
         return;
     }
-    m_waybarStyleSheet =
-        std::make_unique<WaybarStyleSheet>(SettingsManager::shared(), NotificationCenter::defaultCenter());
+    SettingsManager& settingsManager = SettingsManager::shared();
+    m_waybarStyleSheet = std::make_unique<WaybarStyleSheet>();
     // There before any waybar starts that imports it.
-    m_waybarStyleSheet->update();
-    m_labelPublisher = std::make_unique<LabelPublisher>(*button);
+    m_waybarStyleSheet->update(settingsManager.settings());
+    connect(&settingsManager, &SettingsManager::settingsDidChange, m_waybarStyleSheet.get(), &WaybarStyleSheet::update);
+    m_labelPublisher = std::make_unique<LabelPublisher>(*item);
 }
 
 void AppDelegate::subscriptionRequested(QLocalSocket* connection, const QString& topic) {

@@ -15,9 +15,19 @@ namespace {
 // [0] is read on the event loop, [1] is written by the handler: write() is safe inside a signal handler.
 int signalSockets[2] = {-1, -1};
 
+volatile sig_atomic_t deadlineSet = 0;
+
 void forwardSignal(int signalNumber) {
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[1], &byte, 1);
+    if (deadlineSet == 0) {
+        deadlineSet = 1;
+        ::alarm(1);
+    }
+}
+
+void endNow(int) {
+    ::_exit(0);
 }
 
 } // namespace
@@ -31,6 +41,7 @@ TerminationSignals::TerminationSignals(QObject* parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         unsigned char byte = 0;
         while (::read(signalSockets[0], &byte, 1) == 1) {
+            m_wasReceived = true;
             emit received(byte);
         }
     });
@@ -40,11 +51,16 @@ TerminationSignals::TerminationSignals(QObject* parent)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    action.sa_handler = endNow;
+    ::sigaction(SIGALRM, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    ::alarm(0);
+    std::signal(SIGALRM, SIG_DFL);
+    deadlineSet = 0;
     for (int& socket : signalSockets) {
         if (socket >= 0) {
             ::close(socket);

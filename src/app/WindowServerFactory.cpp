@@ -24,39 +24,36 @@ WindowServerFactory::WindowServerFactory(CommandLine::WindowServer choice, const
     };
 
     if (choice == Choice::Scripted) {
-        m_candidates.push_back({QStringLiteral("scripted"), {}, [spacesFrom](NotificationCenter& center) {
-                                    return std::make_unique<ScriptedWindowServer>(spacesFrom, center);
+        m_candidates.push_back({QStringLiteral("scripted"), {}, [spacesFrom] {
+                                    return std::make_unique<ScriptedWindowServer>(spacesFrom);
                                 }});
     }
     if (wanted(Choice::Sway)) {
         const QString socket = environment.swaySocket;
-        m_candidates.push_back({QStringLiteral("sway"),
-                                socket.isEmpty() ? QStringLiteral("SWAYSOCK not set") : QString(),
-                                [socket](NotificationCenter& center) {
-                                    return std::make_unique<I3IpcWindowServer>(
-                                        QStringLiteral("sway"), [socket] { return socket; }, center);
-                                }});
+        m_candidates.push_back(
+            {QStringLiteral("sway"), socket.isEmpty() ? QStringLiteral("SWAYSOCK not set") : QString(), [socket] {
+                 return std::make_unique<I3IpcWindowServer>(QStringLiteral("sway"), [socket] { return socket; });
+             }});
     }
     if (wanted(Choice::I3)) {
         const auto locateSocket = [display = environment.display, fallback = environment.i3Socket] {
             const QString fromRoot = display.isEmpty() ? QString() : I3SocketPath::fromRootWindow(display);
             return fromRoot.isEmpty() ? fallback : fromRoot;
         };
-        m_candidates.push_back(
-            {QStringLiteral("i3"),
-             locateSocket().isEmpty() ? QStringLiteral("I3SOCK not set, no I3_SOCKET_PATH on the X root window")
-                                      : QString(),
-             [locateSocket](NotificationCenter& center) {
-                 return std::make_unique<I3IpcWindowServer>(QStringLiteral("i3"), locateSocket, center);
-             }});
+        m_candidates.push_back({QStringLiteral("i3"),
+                                locateSocket().isEmpty()
+                                    ? QStringLiteral("I3SOCK not set, no I3_SOCKET_PATH on the X root window")
+                                    : QString(),
+                                [locateSocket] {
+                                    return std::make_unique<I3IpcWindowServer>(QStringLiteral("i3"), locateSocket);
+                                }});
     }
     if (wanted(Choice::X11)) {
         const QString display = environment.display;
-        m_candidates.push_back({QStringLiteral("x11"),
-                                display.isEmpty() ? QStringLiteral("DISPLAY not set") : QString(),
-                                [display](NotificationCenter& center) {
-                                    return std::make_unique<X11WindowServer>(display, center);
-                                }});
+        m_candidates.push_back(
+            {QStringLiteral("x11"), display.isEmpty() ? QStringLiteral("DISPLAY not set") : QString(), [display] {
+                 return std::make_unique<X11WindowServer>(display);
+             }});
     }
 }
 
@@ -65,12 +62,12 @@ bool WindowServerFactory::hasCandidates() const {
                        [](const Candidate& candidate) { return candidate.failure.isEmpty(); });
 }
 
-std::unique_ptr<WindowServerBackend> WindowServerFactory::open(NotificationCenter& workspaceCenter) {
+std::unique_ptr<WindowServerBackend> WindowServerFactory::open() {
     for (Candidate& candidate : m_candidates) {
         if (!candidate.failure.isEmpty()) {
             continue;
         }
-        std::unique_ptr<WindowServerBackend> windowServer = candidate.make(workspaceCenter);
+        std::unique_ptr<WindowServerBackend> windowServer = candidate.make();
         candidate.failure = windowServer->open();
         if (candidate.failure.isEmpty()) {
             return windowServer;

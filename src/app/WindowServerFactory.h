@@ -10,8 +10,6 @@
 #include <memory>
 #include <vector>
 
-class NotificationCenter;
-
 // Picks the window server of the run: the one the command line names, or the first that the session offers, in
 // the order sway (SWAYSOCK), i3 (I3SOCK, or the socket the X root window names), X11 (DISPLAY). A candidate that
 // is there but can't be opened gives way to the next.
@@ -31,12 +29,12 @@ public:
 
     bool hasCandidates() const;
     // The first candidate that opens; nothing when none does.
-    std::unique_ptr<WindowServerBackend> open(NotificationCenter& workspaceCenter);
+    std::unique_ptr<WindowServerBackend> open();
     // Names what was tried and why each could not be had, in one line.
     QString error() const;
 
 private:
-    using Make = std::function<std::unique_ptr<WindowServerBackend>(NotificationCenter&)>;
+    using Make = std::function<std::unique_ptr<WindowServerBackend>()>;
     struct Candidate {
         QString name;
         QString failure; // why it is not there, or why it did not open

@@ -5,8 +5,10 @@
 
 #include "core/Diagnostics.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -42,10 +44,21 @@ void syncFolder(const QByteArray& folder) {
     }
 }
 
+// The file to replace: the link's target when `path` is a link to a regular file or to nothing yet.
+QString writtenPath(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) {
+        return path;
+    }
+    const QFileInfo target(info.symLinkTarget());
+    return !target.exists() || (target.isFile() && !target.isSymLink()) ? target.absoluteFilePath() : path;
+}
+
 } // namespace
 
 QString replace(const QString& path, const QByteArray& content) {
-    const QByteArray target = QFile::encodeName(path);
+    const QString written = writtenPath(path);
+    const QByteArray target = QFile::encodeName(written);
     QByteArray temporary = target + ".XXXXXX";
     const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
@@ -69,8 +82,22 @@ QString replace(const QString& path, const QByteArray& content) {
         ::unlink(temporary.constData());
         return error;
     }
-    syncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
+    syncFolder(QFile::encodeName(QFileInfo(written).absolutePath()));
     return {};
+}
+
+void removeLeftovers(const QString& path) {
+    const QFileInfo file(writtenPath(path));
+    // mkostemp's six letters and digits.
+    const QRegularExpression temporary(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(file.fileName())));
+    QDir folder = file.absoluteDir();
+    for (const QFileInfo& entry : folder.entryInfoList({file.fileName() + QStringLiteral(".??????")},
+                                                       QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporary.match(entry.fileName()).hasMatch() && !entry.isSymLink() && entry.ownerId() == ::getuid()) {
+            ::unlink(QFile::encodeName(entry.absoluteFilePath()).constData());
+        }
+    }
 }
 
 } // namespace AtomicFile

@@ -18,6 +18,24 @@ Sink& currentSink() {
     return sink;
 }
 
+// Local time. Asking for it reads the time zone file every time; the offset from UTC is asked for again once a minute,
+// soon enough for a change to or from daylight saving time.
+QString localTimeStamp() {
+    static qint64 offsetAskedAt = 0;
+    static int offsetSeconds = 0;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (now.toMSecsSinceEpoch() - offsetAskedAt > 60'000) {
+        offsetAskedAt = now.toMSecsSinceEpoch();
+        offsetSeconds = now.toLocalTime().offsetFromUtc();
+    }
+    const QDateTime local = now.addSecs(offsetSeconds);
+    const QDate date = local.date();
+    const QTime time = local.time();
+    // What toString("yyyy-MM-dd HH:mm:ss.zzz") writes, without its calendar and locale machinery.
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", date.year(), date.month(), date.day(), time.hour(),
+                             time.minute(), time.second(), time.msec());
+}
+
 void writeLine(std::FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
@@ -34,8 +52,7 @@ void deliver(Channel channel, const QString& line) {
         writeLine(stdout, line);
         return;
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    writeLine(stderr, QStringLiteral("%1 vantorel[%2] %3").arg(stamp).arg(::getpid()).arg(line));
+    writeLine(stderr, QStringLiteral("%1 vantorel[%2] %3").arg(localTimeStamp()).arg(::getpid()).arg(line));
 }
 
 } // namespace

@@ -128,6 +128,7 @@ int BarFeed::connectOrLaunch() {
     if (socket < 0) {
         if (!m_instance.isInstanceRunning()) {
             Diagnostics::systemLog(QStringLiteral("🚀 No Vantorel is running: starting one for the bar"));
+            qputenv(startedByFeedVariable, "1");
             if (!DetachedStart::startThisProgram(m_launchArguments)) {
                 Diagnostics::systemLog(
                     QStringLiteral("❌ Could not start Vantorel: %1").arg(Diagnostics::systemError()));

@@ -23,6 +23,9 @@ class SingleInstance;
 // folder) for the next one to appear, without ever starting the program again: a user who quit it keeps it quit.
 class BarFeed {
 public:
+    // Set in the environment of a program a feed starts: the feed holds the launch lock until that program listens.
+    static constexpr char startedByFeedVariable[] = "VANTOREL_STARTED_BY_FEED";
+
     // `launchArguments` are passed to the program when the feed starts it (the window server to follow).
     BarFeed(BarFormat format, QStringList launchArguments, const SingleInstance& instance);
 

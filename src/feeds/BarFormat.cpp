@@ -24,8 +24,18 @@ const std::array<std::pair<QLatin1StringView, BarFormat>, 4> formatNames{{
 const QString labelTextColor = QStringLiteral("#ffffff");
 
 // Control characters and line or paragraph separators would break the label over lines (Pango breaks at U+2028).
+// A lone surrogate has no UTF-8 form: written as a "\ud800" escape it makes strict JSON readers refuse the line.
 QString singleLine(QString name) {
-    for (QChar& character : name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        QChar& character = name[i];
+        if (character.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (character.isSurrogate()) {
+            character = QChar::ReplacementCharacter;
+            continue;
+        }
         switch (character.category()) {
         case QChar::Other_Control:
         case QChar::Separator_Line:

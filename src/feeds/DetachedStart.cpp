@@ -34,13 +34,22 @@ bool startThisProgram(const QStringList& arguments) {
         return false;
     }
     if (intermediate == 0) {
-        // The intermediate process ends at once, so the program is handed to the system to reap.
-        if (::fork() != 0) {
-            ::_exit(0);
+        // Without /dev/null the program would write into the caller's pipe: better not to start it at all.
+        const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (null < 0) {
+            ::_exit(1);
+        }
+        // The intermediate process ends at once, so the program is handed to the system to reap; its status tells
+        // the caller whether the program's process exists.
+        const pid_t child = ::fork();
+        if (child != 0) {
+            ::_exit(child < 0 ? 1 : 0);
         }
         ::setsid();
         ::signal(SIGPIPE, SIG_DFL); // the feed ignores it, and an ignored signal stays ignored across exec
-        const int null = ::open("/dev/null", O_RDWR);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr); // a bar's blocked signals are not the program's
         ::dup2(null, STDIN_FILENO);
         ::dup2(null, STDOUT_FILENO);
         // Nothing the caller inherited (a bar's pipes and sockets) reaches the program.
@@ -49,9 +58,12 @@ bool startThisProgram(const QStringList& arguments) {
         ::_exit(127);
     }
     int status = 0;
-    while (::waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(intermediate, &status, 0) < 0) {
+        if (errno != EINTR) {
+            return false;
+        }
     }
-    return true;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace DetachedStart

@@ -4,22 +4,29 @@
 #include "feeds/LabelPublisher.h"
 
 #include "core/Diagnostics.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QLocalSocket>
 
-LabelPublisher::LabelPublisher(StatusBarButton& button, QObject* parent)
-    : QObject(parent)
-    , m_button(button) {
-    connect(&m_button, &StatusBarButton::contentChanged, this, &LabelPublisher::present);
-    present();
+LabelPublisher::LabelPublisher(StatusItem& item, QObject* parent)
+    : QObject(parent) {
+    connect(&item, &StatusItem::labelChanged, this, &LabelPublisher::present);
+    if (item.label()) {
+        present(*item.label());
+    }
 }
 
 void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatName) {
     const std::optional<BarFormat> format = BarFormats::named(formatName);
     if (!format || connection->bytesAvailable() > 0) {
         Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed with a request this program does not know"));
+        connection->abort();
+        connection->deleteLater();
+        return;
+    }
+    if (qsizetype(m_subscribers.size()) >= mostSubscribers) {
+        Diagnostics::systemLog(
+            QStringLiteral("❌ Dropped a bar feed: %1 feeds are subscribed already").arg(mostSubscribers));
         connection->abort();
         connection->deleteLater();
         return;
@@ -42,16 +49,17 @@ qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
                          [format](const Subscriber& subscriber) { return subscriber.format == format; });
 }
 
-void LabelPublisher::present() {
-    const StatusBarItemView* view = StatusBarItemView::shownIn(m_button);
-    if (view == nullptr) {
-        return;
-    }
-    const BarLabel label{view->title(), view->color()};
+void LabelPublisher::present(const StatusLabel& shown) {
+    const BarLabel label{shown.name, shown.color};
+    // The position alone changes nothing a feed shows.
     if (label == m_label) {
         return;
     }
     m_label = label;
+    // No line is made while no feed listens, as in most runs.
+    if (m_subscribers.empty()) {
+        return;
+    }
     const QByteArray line = label.toWireLine();
     // Sending may drop a subscriber.
     const std::vector<Subscriber> subscribers = m_subscribers;

@@ -12,9 +12,10 @@
 #include <vector>
 
 class QLocalSocket;
-class StatusBarButton;
+class StatusItem;
+struct StatusLabel;
 
-// Shows the status item to bar feeds: a presenter of the item's button, like the tray's, whose panel is every
+// Shows the status item to bar feeds: a presenter of the item, like the tray's, whose panel is every
 // connection that subscribed over the instance socket. Each subscriber gets the label as one wire line at once and
 // one line whenever the name or the colour changes.
 //
@@ -25,10 +26,12 @@ class LabelPublisher : public QObject {
 
 public:
     static constexpr qint64 maximumUnwrittenBytes = 64 * 1024;
+    // One bar per screen needs a handful; the rest would only hold descriptors that later starts need.
+    static constexpr qsizetype mostSubscribers = 64;
 
-    explicit LabelPublisher(StatusBarButton& button, QObject* parent = nullptr);
+    explicit LabelPublisher(StatusItem& item, QObject* parent = nullptr);
 
-    // Takes the connection over; a format this program does not write drops it.
+    // Takes the connection over; a format this program does not write, or one subscriber too many, drops it.
     void subscribe(QLocalSocket* connection, const QString& formatName);
     qsizetype subscriberCount(BarFormat format) const;
 
@@ -38,11 +41,10 @@ private:
         BarFormat format;
     };
 
-    void present();
+    void present(const StatusLabel& shown);
     void send(QLocalSocket* connection, const QByteArray& line);
     void drop(QLocalSocket* connection);
 
-    StatusBarButton& m_button;
     std::optional<BarLabel> m_label;
     std::vector<Subscriber> m_subscribers;
 };

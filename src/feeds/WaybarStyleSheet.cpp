@@ -5,6 +5,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Diagnostics.h"
+#include "core/RegularFile.h"
 #include "core/XdgConfig.h"
 #include "settings/SettingsManager.h"
 #include "core/ColorParsing.h"
@@ -44,11 +45,11 @@ QByteArray rule(const QColor& color) {
 }
 
 QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    if (file.size() > largestSheet || !file.open(QIODevice::ReadOnly)) {
-        return {};
+    const RegularFile::Result file = RegularFile::read(path, largestSheet);
+    if (file.outcome == RegularFile::Outcome::NotRegular) {
+        Diagnostics::systemLog(QStringLiteral("❌ Replacing the waybar style sheet %1: %2").arg(path, file.error));
     }
-    return file.readAll();
+    return file.bytes;
 }
 
 } // namespace
@@ -87,20 +88,12 @@ QString WaybarStyleSheet::standardPath() {
     return XdgConfig::folder(QStringLiteral("vantorel")) + QStringLiteral("/waybar.css");
 }
 
-WaybarStyleSheet::WaybarStyleSheet(SettingsManager& settingsManager, NotificationCenter& defaultCenter, QString path)
-    : m_settingsManager(settingsManager)
-    , m_defaultCenter(defaultCenter)
-    , m_path(std::move(path)) {
-    m_settingsObserver = m_defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] { update(); });
-}
+WaybarStyleSheet::WaybarStyleSheet(QString path)
+    : m_path(std::move(path)) {}
 
-WaybarStyleSheet::~WaybarStyleSheet() {
-    m_defaultCenter.removeObserver(m_settingsObserver);
-}
-
-void WaybarStyleSheet::update() {
+void WaybarStyleSheet::update(const AppSettings& settings) {
     QList<QString> colorTexts;
-    for (const auto& [spaceID, config] : m_settingsManager.settings().spaces) {
+    for (const auto& [spaceID, config] : settings.spaces) {
         colorTexts.append(config.color);
     }
     const QByteArray sheet = content(colorTexts);

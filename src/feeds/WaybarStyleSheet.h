@@ -3,15 +3,13 @@
 
 #pragma once
 
-#include "core/NotificationCenter.h"
+#include "settings/SettingsModel.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QObject>
 #include <QString>
-
-class SettingsManager;
 
 // The style sheet that gives waybar's custom/vantorel module its rounded label: one class per colour, for the
 // palette's eight colours and every colour a desktop has, each with the label's background, white text, rounded
@@ -33,16 +31,11 @@ public:
     // $XDG_CONFIG_HOME/vantorel/waybar.css
     static QString standardPath();
 
-    WaybarStyleSheet(SettingsManager& settingsManager, NotificationCenter& defaultCenter,
-                     QString path = standardPath());
-    ~WaybarStyleSheet() override;
+    explicit WaybarStyleSheet(QString path = standardPath());
 
-    // Writes the sheet for the settings of now, unless the file holds exactly that already.
-    void update();
+    // Writes the sheet for these settings, unless the file holds exactly that already.
+    void update(const AppSettings& settings);
 
 private:
-    SettingsManager& m_settingsManager;
-    NotificationCenter& m_defaultCenter;
     const QString m_path;
-    NotificationCenter::ObserverToken m_settingsObserver = 0;
 };

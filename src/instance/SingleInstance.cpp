@@ -4,13 +4,17 @@
 #include "instance/SingleInstance.h"
 
 #include "core/Diagnostics.h"
+#include "core/PeerUser.h"
+#include "instance/InstanceListener.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMetaMethod>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <cerrno>
 #include <chrono>
@@ -30,12 +34,17 @@ constexpr char activateRequest[] = "activate\n";
 constexpr char confirmation[] = "ok\n";
 constexpr char subscribeVerb[] = "subscribe ";
 constexpr qint64 longestRequest = 256;
+// Connections that have not said what they want yet: a handful are later starts and feeds; beyond that they are a
+// flood that would use up the descriptors, after which the listening socket itself would be lost.
+constexpr int mostUnansweredConnections = 16;
+constexpr auto requestPatience = std::chrono::seconds(2);
 // A running instance that is still starting may not listen yet.
 constexpr auto handOverPatience = std::chrono::seconds(3);
 
 // Creates the folder private to the user, and refuses one that someone else owns or can enter.
 bool preparePrivateFolder(const QString& folder, QString* error) {
     const QByteArray path = QFile::encodeName(folder);
+    QDir().mkpath(QFileInfo(folder).absolutePath());
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         if (error != nullptr) {
             *error = QStringLiteral("%1: %2").arg(folder, Diagnostics::systemError());
@@ -71,7 +80,8 @@ int connectTo(const QByteArray& socketPath) {
     }
     std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (descriptor >= 0 && ::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (descriptor >= 0 && (::connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+                            !PeerUser::isSameUser(descriptor))) {
         ::close(descriptor);
         return -1;
     }
@@ -104,7 +114,8 @@ QString SingleInstance::standardFolder() {
     if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
         return runtime + QStringLiteral("/vantorel");
     }
-    return QStringLiteral("/tmp/vantorel-%1").arg(::getuid());
+    // Not a shared folder such as /tmp, where another user could take the name first.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vantorel");
 }
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -112,9 +123,7 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
     , m_folder(std::move(folder)) {}
 
 SingleInstance::~SingleInstance() {
-    if (m_server != nullptr) {
-        m_server->close();
-    }
+    delete m_listener; // before the lock goes, so that no later start finds our socket
     if (m_lockDescriptor >= 0) {
         ::close(m_lockDescriptor);
     }
@@ -157,31 +166,42 @@ bool SingleInstance::askRunningInstanceToActivate() const {
 }
 
 bool SingleInstance::listen(QString* error) {
-    // We hold the lock, so a socket left here belongs to an instance that is gone.
-    QLocalServer::removeServer(socketPath());
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(socketPath())) {
+    QString reason;
+    m_listener = new InstanceListener(this);
+    if (!m_listener->listen(socketPath(), &reason)) {
         if (error != nullptr) {
-            *error = QStringLiteral("%1: %2").arg(socketPath(), m_server->errorString());
+            *error = reason;
         }
         return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] { readRequest(client); });
+    connect(m_listener, &InstanceListener::accepted, this, [this](QLocalSocket* client) {
+        if (m_unansweredConnections >= mostUnansweredConnections) {
+            client->abort();
+            client->deleteLater();
+            return;
         }
+        ++m_unansweredConnections;
+        // Counted until the request is read or the connection goes, whichever comes first.
+        const QPointer<QObject> unanswered = new QObject(client);
+        connect(unanswered, &QObject::destroyed, this, [this] { --m_unansweredConnections; });
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client, unanswered] {
+            if (readRequest(client)) {
+                delete unanswered;
+            }
+        });
+        QTimer::singleShot(requestPatience, unanswered, [client] { client->abort(); });
     });
     return true;
 }
 
-void SingleInstance::readRequest(QLocalSocket* client) {
+bool SingleInstance::readRequest(QLocalSocket* client) {
     if (!client->canReadLine()) {
         if (client->bytesAvailable() > longestRequest) {
             client->abort(); // not one of us
+            return true;
         }
-        return;
+        return false;
     }
     const QByteArray request = client->readLine(longestRequest + 1);
     if (request == activateRequest) {
@@ -193,9 +213,10 @@ void SingleInstance::readRequest(QLocalSocket* client) {
         disconnect(client, &QLocalSocket::readyRead, this, nullptr);
         const QByteArray topic = request.sliced(qsizetype(sizeof(subscribeVerb) - 1)).chopped(1);
         emit subscriptionRequested(client, QString::fromUtf8(topic));
-        return;
+        return true;
     }
     client->disconnectFromServer();
+    return true;
 }
 
 int SingleInstance::connectToRunningInstance() const {
@@ -213,13 +234,17 @@ bool SingleInstance::isInstanceRunning() const {
     return held;
 }
 
-int SingleInstance::holdLaunchLock(QString* error) const {
+int SingleInstance::holdLaunchLock(QString* error, bool* waited) const {
     if (!preparePrivateFolder(m_folder, error)) {
         return -1;
     }
     const QByteArray lockPath = QFile::encodeName(m_folder + QStringLiteral("/launch.lock"));
     const int descriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (descriptor >= 0 && waitForExclusiveLock(descriptor)) {
+    const bool free = descriptor >= 0 && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
+    if (waited != nullptr) {
+        *waited = !free;
+    }
+    if (free || (descriptor >= 0 && waitForExclusiveLock(descriptor))) {
         return descriptor;
     }
     if (error != nullptr) {

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class InstanceListener;
 
 // One running program per user: the first start holds a lock in the user's runtime folder and listens on a socket
 // beside it; a later start finds the lock taken and hands over to the first through that socket. The lock is an
@@ -19,7 +19,7 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    // $XDG_RUNTIME_DIR/vantorel, or /tmp/vantorel-<uid> without a runtime folder.
+    // $XDG_RUNTIME_DIR/vantorel, or $XDG_CACHE_HOME/vantorel (~/.cache/vantorel) without a runtime folder.
     static QString standardFolder();
 
     explicit SingleInstance(QString folder = standardFolder(), QObject* parent = nullptr);
@@ -30,17 +30,20 @@ public:
     // As a later start: asks the running instance to show itself. Works before any application object exists.
     // Returns whether the running instance confirmed.
     bool askRunningInstanceToActivate() const;
-    // As the running instance: listens for later starts. Call after acquire() succeeded.
+    // As the running instance: listens for later starts. Call after acquire() succeeded. Connections that say nothing
+    // are closed after a moment, and only a few are kept at once, so that a flood cannot use up the descriptors.
     bool listen(QString* error = nullptr);
 
     // As a client, before or without any application object (plain POSIX):
-    // A blocking socket connected to the running instance (close it when done), or -1 when none listens.
+    // A blocking socket connected to the running instance (close it when done), or -1 when none listens. A socket
+    // served by another user's process counts as none.
     int connectToRunningInstance() const;
     // Whether an instance holds the lock, running or still starting. Probing takes the lock shared for an instant.
     bool isInstanceRunning() const;
     // Blocks until this process holds the lock that clients starting an instance take, so that two of them starting
-    // at once start one; returns its descriptor (closing it releases the lock), or -1 and `error`.
-    int holdLaunchLock(QString* error = nullptr) const;
+    // at once start one; returns its descriptor (closing it releases the lock), or -1 and `error`. `waited` tells
+    // whether another start held it first.
+    int holdLaunchLock(QString* error = nullptr, bool* waited = nullptr) const;
     QString folder() const { return m_folder; }
 
 signals:
@@ -51,9 +54,11 @@ signals:
 
 private:
     QString socketPath() const;
-    void readRequest(QLocalSocket* client);
+    // Whether the client's request is dealt with (or the client dropped); false while it is still incomplete.
+    bool readRequest(QLocalSocket* client);
 
     QString m_folder;
     int m_lockDescriptor = -1;
-    QLocalServer* m_server = nullptr;
+    InstanceListener* m_listener = nullptr;
+    int m_unansweredConnections = 0;
 };

@@ -10,7 +10,6 @@
 #include "marking/SystemStyle.h"
 #include "marking/ToggleSwitch.h"
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "core/LocalizedTexts.h"
 #include "core/TextKeys.h"
 
@@ -164,7 +163,8 @@ void MarkDesktopsView::scheduleRebuild() {
         return;
     }
     m_rebuildScheduled = true;
-    MainQueue::async(this, [this] { rebuild(); });
+    QMetaObject::invokeMethod(
+        this, [this] { rebuild(); }, Qt::QueuedConnection);
 }
 
 void MarkDesktopsView::rebuild() {

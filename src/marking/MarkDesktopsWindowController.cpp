@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QScreen>
 
+#include <utility>
+
 MarkDesktopsWindowController::MarkDesktopsWindowController(ContentFactory makeContent)
     : m_makeContent(std::move(makeContent)) {}
 
@@ -52,10 +54,10 @@ void MarkDesktopsWindowController::createWindow() {
     }
 }
 
-// The old content, and its view model, go at once: there is only ever one.
+// The new content, with its view model, is built before the old one goes, at once: there is only ever one shown.
 void MarkDesktopsWindowController::installContent() {
-    delete m_content;
-    m_content = m_makeContent().release();
+    QWidget* oldContent = std::exchange(m_content, m_makeContent().release());
+    delete oldContent;
     m_window->layout()->addWidget(m_content);
     m_window->layout()->setAlignment(m_content, Qt::AlignCenter);
     m_content->show();

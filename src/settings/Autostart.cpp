@@ -5,6 +5,7 @@
 
 #include "BuildInfo.h"
 #include "core/AtomicFile.h"
+#include "core/RegularFile.h"
 #include "core/XdgConfig.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@
 #include <unistd.h>
 
 namespace {
+
+// Far more than any entry a session manager would read.
+constexpr qint64 longestEntry = 1024 * 1024;
 
 // Whether the "[Desktop Entry]" group tells the session to leave the entry alone. Booleans are read as GLib reads
 // them, "1" and "0" included, since GLib-based session managers act on that reading. A comment needs no care of its
@@ -46,7 +50,7 @@ bool isSwitchedOff(const QByteArray& content) {
 // Quoting as the Exec rules ask: an argument with a reserved character goes in double quotes, inside which '"',
 // '`', '$' and '\' take a backslash.
 QString quotedArgument(const QString& argument) {
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#`");
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     if (std::none_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); })) {
         return argument;
     }
@@ -91,15 +95,20 @@ QString Autostart::entryPath() const {
 }
 
 Autostart::Status Autostart::status() const {
-    // A folder or a dangling link in the entry's place cannot be opened, and no session would start it either.
-    QFile file(entryPath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A folder or a dangling link in the entry's place cannot be read, and no session would start it either.
+    const RegularFile::Result file = RegularFile::read(entryPath(), longestEntry);
+    if (file.outcome != RegularFile::Outcome::Read) {
         return Status::NotRegistered;
     }
-    return isSwitchedOff(file.readAll()) ? Status::NotRegistered : Status::Enabled;
+    return isSwitchedOff(file.bytes) ? Status::NotRegistered : Status::Enabled;
 }
 
 QString Autostart::registerEntry() {
+    // An entry is UTF-8: a path that is not would start nothing, or something else.
+    if (m_program.contains(QChar::ReplacementCharacter) ||
+        QFile::decodeName(QFile::encodeName(m_program)) != m_program) {
+        return m_program + QStringLiteral(": the program's path is not valid UTF-8");
+    }
     if (!QDir().mkpath(m_folder)) {
         return m_folder + QStringLiteral(": cannot create the folder");
     }

@@ -6,6 +6,7 @@
 #include "core/Diagnostics.h"
 
 #include "core/AtomicFile.h"
+#include "core/RegularFile.h"
 #include "core/XdgConfig.h"
 
 #include <QDir>
@@ -39,14 +40,26 @@ QString DefaultsStore::pathForKey(const QString& key) const {
 }
 
 std::optional<QByteArray> DefaultsStore::data(const QString& key) const {
-    QFile file(pathForKey(key));
-    if (!file.exists()) {
+    const QString path = pathForKey(key);
+    RegularFile::Result file = RegularFile::read(path, maximumBlobSize);
+    switch (file.outcome) {
+    case RegularFile::Outcome::Read:
+        return std::move(file.bytes);
+    case RegularFile::Outcome::Missing:
         return std::nullopt;
+    case RegularFile::Outcome::NotRegular:
+        // Nothing in it to keep: the first save puts a regular file in its place.
+        Diagnostics::print(QStringLiteral("❌ Ignoring %1: %2").arg(path, file.error));
+        return std::nullopt;
+    case RegularFile::Outcome::TooLarge:
+    case RegularFile::Outcome::Failed:
+        break;
     }
-    if (file.size() > maximumBlobSize || !file.open(QIODevice::ReadOnly)) {
-        return QByteArray();
-    }
-    return file.readAll();
+    return QByteArray();
+}
+
+void DefaultsStore::removeLeftovers(const QString& key) const {
+    AtomicFile::removeLeftovers(pathForKey(key));
 }
 
 DefaultsStore::Result DefaultsStore::ensureFolder() {

@@ -29,12 +29,15 @@ public:
     QString pathForKey(const QString& key) const;
 
     // Nothing when no blob is stored under the key. A file that exists but cannot be read, or is too large to be a
-    // blob of ours, reads as an empty blob, so that callers treat it as unreadable rather than as absent.
+    // blob of ours, reads as an empty blob, so that callers treat it as unreadable rather than as absent. Anything
+    // but a regular file (a FIFO, a link to a device) holds no blob: one line says so and it reads as absent.
     std::optional<QByteArray> data(const QString& key) const;
     // Creates the folder (mode 0700) when missing and replaces the blob.
     Result setData(const QString& key, const QByteArray& bytes);
     // Copies the blob to "K.json.<suffix>" beside it, leaving the original in place.
     Result copyAside(const QString& key, const QString& suffix) const;
+    // Removes what writers killed in the middle of a write left behind (see AtomicFile::removeLeftovers).
+    void removeLeftovers(const QString& key) const;
 
 private:
     Result ensureFolder();

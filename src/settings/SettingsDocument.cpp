@@ -143,6 +143,21 @@ std::optional<SpaceConfig> decodeSpaceConfig(const JsonValue& value, QString& er
     return SpaceConfig{*spaceID, *name, *color};
 }
 
+void appendSpaceConfig(QByteArray& out, int depth, const SpaceConfig& config) {
+    out += "{\n";
+    appendMemberName(out, depth + 1, "id");
+    out += QByteArray::number(config.id);
+    out += ",\n";
+    appendMemberName(out, depth + 1, "name");
+    appendString(out, config.name);
+    out += ",\n";
+    appendMemberName(out, depth + 1, "color");
+    appendString(out, config.color);
+    out += '\n';
+    out.append(depth * 2, ' ');
+    out += '}';
+}
+
 } // namespace
 
 QByteArray encode(const AppSettings& settings) {
@@ -161,16 +176,7 @@ QByteArray encode(const AppSettings& settings) {
             }
             first = false;
             appendMemberName(out, 2, QByteArray::number(key));
-            out += "{\n";
-            appendMemberName(out, 3, "id");
-            out += QByteArray::number(config.id);
-            out += ",\n";
-            appendMemberName(out, 3, "name");
-            appendString(out, config.name);
-            out += ",\n";
-            appendMemberName(out, 3, "color");
-            appendString(out, config.color);
-            out += "\n    }";
+            appendSpaceConfig(out, 2, config);
         }
         out += "\n  }";
     }
@@ -231,6 +237,36 @@ DecodeResult decode(QByteArrayView document) {
         settings.language = language->string();
     }
     return {std::move(settings), QString()};
+}
+
+QByteArray encodeList(const QList<SpaceConfig>& configs) {
+    QByteArray out = "{\n";
+    appendMemberName(out, 1, "removed");
+    out += '[';
+    for (qsizetype i = 0; i < configs.size(); ++i) {
+        out += i == 0 ? "\n    " : ",\n    ";
+        appendSpaceConfig(out, 2, configs[i]);
+    }
+    out += configs.isEmpty() ? "]\n}" : "\n  ]\n}";
+    return out;
+}
+
+std::optional<QList<SpaceConfig>> decodeList(QByteArrayView document) {
+    const JsonParseResult parsed = parseJson(document);
+    const JsonValue* list = parsed.value && parsed.value->isObject() ? parsed.value->member(u"removed") : nullptr;
+    if (list == nullptr || !list->isArray()) {
+        return std::nullopt;
+    }
+    QList<SpaceConfig> configs;
+    for (const JsonValue& item : list->items()) {
+        QString error;
+        std::optional<SpaceConfig> config = decodeSpaceConfig(item, error);
+        if (!config) {
+            return std::nullopt;
+        }
+        configs.append(std::move(*config));
+    }
+    return configs;
 }
 
 } // namespace SettingsDocument

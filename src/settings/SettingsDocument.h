@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 
 // The stored form of AppSettings: one UTF-8 JSON document, written in a fixed indented layout and read leniently
 // as to layout but strictly as to content (any violation rejects the whole document).
@@ -19,5 +20,10 @@ struct DecodeResult {
 
 QByteArray encode(const AppSettings& settings);
 DecodeResult decode(QByteArrayView document);
+
+// A list of configurations in the same layout, oldest first: {"removed" : [ {...}, ... ]}. Nothing when the
+// document is not such a list.
+QByteArray encodeList(const QList<SpaceConfig>& configs);
+std::optional<QList<SpaceConfig>> decodeList(QByteArrayView document);
 
 } // namespace SettingsDocument

@@ -5,24 +5,24 @@
 
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
 #include "core/TextKeys.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSet>
 
-SettingsManager::SettingsManager(DefaultsStore& defaults, NotificationCenter& notificationCenter)
+SettingsManager::SettingsManager(DefaultsStore& defaults)
     : m_defaults(defaults)
-    , m_notificationCenter(notificationCenter) {
+    , m_removedSpaces(defaults) {
     // In the body, so that loading can note an unreadable document in a member that is already constructed.
     m_settings = loadSettings().value_or(AppSettings());
 }
 
 SettingsManager& SettingsManager::shared() {
     // Never destroyed: it lives as long as the process, like the store it writes to.
-    static auto* instance = new SettingsManager(DefaultsStore::standard(), NotificationCenter::defaultCenter());
+    static auto* instance = new SettingsManager(DefaultsStore::standard());
     return *instance;
 }
 
@@ -34,7 +34,7 @@ void SettingsManager::modifySettings(const std::function<void(AppSettings&)>& ch
     emit objectWillChange();
     change(m_settings);
     saveSettings();
-    m_notificationCenter.post(settingsDidChange);
+    emit settingsDidChange(m_settings);
 }
 
 std::optional<AppSettings> SettingsManager::loadSettings() {
@@ -51,6 +51,11 @@ std::optional<AppSettings> SettingsManager::loadSettings() {
 
 bool SettingsManager::keepUnreadableDocumentAside() {
     if (m_unreadableDocumentError.isEmpty()) {
+        return true;
+    }
+    // A document that has vanished since has nothing left to protect.
+    if (!QFileInfo::exists(m_defaults.pathForKey(m_settingsKey))) {
+        m_unreadableDocumentError.clear();
         return true;
     }
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'"));
@@ -84,16 +89,30 @@ SpaceConfig SettingsManager::getOrCreateConfig(SpaceID spaceID, qint64 index) {
     if (const auto existing = m_settings.spaces.find(spaceID); existing != m_settings.spaces.end()) {
         return existing->second;
     }
+    bool restored = false;
+    const SpaceConfig config = newConfig(spaceID, index, restored);
+    modifySettings([&config](AppSettings& settings) { settings.spaces.insert_or_assign(config.id, config); });
+    m_removedSpaces.save();
+    reportNewConfig(config, restored);
+    return config;
+}
+
+SpaceConfig SettingsManager::newConfig(SpaceID spaceID, qint64 index, bool& restored) {
+    if (std::optional<SpaceConfig> kept = m_removedSpaces.take(spaceID)) {
+        restored = true;
+        return *kept;
+    }
+    restored = false;
     const QString name = LocalizedTexts::formatInteger(LocalizedTexts::localized(TextKeys::desktopLabel), index + 1);
     const qint64 paletteSize = qint64(defaultColors.size());
     const QString& color = defaultColors[static_cast<size_t>((index % paletteSize + paletteSize) % paletteSize)];
-    const SpaceConfig config{spaceID, name, color};
+    return SpaceConfig{spaceID, name, color};
+}
 
-    modifySettings([&config](AppSettings& settings) { settings.spaces.insert_or_assign(config.id, config); });
-
-    Diagnostics::print(QStringLiteral("✨ Created default config for Space ID %1: name='%2', color=%3")
-                           .arg(QString::number(spaceID), name, color));
-    return config;
+void SettingsManager::reportNewConfig(const SpaceConfig& config, bool restored) {
+    const QString line = restored ? QStringLiteral("♻️ Restored config for Space ID %1: name='%2', color=%3")
+                                  : QStringLiteral("✨ Created default config for Space ID %1: name='%2', color=%3");
+    Diagnostics::print(line.arg(QString::number(config.id), config.name, config.color));
 }
 
 void SettingsManager::updateConfig(SpaceID spaceID, const std::optional<QString>& name,
@@ -131,15 +150,38 @@ void SettingsManager::cleanupDeletedSpaces(const QList<SpaceID>& existingSpaceID
         if (const auto entry = m_settings.spaces.find(spaceID); entry != m_settings.spaces.end()) {
             Diagnostics::print(QStringLiteral("   🗑️  Removing config: Space ID=%1, name='%2', color=%3")
                                    .arg(QString::number(spaceID), entry->second.name, entry->second.color));
+            m_removedSpaces.keep({spaceID, entry->second.name, entry->second.color});
         }
         modifySettings([spaceID](AppSettings& settings) { settings.spaces.erase(spaceID); });
     }
+    m_removedSpaces.save();
     Diagnostics::print(QStringLiteral("✅ Cleanup complete. Removed %1 config(s)").arg(stale.size()));
 }
 
 void SettingsManager::syncConfigs(const QList<SpaceID>& existingSpaceIDs) {
     cleanupDeletedSpaces(existingSpaceIDs);
+    std::vector<std::pair<SpaceConfig, bool>> created; // with whether it was restored
+    QSet<SpaceID> seen;
     for (qsizetype index = 0; index < existingSpaceIDs.size(); ++index) {
-        getOrCreateConfig(existingSpaceIDs[index], index);
+        const SpaceID spaceID = existingSpaceIDs[index];
+        if (m_settings.spaces.contains(spaceID) || seen.contains(spaceID)) {
+            continue;
+        }
+        seen.insert(spaceID);
+        bool restored = false;
+        SpaceConfig config = newConfig(spaceID, index, restored);
+        created.emplace_back(std::move(config), restored);
+    }
+    if (created.empty()) {
+        return;
+    }
+    modifySettings([&created](AppSettings& settings) {
+        for (const auto& [config, restored] : created) {
+            settings.spaces.insert_or_assign(config.id, config);
+        }
+    });
+    m_removedSpaces.save();
+    for (const auto& [config, restored] : created) {
+        reportNewConfig(config, restored);
     }
 }

@@ -4,7 +4,6 @@
 #include "spaces/SpaceManager.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceList.h"
 #include "windowserver/WindowServer.h"
@@ -24,30 +23,22 @@ QString formatSet(const QSet<SpaceID>& set) {
 
 } // namespace
 
-SpaceManager::SpaceManager(WindowServer& windowServer, NotificationCenter& workspaceCenter, SettingsProvider settings)
+SpaceManager::SpaceManager(WindowServer& windowServer, SettingsProvider settings)
     : m_windowServer(windowServer)
-    , m_workspaceCenter(workspaceCenter)
     , m_settings(std::move(settings)) {
     m_connectionID = m_windowServer.mainConnectionID();
     setupSpaceChangeObserver();
     refreshSpaces();
 }
 
-SpaceManager::~SpaceManager() {
-    if (m_spaceChangeObserver) {
-        m_workspaceCenter.removeObserver(*m_spaceChangeObserver);
-    }
-}
-
 SpaceManager& SpaceManager::shared() {
     // Never destroyed: it lives as long as the process.
-    static auto* instance =
-        new SpaceManager(WindowServer::shared(), NotificationCenter::workspaceCenter(), &SettingsManager::shared);
+    static auto* instance = new SpaceManager(WindowServer::shared(), &SettingsManager::shared);
     return *instance;
 }
 
 void SpaceManager::setupSpaceChangeObserver() {
-    m_spaceChangeObserver = m_workspaceCenter.addObserver(WindowServer::activeSpaceDidChange, this, [this] {
+    connect(&m_windowServer, &WindowServer::activeSpaceDidChange, this, [this] {
         Diagnostics::print(QStringLiteral("🔄 Active Space changed"));
         refreshSpaces();
     });
@@ -89,7 +80,8 @@ void SpaceManager::refreshSpaces() {
     }
     if (oldActive != m_currentSpaceID) {
         Diagnostics::print(QStringLiteral("🔄 Space changed from %1 to %2").arg(oldActive).arg(m_currentSpaceID));
-        MainQueue::async(this, [this] { emit objectWillChange(); });
+        QMetaObject::invokeMethod(
+            this, [this] { emit objectWillChange(); }, Qt::QueuedConnection);
     }
 }
 
@@ -109,7 +101,8 @@ void SpaceManager::handleSpaceListChange(const QList<SpaceID>& oldList, const QL
     }
     // The list taken now, not allSpaceIDs when the task runs. An empty list runs the follow-up as well; the
     // settings manager removes nothing for it.
-    MainQueue::async(this, [this, spaceIDs = newList] { m_settings().syncConfigs(spaceIDs); });
+    QMetaObject::invokeMethod(
+        this, [this, spaceIDs = newList] { m_settings().syncConfigs(spaceIDs); }, Qt::QueuedConnection);
 }
 
 qint64 SpaceManager::currentSpaceIndex() const {

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "core/NotificationCenter.h"
 #include "settings/SettingsModel.h"
 
 #include <QList>
@@ -15,7 +14,8 @@ class SettingsManager;
 class WindowServer;
 
 // The one source of truth about Spaces: the active one and the ascending list of all, refreshed from the window
-// server on every active-Space notification. When Spaces come or go, the stored configurations follow.
+// server whenever the window server says the active Space changed. When Spaces come or go, the stored configurations
+// follow.
 class SpaceManager : public QObject {
     Q_OBJECT
 
@@ -23,8 +23,7 @@ public:
     using SettingsProvider = std::function<SettingsManager&()>;
 
     // Refreshes at once. The settings manager is only asked for when Spaces come or go.
-    SpaceManager(WindowServer& windowServer, NotificationCenter& workspaceCenter, SettingsProvider settings);
-    ~SpaceManager() override;
+    SpaceManager(WindowServer& windowServer, SettingsProvider settings);
 
     // The instance of the run, on the installed window server, created on first use.
     static SpaceManager& shared();
@@ -51,9 +50,7 @@ private:
     SpaceID m_currentSpaceID = 0;
     QList<SpaceID> m_allSpaceIDs;
     qint32 m_connectionID = 0;
-    std::optional<NotificationCenter::ObserverToken> m_spaceChangeObserver;
 
     WindowServer& m_windowServer;
-    NotificationCenter& m_workspaceCenter;
     SettingsProvider m_settings;
 };

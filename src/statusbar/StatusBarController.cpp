@@ -5,7 +5,6 @@
 
 #include "marking/MarkDesktopsWindowController.h"
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "updates/Updater.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
@@ -16,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -25,21 +25,21 @@ constexpr int spaceChangeUpdateDelayMs = 100;
 } // namespace
 
 StatusBarController::Services StatusBarController::Services::shared(StatusBar& statusBar) {
-    return {SpaceManager::shared(), SettingsManager::shared(), NotificationCenter::defaultCenter(),
-            NotificationCenter::workspaceCenter(), statusBar};
+    return {SpaceManager::shared(), SettingsManager::shared(), WindowServer::shared(), statusBar};
 }
 
 StatusBarController::StatusBarController(Updater& updaterController, Services services)
     : m_updaterController(updaterController)
     , m_services(services) {
     m_statusItem = m_services.statusBar.statusItem();
-    m_statusItem->setMenuBuilder([this] {
-        return buildStatusMenu({[this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
-                                [this] {
-                                    quitApp();
-                                }});
-    });
-    if (StatusBarButton* button = m_statusItem->button()) {
+    if (StatusBarButton* button = m_statusItem ? m_statusItem->button() : nullptr) {
+        m_statusItem->setMenuBuilder([this] {
+            return buildStatusMenu({[this] { openMarkDesktopsWindow(); },
+                                    [this] { m_updaterController.checkForUpdates(); },
+                                    [this] {
+                                        quitApp();
+                                    }});
+        });
         button->setAction([this](StatusBarButton* sender) { statusBarButtonClicked(sender); });
         button->sendActionOn(StatusBarButton::LeftMouseUp | StatusBarButton::RightMouseUp);
         updateStatusBar();
@@ -47,26 +47,26 @@ StatusBarController::StatusBarController(Updater& updaterController, Services se
     setupObservers();
 }
 
-StatusBarController::~StatusBarController() {
-    m_services.workspaceCenter.removeObserver(m_spaceChangeObserver);
-    m_services.defaultCenter.removeObserver(m_settingsObserver);
-}
+StatusBarController::~StatusBarController() = default;
 
 void StatusBarController::setupObservers() {
-    m_spaceChangeObserver = m_services.workspaceCenter.addObserver(WindowServer::activeSpaceDidChange, this, [this] {
+    connect(&m_services.windowServer, &WindowServer::activeSpaceDidChange, this, [this] {
         Diagnostics::systemLog(QStringLiteral("📡 Space change notification received"));
-        MainQueue::after(spaceChangeUpdateDelayMs, this, [this] { updateStatusBar(); });
+        QTimer::singleShot(spaceChangeUpdateDelayMs, this, [this] { updateStatusBar(); });
     });
-    m_settingsObserver = m_services.defaultCenter.addObserver(SettingsManager::settingsDidChange, this, [this] {
+    connect(&m_services.settingsManager, &SettingsManager::settingsDidChange, this, [this] {
         Diagnostics::systemLog(QStringLiteral("📡 Settings change notification received"));
         updateStatusBar();
     });
     // The announcement comes before the change: the update runs on a later turn, when the new values are in.
     connect(&m_services.spaceManager, &SpaceManager::objectWillChange, this, [this] {
-        MainQueue::async(this, [this] {
-            Diagnostics::systemLog(QStringLiteral("📡 SpaceManager objectWillChange received"));
-            updateStatusBar();
-        });
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                Diagnostics::systemLog(QStringLiteral("📡 SpaceManager objectWillChange received"));
+                updateStatusBar();
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -87,13 +87,13 @@ void StatusBarController::updateStatusBar() {
     }
     button->setTitle(QString());
     button->setImage(QImage());
-    button->setDesktopNumber(int(index) + 1);
 
     auto* view = new StatusBarItemView(config.name, config.color, ColorApplication::labelBackground);
     const QSize size = view->intrinsicContentSize().toSize();
     view->setGeometry(0, 0, size.width(), size.height());
     button->addSubview(view);
     button->setGeometry(QRect(button->geometry().topLeft(), size));
+    m_statusItem->setLabel({config.name, config.color, index});
     Diagnostics::systemLog(QStringLiteral("✅ Status bar updated with custom view"));
 }
 

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "core/NotificationCenter.h"
-
 #include <QObject>
 
 #include <memory>
@@ -16,6 +14,7 @@ class StatusBar;
 class StatusBarButton;
 class StatusItem;
 class Updater;
+class WindowServer;
 
 // Owns the status item and keeps it showing the active Space's name and colour: it redraws on every Space switch,
 // settings change and space-manager change.
@@ -27,8 +26,7 @@ public:
     struct Services {
         SpaceManager& spaceManager;
         SettingsManager& settingsManager;
-        NotificationCenter& defaultCenter;
-        NotificationCenter& workspaceCenter;
+        WindowServer& windowServer;
         StatusBar& statusBar;
 
         // The program's single instances, with the items shown in `statusBar`.
@@ -58,7 +56,5 @@ private:
     std::unique_ptr<StatusItem> m_statusItem;
     Updater& m_updaterController;
     Services m_services;
-    NotificationCenter::ObserverToken m_spaceChangeObserver = 0;
-    NotificationCenter::ObserverToken m_settingsObserver = 0;
     std::unique_ptr<MarkDesktopsWindowController> m_settingsWindowController;
 };

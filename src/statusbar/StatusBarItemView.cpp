@@ -5,6 +5,7 @@
 
 #include "core/ColorParsing.h"
 #include "statusbar/DesktopGridSymbol.h"
+#include "statusbar/RecentCache.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -22,15 +23,35 @@ constexpr qreal gapAfterSymbol = 4;
 constexpr qreal endPadding = 8;
 constexpr qreal labelCornerRadius = 4;
 constexpr qreal tintAlpha = 0.3;
+// A name wider than this is shown shortened with an ellipsis: a panel has no room for more, and a picture of a
+// name of any length would take memory without bound. The full name stays in the tool tip and the feeds.
+constexpr qreal maximumTitleWidth = 400;
+// Far more characters than fit that width; measuring stops there.
+constexpr qsizetype longestMeasuredTitle = 1000;
+
+QString shownTitle(const QString& title) {
+    QString measured = title.left(longestMeasuredTitle);
+    if (!measured.isEmpty() && measured.back().isHighSurrogate()) {
+        measured.chop(1);
+    }
+    if (measured.size() < title.size()) {
+        measured += QChar(0x2026);
+    }
+    return QFontMetricsF(StatusBarItemView::textFont()).elidedText(measured, Qt::ElideRight, maximumTitleWidth);
+}
 
 struct TitleSize {
     qreal width;
     qreal height;
 };
 
+// Measuring shapes the text, and every update measures its title again: each title is measured once.
 TitleSize measure(const QString& title) {
-    const QFontMetricsF metrics(StatusBarItemView::textFont());
-    return {metrics.horizontalAdvance(title), metrics.height()};
+    static RecentCache<QString, TitleSize> measured;
+    return measured.value(title, [&title] {
+        const QFontMetricsF metrics(StatusBarItemView::textFont());
+        return TitleSize{metrics.horizontalAdvance(title), metrics.height()};
+    });
 }
 
 // The colour's own alpha never reaches the fills: it is replaced, not multiplied.
@@ -58,10 +79,9 @@ void drawTitle(QPainter& painter, const QString& title, const QRectF& box, const
 StatusBarItemView::StatusBarItemView(QString title, QString color, ColorApplication mode, QWidget* parent)
     : QWidget(parent)
     , m_title(std::move(title))
+    , m_shownTitle(shownTitle(m_title))
     , m_color(std::move(color))
-    , m_mode(mode) {
-    setAccessibleName(m_title);
-}
+    , m_mode(mode) {}
 
 QFont StatusBarItemView::textFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -73,7 +93,7 @@ QFont StatusBarItemView::textFont() {
 }
 
 QSizeF StatusBarItemView::intrinsicContentSize() const {
-    const qreal titleWidth = std::max(measure(m_title).width, minimumTitleWidth);
+    const qreal titleWidth = std::max(measure(m_shownTitle).width, minimumTitleWidth);
     return {titleWidth + symbolSide + gapAfterSymbol + 2 * endPadding, itemHeight};
 }
 
@@ -94,7 +114,7 @@ void StatusBarItemView::paintEvent(QPaintEvent*) {
 }
 
 void StatusBarItemView::paintLabel(QPainter& painter, const QColor& baseColor) const {
-    const auto [textWidth, textHeight] = measure(m_title);
+    const auto [textWidth, textHeight] = measure(m_shownTitle);
     const qreal viewWidth = width();
     const qreal viewHeight = height();
 
@@ -111,22 +131,16 @@ void StatusBarItemView::paintLabel(QPainter& painter, const QColor& baseColor) c
     drawDesktopGridSymbol(painter, symbol, Qt::white);
     const QRectF text = fromBottomLeftOrigin(left + symbolSide + gapAfterSymbol, (viewHeight - textHeight) * 0.5 + 1,
                                              textWidth, textHeight, viewHeight);
-    drawTitle(painter, m_title, text, Qt::white);
+    drawTitle(painter, m_shownTitle, text, Qt::white);
 }
 
 void StatusBarItemView::paintTint(QPainter& painter, const QColor& baseColor) const {
-    const auto [textWidth, textHeight] = measure(m_title);
+    const auto [textWidth, textHeight] = measure(m_shownTitle);
     const qreal viewWidth = width();
     const qreal viewHeight = height();
 
     painter.fillRect(rect(), withAlpha(baseColor, tintAlpha));
     const QRectF text = fromBottomLeftOrigin((viewWidth - textWidth) * 0.5, (viewHeight - textHeight) * 0.5 + 1,
                                              textWidth, textHeight, viewHeight);
-    drawTitle(painter, m_title, text, palette().color(QPalette::WindowText));
-}
-
-StatusBarItemView* StatusBarItemView::shownIn(const QWidget& button) {
-    const QList<StatusBarItemView*> views =
-        button.findChildren<StatusBarItemView*>(QString(), Qt::FindDirectChildrenOnly);
-    return views.isEmpty() ? nullptr : views.constLast();
+    drawTitle(painter, m_shownTitle, text, palette().color(QPalette::WindowText));
 }

@@ -26,15 +26,13 @@ public:
     const QString& color() const { return m_color; }
     ColorApplication mode() const { return m_mode; }
 
-    // Width from the title (never narrower than 40) plus room for the symbol and the ends; always 22 high.
+    // Width from the title (never narrower than 40, never wider than 400: a longer title is elided) plus room for the
+    // symbol and the ends; always 22 high.
     QSizeF intrinsicContentSize() const;
     QSize sizeHint() const override;
 
     // The font of the title, for measuring and drawing alike.
     static QFont textFont();
-
-    // The view a status-bar button shows: the last one added to it, or null.
-    static StatusBarItemView* shownIn(const QWidget& button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +42,7 @@ private:
     void paintTint(QPainter& painter, const QColor& baseColor) const;
 
     const QString m_title;
+    const QString m_shownTitle; // elided when too wide
     const QString m_color;
     const ColorApplication m_mode;
 };

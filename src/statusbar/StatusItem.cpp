@@ -12,7 +12,6 @@ QList<QWidget*> StatusBarButton::subviews() const {
 
 void StatusBarButton::addSubview(QWidget* view) {
     view->setParent(this);
-    emit contentChanged();
 }
 
 void StatusBarButton::removeSubview(QWidget* view) {
@@ -31,3 +30,11 @@ StatusItem::StatusItem(std::unique_ptr<StatusBarButton> button)
     : m_button(std::move(button)) {}
 
 StatusItem::~StatusItem() = default;
+
+void StatusItem::setLabel(const StatusLabel& label) {
+    if (label == m_label) {
+        return;
+    }
+    m_label = label;
+    emit labelChanged(label);
+}

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "statusbar/StatusLabel.h"
+
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -11,9 +13,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The button of a status item: it holds the views that make up the item's content, a title, an image and a frame,
-// and sends its action on the clicks it was told to. Presenters show its content in the panel.
+// and sends its action on the clicks it was told to.
 class StatusBarButton : public QWidget {
     Q_OBJECT
 
@@ -32,9 +35,6 @@ public:
     void setTitle(const QString& title) { m_title = title; }
     QImage image() const { return m_image; }
     void setImage(const QImage& image) { m_image = image; }
-    // The shown desktop's position plus one, for panels that have room for a number only; 0 when unknown.
-    int desktopNumber() const { return m_desktopNumber; }
-    void setDesktopNumber(int number) { m_desktopNumber = number; }
 
     void setAction(Action action) { m_action = std::move(action); }
     // Which clicks send the action: a combination of ClickEvent values.
@@ -45,19 +45,17 @@ public:
     void performClick() { emit clickPerformed(); }
 
 signals:
-    // A view was added: what the item shows may have changed.
-    void contentChanged();
     void clickPerformed();
 
 private:
     QString m_title;
     QImage m_image;
-    int m_desktopNumber = 0;
     Action m_action;
     int m_sendActionOn = LeftMouseUp;
 };
 
-// One item in the panel. It may have no button, when the panel could not give it one.
+// One item in the panel. It may have no button, when the panel could not give it one. Presenters show its label in
+// the panel.
 class StatusItem : public QObject {
     Q_OBJECT
 
@@ -77,10 +75,19 @@ public:
     // A fresh menu; null while no builder was given.
     std::unique_ptr<QMenu> buildMenu() const { return m_menuBuilder ? m_menuBuilder() : nullptr; }
 
+    // What the item shows; nothing before the first update.
+    const std::optional<StatusLabel>& label() const { return m_label; }
+    // Announces the label only when it differs from the one shown.
+    void setLabel(const StatusLabel& label);
+
+signals:
+    void labelChanged(const StatusLabel& label);
+
 private:
     std::unique_ptr<StatusBarButton> m_button;
     QMenu* m_menu = nullptr;
     MenuBuilder m_menuBuilder;
+    std::optional<StatusLabel> m_label;
 };
 
 // Where status items come from.

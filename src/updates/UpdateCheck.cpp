@@ -3,7 +3,6 @@
 
 #include "updates/UpdateCheck.h"
 
-#include "core/MainQueue.h"
 #include "core/LocalizedTexts.h"
 #include "core/TextKeys.h"
 
@@ -11,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSysInfo>
+#include <QTimer>
 
 using LocalizedTexts::localized;
 
@@ -34,13 +34,21 @@ bool UpdateCheck::isAllowed(const QUrl& url) {
 
 void UpdateCheck::start(int timeoutMs) {
     if (m_feed.isEmpty()) {
-        MainQueue::async(this, [this] { finish({Outcome::NotConfigured, {}, {}}); });
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                finish({Outcome::NotConfigured, {}, {}});
+            },
+            Qt::QueuedConnection);
         return;
     }
     if (!isAllowed(m_feed)) {
-        MainQueue::async(this, [this] {
-            finish({Outcome::Failed, {}, localized(TextKeys::updateFeedInsecure).arg(m_feed.toString())});
-        });
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                finish({Outcome::Failed, {}, localized(TextKeys::updateFeedInsecure).arg(m_feed.toString())});
+            },
+            Qt::QueuedConnection);
         return;
     }
     QNetworkRequest request(m_feed);
@@ -48,7 +56,7 @@ void UpdateCheck::start(int timeoutMs) {
     request.setMaximumRedirectsAllowed(5);
     m_reply = m_network->get(request);
     // One deadline for the whole check: a feed that trickles in byte by byte must not keep it open.
-    MainQueue::after(timeoutMs, this, [this] { finish({Outcome::Failed, {}, localized(TextKeys::updateTimeout)}); });
+    QTimer::singleShot(timeoutMs, this, [this] { finish({Outcome::Failed, {}, localized(TextKeys::updateTimeout)}); });
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl& target) {
         if (isAllowed(target)) {
             emit m_reply->redirectAllowed();

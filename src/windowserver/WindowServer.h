@@ -4,16 +4,16 @@
 #pragma once
 
 #include <QList>
-#include <QString>
+#include <QObject>
 
 #include <optional>
 
 // What the program needs to know from the window manager: its desktops ("Spaces") and the active one. One
-// implementation per kind of desktop; each posts `activeSpaceDidChange` on the workspace notification centre when
-// the active desktop or the list of desktops changes.
-class WindowServer {
+// implementation per kind of desktop.
+class WindowServer : public QObject {
+    Q_OBJECT
+
 public:
-    static inline const QString activeSpaceDidChange = QStringLiteral("ActiveSpaceDidChange");
     // The mask that asks for every Space.
     static constexpr qint32 allSpacesMask = 7;
 
@@ -30,4 +30,8 @@ public:
     // event loop has ended.
     static WindowServer& shared();
     static void setShared(WindowServer* windowServer);
+
+signals:
+    // The active desktop or the list of desktops changed; the calls above tell what they are now.
+    void activeSpaceDidChange();
 };

@@ -13,7 +13,7 @@ class WindowServerBackend : public WindowServer {
 public:
     // Connects and takes the first reading; the reason when it cannot.
     virtual QString open() = 0;
-    // Posts the active-Space notification for every change from the next turn of the event loop on. Backends that
+    // Announces every change from the next turn of the event loop on. Backends that
     // follow from open() on need nothing here: nothing reaches them before the event loop runs.
     virtual void start() {}
 };

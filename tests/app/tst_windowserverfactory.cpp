@@ -5,10 +5,14 @@
 
 #include "DiagnosticsCapture.h"
 #include "FakeIpcServer.h"
-#include "core/NotificationCenter.h"
+#include "ForeignSocket.h"
+#include "X11Session.h"
+#include "windowserver/i3ipc/I3SocketPath.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using Choice = CommandLine::WindowServer;
 Q_DECLARE_METATYPE(Choice)
@@ -19,6 +23,8 @@ class TestWindowServerFactory : public QObject {
 private slots:
     void picks_data();
     void picks();
+    void rootWindowTrustsOnlyThisUsersSocket_data();
+    void rootWindowTrustsOnlyThisUsersSocket();
 };
 
 void TestWindowServerFactory::picks_data() {
@@ -57,10 +63,34 @@ void TestWindowServerFactory::picks() {
     swayI3Display.replaceInStrings(QRegularExpression("^fake$"), fakeServer.socketPath());
     WindowServerFactory factory(choice, spacesFrom, {swayI3Display[0], swayI3Display[1], swayI3Display[2]});
 
-    NotificationCenter center;
-    const std::unique_ptr<WindowServerBackend> windowServer = factory.hasCandidates() ? factory.open(center) : nullptr;
+    const std::unique_ptr<WindowServerBackend> windowServer = factory.hasCandidates() ? factory.open() : nullptr;
     const QString result = windowServer ? capture.systemLog.join('\n') : factory.error();
     QVERIFY2(result.contains(QString(outcome).replace("fake", fakeServer.socketPath())), qPrintable(result));
+}
+
+void TestWindowServerFactory::rootWindowTrustsOnlyThisUsersSocket_data() {
+    QTest::addColumn<bool>("foreign");
+    QTest::newRow("this user's") << false;
+    QTest::newRow("another user's, which any X client may name") << true;
+}
+
+void TestWindowServerFactory::rootWindowTrustsOnlyThisUsersSocket() {
+    QFETCH(bool, foreign);
+    REQUIRE_PROGRAMS("Xvfb", "xprop");
+    X11Session session;
+    QString error;
+    QVERIFY2(session.start({320, 200}, &error), qPrintable(error));
+    QTemporaryDir folder;
+    QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 0777) == 0);
+    const QString path = folder.filePath("ipc.sock");
+    FakeIpcServer own(path);
+    const ForeignSocket other(foreign ? path : folder.filePath("unused.sock"));
+    if (foreign && !other.isRunning()) {
+        QSKIP("only root can serve a socket as another user");
+    }
+    QVERIFY(foreign || own.listen());
+    QCOMPARE(session.run("xprop", {"-root", "-f", "I3_SOCKET_PATH", "8u", "-set", "I3_SOCKET_PATH", path}), "");
+    QCOMPARE(I3SocketPath::fromRootWindow(session.display()), foreign ? QString() : path);
 }
 
 QTEST_GUILESS_MAIN(TestWindowServerFactory)

@@ -8,7 +8,6 @@
 #include "marking/MarkDesktopsViewModel.h"
 #include "settings/Autostart.h"
 #include "settings/DefaultsStore.h"
-#include "core/NotificationCenter.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SettingsManager.h"
 #include "spaces/SpaceManager.h"
@@ -24,12 +23,11 @@ class MarkingFixture {
 public:
     MarkingFixture(QList<qint64> spaces, quint64 active)
         : store(folder.path() + "/vantorel")
-        , settings(store, settingsCenter)
+        , settings(store)
         , autostart(folder.path() + "/autostart", "/usr/bin/vantorel") {
         windowServer.spaces = std::move(spaces);
         windowServer.active = active;
-        spaceManager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
-                                                      [this]() -> SettingsManager& { return settings; });
+        spaceManager = std::make_unique<SpaceManager>(windowServer, [this]() -> SettingsManager& { return settings; });
         QCoreApplication::processEvents(); // the first refresh's follow-up
         capture.clear();
     }
@@ -47,8 +45,6 @@ public:
     DiagnosticsCapture capture;
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter settingsCenter;
-    NotificationCenter workspaceCenter;
     SettingsManager settings;
     FakeWindowServer windowServer;
     Autostart autostart;

@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "settings/DefaultsStore.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsManager.h"
 
 #include <QDeadlineTimer>
@@ -81,8 +80,7 @@ void VantorelProcess::readLines() {
 void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString& name, const QString& color) {
     const DiagnosticsCapture quiet;
     DefaultsStore store(configHome + QStringLiteral("/vantorel"));
-    NotificationCenter center;
-    SettingsManager settings(store, center);
+    SettingsManager settings(store);
     settings.getOrCreateConfig(spaceID, 0);
     settings.updateConfig(spaceID, name, color);
 }

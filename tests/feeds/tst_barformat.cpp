@@ -52,6 +52,12 @@ void TestBarFormat::showsHostileNamesLiterally_data() {
     QTest::newRow("plain, line breaks") << BarFormat::Plain << "one\ntwo\u0085three\x7f"
                                         << "#FFD93D"
                                         << "one two three ";
+    // A "\ud800" escape would make strict JSON readers refuse the whole line.
+    QTest::newRow("i3blocks, a lone surrogate")
+        << BarFormat::I3blocks << QString(QChar(0xD800)) + "x"
+        << "#6BA3FF"
+        << "{\"full_text\":\"<span background='#6ba3ff' foreground='#ffffff'> \uFFFDx "
+           "</span>\",\"markup\":\"pango\"}";
 }
 
 void TestBarFormat::showsHostileNamesLiterally() {

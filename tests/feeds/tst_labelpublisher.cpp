@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "instance/SingleInstance.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QTemporaryDir>
@@ -25,10 +24,11 @@ private slots:
     void dropsClientsThatSendGarbage_data();
     void dropsClientsThatSendGarbage();
     void dropsASubscriberThatDoesNotRead();
+    void dropsSubscribersBeyondTheLimit();
 
 private:
-    void show(const QString& name, const QString& color) {
-        m_button->addSubview(new StatusBarItemView(name, color, ColorApplication::labelBackground));
+    void show(const QString& name, const QString& color, qint64 position = 0) {
+        m_item->setLabel({name, color, position});
     }
     std::unique_ptr<QLocalSocket> subscribe(const QByteArray& request) {
         auto client = std::make_unique<QLocalSocket>();
@@ -42,7 +42,7 @@ private:
 
     QTemporaryDir m_runtime;
     std::unique_ptr<SingleInstance> m_instance;
-    std::unique_ptr<StatusBarButton> m_button;
+    std::unique_ptr<StatusItem> m_item;
     std::unique_ptr<LabelPublisher> m_publisher;
 };
 
@@ -50,15 +50,15 @@ void TestLabelPublisher::init() {
     m_instance = std::make_unique<SingleInstance>(m_runtime.filePath("vantorel"));
     QVERIFY(m_instance->acquire());
     QVERIFY(m_instance->listen());
-    m_button = std::make_unique<StatusBarButton>();
+    m_item = std::make_unique<StatusItem>(nullptr);
     show("Mail", "#6BA3FF");
-    m_publisher = std::make_unique<LabelPublisher>(*m_button);
+    m_publisher = std::make_unique<LabelPublisher>(*m_item);
     connect(m_instance.get(), &SingleInstance::subscriptionRequested, m_publisher.get(), &LabelPublisher::subscribe);
 }
 
 void TestLabelPublisher::cleanup() {
     m_publisher.reset();
-    m_button.reset();
+    m_item.reset();
     m_instance.reset();
 }
 
@@ -68,7 +68,7 @@ void TestLabelPublisher::sendsTheLabelAtOnceAndOnEveryChange() {
     QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#6BA3FF"}).toWireLine());
     QCOMPARE(m_publisher->subscriberCount(BarFormat::Waybar), 1);
 
-    show("Mail", "#6BA3FF"); // the same label again: no line
+    show("Mail", "#6BA3FF", 1); // the same name and colour at another position: no line
     show("Mail", "#FF6B6B");
     show("Chat", "#FF6B6B");
     QCOMPARE(nextLine(*waybar), BarLabel({"Mail", "#FF6B6B"}).toWireLine());
@@ -122,6 +122,19 @@ void TestLabelPublisher::dropsASubscriberThatDoesNotRead() {
     QCOMPARE(m_publisher->subscriberCount(BarFormat::Polybar), 0);
     QVERIFY(capture.systemLog.contains("🗑️ Dropped a bar feed that does not read"));
     ::close(sleeper);
+}
+
+void TestLabelPublisher::dropsSubscribersBeyondTheLimit() {
+    DiagnosticsCapture capture;
+    std::vector<std::unique_ptr<QLocalSocket>> feeds;
+    for (qsizetype i = 0; i < LabelPublisher::mostSubscribers; ++i) {
+        feeds.push_back(subscribe("subscribe plain\n"));
+        QVERIFY(!nextLine(*feeds.back()).isEmpty());
+    }
+    const auto oneTooMany = subscribe("subscribe plain\n");
+    QTRY_COMPARE(oneTooMany->state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(m_publisher->subscriberCount(BarFormat::Plain), LabelPublisher::mostSubscribers);
+    QVERIFY(capture.systemLog.contains("❌ Dropped a bar feed: 64 feeds are subscribed already"));
 }
 
 QTEST_MAIN(TestLabelPublisher)

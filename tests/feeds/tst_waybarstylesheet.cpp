@@ -4,8 +4,6 @@
 #include "feeds/WaybarStyleSheet.h"
 
 #include "DiagnosticsCapture.h"
-#include "settings/DefaultsStore.h"
-#include "settings/SettingsManager.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,6 +32,7 @@ class TestWaybarStyleSheet : public QObject {
 private slots:
     void listsThePaletteAndEveryDesktopColourOnce();
     void writesOnlyWhenTheContentChanges();
+    void replacesWhatIsNotARegularFile();
 };
 
 void TestWaybarStyleSheet::listsThePaletteAndEveryDesktopColourOnce() {
@@ -56,25 +55,31 @@ void TestWaybarStyleSheet::listsThePaletteAndEveryDesktopColourOnce() {
 void TestWaybarStyleSheet::writesOnlyWhenTheContentChanges() {
     QTemporaryDir home;
     DiagnosticsCapture capture;
-    DefaultsStore store(home.filePath("vantorel"));
-    NotificationCenter center;
-    SettingsManager settings(store, center);
-    settings.getOrCreateConfig(1, 0);
     const QString path = home.filePath("vantorel/waybar.css");
-    WaybarStyleSheet sheet(settings, center, path);
-
-    sheet.update();
+    WaybarStyleSheet sheet(path);
+    AppSettings settings;
+    settings.spaces[1] = {1, "Mail", "#FF6B6B"};
+    sheet.update(settings);
     QCOMPARE(readAll(path), WaybarStyleSheet::content({}));
     const ino_t first = inode(path);
-    sheet.update();
-    QCOMPARE(inode(path), first);
 
-    // A settings change rewrites the sheet only for a new colour.
-    settings.updateConfig(1, QString("Chat"), std::nullopt);
+    settings.spaces[1].name = "Chat"; // the sheet knows colours only
+    sheet.update(settings);
     QCOMPARE(inode(path), first);
-    settings.updateConfig(1, std::nullopt, QString("#654321"));
+    settings.spaces[1].color = "#654321";
+    sheet.update(settings);
     QCOMPARE(readAll(path), WaybarStyleSheet::content({"#654321"}));
     QCOMPARE(capture.systemLog.filter("💾 Waybar style sheet written: " + path).size(), 2);
+}
+
+void TestWaybarStyleSheet::replacesWhatIsNotARegularFile() {
+    QTemporaryDir home;
+    DiagnosticsCapture capture;
+    const QString path = home.filePath("waybar.css");
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); // an ordinary open would wait for ever
+    WaybarStyleSheet(path).update(AppSettings());
+    QCOMPARE(readAll(path), WaybarStyleSheet::content({}));
+    QCOMPARE(capture.systemLog.first(), "❌ Replacing the waybar style sheet " + path + ": not a regular file");
 }
 
 QTEST_GUILESS_MAIN(TestWaybarStyleSheet)

@@ -3,12 +3,18 @@
 
 #include "instance/SingleInstance.h"
 
+#include "DiagnosticsCapture.h"
+#include "ForeignSocket.h"
+
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <future>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +26,9 @@ private slots:
     void secondStartHandsOverToTheFirst();
     void lockOfADeadInstanceDoesNotBlock();
     void refusesAFolderOthersCanEnter();
+    void silentConnectionsDoNotCostTheSocket_data();
+    void silentConnectionsDoNotCostTheSocket();
+    void anotherUsersSocketIsNoInstance();
 };
 
 void TestSingleInstance::secondStartHandsOverToTheFirst() {
@@ -68,6 +77,61 @@ void TestSingleInstance::refusesAFolderOthersCanEnter() {
     QString error;
     QVERIFY(!instance.acquire(&error));
     QVERIFY(error.contains("not a private folder"));
+}
+
+void TestSingleInstance::silentConnectionsDoNotCostTheSocket_data() {
+    QTest::addColumn<int>("spareDescriptors");
+    QTest::addColumn<bool>("listenerFails");
+    QTest::newRow("more to spare than silent connections are kept") << 40 << false;
+    QTest::newRow("fewer: connections are dropped, the socket stays") << 4 << true;
+}
+
+void TestSingleInstance::silentConnectionsDoNotCostTheSocket() {
+    QFETCH(int, spareDescriptors);
+    QFETCH(bool, listenerFails);
+    DiagnosticsCapture capture;
+    QTemporaryDir runtime;
+    const QString folder = runtime.filePath("vantorel");
+    SingleInstance first(folder);
+    QVERIFY(first.acquire());
+    QVERIFY(first.listen());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+
+    const pid_t flooder = ::fork();
+    if (flooder == 0) {
+        for (int i = 0; i < 1200; ++i) {
+            first.connectToRunningInstance(); // kept open, saying nothing
+        }
+        ::pause();
+    }
+    // The instance runs out of descriptors long before the flood ends.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    const rlimit tight{rlim_t(QDir("/proc/self/fd").count() + spareDescriptors), saved.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &tight);
+    const auto restore = qScopeGuard([&] {
+        ::kill(flooder, SIGKILL);
+        ::waitpid(flooder, nullptr, 0);
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+    });
+    QTest::qWait(500);
+    std::future<bool> answered = std::async(std::launch::async, [&] {
+        const SingleInstance second(folder);
+        return second.askRunningInstanceToActivate() || second.askRunningInstanceToActivate();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(activations.size(), 1, 10000);
+    QVERIFY(answered.get());
+    QCOMPARE(!capture.systemLog.filter("⚠️ Out of descriptors: dropping connections on ").isEmpty(), listenerFails);
+}
+
+void TestSingleInstance::anotherUsersSocketIsNoInstance() {
+    QTemporaryDir runtime;
+    QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), 0777) == 0);
+    const ForeignSocket foreign(runtime.filePath("instance.socket"));
+    if (!foreign.isRunning()) {
+        QSKIP("only root can serve a socket as another user");
+    }
+    QCOMPARE(SingleInstance(runtime.path()).connectToRunningInstance(), -1);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -38,6 +38,13 @@ public:
                  const QString& errors = QString()) {
         const QString toErrors = errors.isEmpty() ? "2>&1" : R"(2>>"$3")";
         m_shell.setProcessEnvironment(environment);
+        // A bar that blocks SIGTERM for what it starts: the program a feed starts must not inherit that.
+        m_shell.setChildProcessModifier([] {
+            sigset_t terminate;
+            sigemptyset(&terminate);
+            sigaddset(&terminate, SIGTERM);
+            ::sigprocmask(SIG_BLOCK, &terminate, nullptr);
+        });
         m_shell.start("setsid",
                       {"bash", "-c",
                        R"("$0" "$1" "$2" )" + toErrors + R"( | sed -u "$4q"; echo "feed exited ${PIPESTATUS[0]}")",
@@ -77,6 +84,7 @@ class TestBarFeed : public QObject {
 
 private slots:
     void startsFollowsAndOutlivesTheProgram();
+    void startingWithAFeedOpensNoWindow();
 };
 
 void TestBarFeed::startsFollowsAndOutlivesTheProgram() {
@@ -132,6 +140,43 @@ void TestBarFeed::startsFollowsAndOutlivesTheProgram() {
     FeedPipeline plain(environment, "plain", 1, script);
     QCOMPARE(plain.nextLine(), "100% <b>");
     QCOMPARE(plain.nextLine(), "feed exited 0");
+}
+
+// The session's autostart and a bar's feed start at about the same moment: one program runs and nobody asked it
+// for its window.
+void TestBarFeed::startingWithAFeedOpensNoWindow() {
+    for (const int delayMs : {0, 20, 40, 60, 80, 120}) {
+        QTemporaryDir home;
+        QTemporaryDir runtime;
+        const QString script = home.filePath("spaces.jsonl");
+        append(script, "{\"spaces\": [1], \"active\": 1}\n");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess feed;
+        QProcess autostart;
+        for (QProcess* process : {&feed, &autostart}) {
+            process->setProcessEnvironment(environment);
+        }
+        const auto stop = qScopeGuard([&] {
+            if (const pid_t program = instanceProcessId(runtime.path()); program > 0) {
+                ::kill(program, SIGTERM);
+            }
+            autostart.kill();
+            feed.kill();
+            autostart.waitForFinished();
+            feed.waitForFinished();
+        });
+        feed.start(VANTOREL_BINARY, {"--bar=plain", "--spaces-from=" + script});
+        QTest::qWait(delayMs);
+        autostart.start(VANTOREL_BINARY, {"--spaces-from=" + script});
+        QTRY_VERIFY_WITH_TIMEOUT(feed.canReadLine(), 10000);
+        QTest::qWait(300);
+        const QByteArray output = autostart.readAllStandardOutput();
+        QVERIFY2(!output.contains("📡 Another start asked for the marking window"),
+                 qPrintable(QString::number(delayMs)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBarFeed)

@@ -6,9 +6,12 @@
 #include "FakeIpcServer.h"
 #include "IpcHeader.h"
 #include "VantorelProcess.h"
+#include "windowserver/i3ipc/I3IpcWindowServer.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <functional>
@@ -17,20 +20,7 @@ namespace {
 
 const QRegularExpression faultLine(QStringLiteral("^(⚠️|❌) sway: "));
 
-} // namespace
-
-class TestIpcFaults : public QObject {
-    Q_OBJECT
-
-private slots:
-    void reportsEachFaultAndCarriesOn();
-};
-
-void TestIpcFaults::reportsEachFaultAndCarriesOn() {
-    QTemporaryDir folder;
-    FakeIpcServer server(folder.filePath("sway.sock"));
-    server.workspaces = R"([{"num":1,"name":"1","focused":true},{"num":2,"name":"2","focused":false}])";
-    QVERIFY(server.listen());
+QProcessEnvironment environmentFor(const FakeIpcServer& server, const QTemporaryDir& folder) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "I3SOCK", "QT_LOGGING_RULES"}) {
         environment.remove(name);
@@ -39,7 +29,26 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
     environment.insert("XDG_RUNTIME_DIR", folder.path());
     environment.insert("XDG_CONFIG_HOME", folder.path());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    VantorelProcess vantorel(environment);
+    return environment;
+}
+
+} // namespace
+
+class TestIpcFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportsEachFaultAndCarriesOn();
+    void signalWhileConnectingEndsIt();
+    void peerThatKeepsShuttingDownIsNotHammered();
+};
+
+void TestIpcFaults::reportsEachFaultAndCarriesOn() {
+    QTemporaryDir folder;
+    FakeIpcServer server(folder.filePath("sway.sock"));
+    server.workspaces = R"([{"num":1,"name":"1","focused":true},{"num":2,"name":"2","focused":false}])";
+    QVERIFY(server.listen());
+    VantorelProcess vantorel(environmentFor(server, folder));
     QVERIFY(vantorel.start());
     QVERIFY2(vantorel.waitForLine("🔌 Following sway at ") >= 0, vantorel.transcript());
 
@@ -54,7 +63,7 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
         {"bad magic", [&] { server.sendToSubscribers(ipcHeader("i3-ipX", 0, IpcMessage::WorkspaceEvent)); },
          "⚠️ sway: a message with a bad magic; keeping the last reading and reconnecting", true},
         {"4 GiB", [&] { server.sendToSubscribers(ipcHeader("i3-ipc", 0xFFFFFFFFu, IpcMessage::WorkspaceEvent)); },
-         "⚠️ sway: a message of 4294967295 bytes, over the limit of 64 MiB; keeping", true},
+         "⚠️ sway: a message of 4294967295 bytes, over the limit of 4 MiB; keeping", true},
         {"truncated",
          [&] {
              server.sendToSubscribers(ipcHeader("i3-ipc", 100, IpcMessage::WorkspaceEvent) + "{\"change\":");
@@ -82,7 +91,7 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
         if (fault.reconnects) {
             QVERIFY2(vantorel.waitForLine("✅ sway: connected again", mark, 3000) >= 0, fault.name);
         }
-        QTest::qWait(100);
+        QTest::qWait(I3IpcWindowServer::lastingConnection.count()); // so that the next fault is no hammering
         QVERIFY2(vantorel.lines().mid(mark).filter(faultLine).size() == 1, vantorel.transcript());
         QVERIFY2(vantorel.isRunning(), fault.name);
         server.answerOverride = nullptr;
@@ -105,6 +114,47 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
     QVERIFY2(requests < 1000, qPrintable(QString::number(requests)));
     QVERIFY2(growthKiB < 64 * 1024, qPrintable(QString::number(growthKiB)));
     QCOMPARE(vantorel.lines().mid(mark).filter(faultLine), QStringList());
+    QCOMPARE(vantorel.stop(), 0);
+}
+
+void TestIpcFaults::signalWhileConnectingEndsIt() {
+    QTemporaryDir folder;
+    FakeIpcServer server(folder.filePath("sway.sock"));
+    server.answerOverride = [](quint32) {
+        return std::optional(QByteArray());
+    }; // never answers
+    QVERIFY(server.listen());
+    VantorelProcess vantorel(environmentFor(server, folder));
+    QVERIFY(vantorel.start());
+    QTRY_COMPARE(server.requestCount(IpcMessage::Subscribe), 1);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(vantorel.stop(), 0);
+    // A generous bound: this catches a signal that is lost, not a slow exit on a loaded machine.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestIpcFaults::peerThatKeepsShuttingDownIsNotHammered() {
+    QTemporaryDir folder;
+    FakeIpcServer server(folder.filePath("sway.sock"));
+    QVERIFY(server.listen());
+    VantorelProcess vantorel(environmentFor(server, folder));
+    QVERIFY(vantorel.start());
+    QVERIFY2(vantorel.waitForLine("🔌 Following sway at ") >= 0, vantorel.transcript());
+    // Every connection is told "restart" just after it has read the workspaces.
+    server.answerOverride = [&server](quint32 type) -> std::optional<QByteArray> {
+        if (type == IpcMessage::GetWorkspaces) {
+            QTimer::singleShot(50, &server,
+                               [&server] { server.sendEvent(IpcMessage::ShutdownEvent, R"({"change":"restart"})"); });
+        }
+        return std::nullopt;
+    };
+    const int before = server.requestCount(IpcMessage::Subscribe);
+    server.sendEvent(IpcMessage::ShutdownEvent, R"({"change":"restart"})");
+    QTest::qWait(3000);
+    // Every 100 ms, that would be 30; backing off, a handful.
+    const int reconnections = server.requestCount(IpcMessage::Subscribe) - before;
+    QVERIFY2(reconnections <= 5, qPrintable(QString::number(reconnections)));
     QCOMPARE(vantorel.stop(), 0);
 }
 

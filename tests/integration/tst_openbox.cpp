@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // Vantorel on openbox, a window manager with fixed desktops, under a private X server: it follows switches and
-// changes of the desktop count, the names given before survive a restart of Vantorel, and a second start opens the
-// running one's marking window.
+// changes of the desktop count, the names given before survive a restart of Vantorel and desktops that go away
+// for a moment, and a second start opens the running one's marking window.
 #include "PixelChecks.h"
 #include "Screenshots.h"
 #include "VantorelProcess.h"
@@ -77,6 +77,16 @@ void TestOpenbox::followsDesktopsAndKeepsNames() {
     QVERIFY2(vantorel->waitForLine("Updating status bar: Space ID=2, Index=1, Name=Mail, Color=#123456") >= 0,
              vantorel->transcript());
     QVERIFY(vantorel->lines().filter("❌").filter("Space").isEmpty());
+
+    // Desktops that go away for a moment come back with their names, even those removed before the restart.
+    mark = vantorel->lines().size();
+    QVERIFY(wmctrl(session, {"-n", "1"}));
+    QVERIFY2(vantorel->waitForLine("➖ Deleted Spaces: [2, 3]", mark) >= 0, vantorel->transcript());
+    QVERIFY(wmctrl(session, {"-n", "4"}));
+    QVERIFY2(vantorel->waitForLine("♻️ Restored config for Space ID 2: name='Mail', color=#123456", mark) >= 0,
+             vantorel->transcript());
+    QVERIFY2(vantorel->waitForLine("♻️ Restored config for Space ID 4: name='Desktop 4'", mark) >= 0,
+             vantorel->transcript());
 
     // A second start hands over to it, which opens its marking window.
     QCOMPARE(session.run("xdotool", {"search", "--name", "Mark My Desktops"}), "failed: ");

@@ -4,7 +4,8 @@
 // waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
 // the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
 // both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
-// and Quit, and Settings opens the marking window. Vantorel survives sway going away and coming back.
+// and Quit, and Settings opens the marking window. Vantorel survives sway going away and coming back, and a
+// workspace that sway destroys and creates again keeps its name.
 #include "DBusSession.h"
 #include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
@@ -150,6 +151,12 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     QVERIFY(sway.message({"workspace", "number", "4"}));
     QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [4]", mark) >= 0, vantorel.transcript());
     QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=4,", mark) >= 0, vantorel.transcript());
+    // Left empty, sway destroys it; focused again, it comes back with the name and colour it had.
+    QVERIFY(sway.message({"workspace", "number", "1"}));
+    QVERIFY2(vantorel.waitForLine("➖ Deleted Spaces: [4]", mark) >= 0, vantorel.transcript());
+    QVERIFY(sway.message({"workspace", "number", "4"}));
+    QVERIFY2(vantorel.waitForLine("♻️ Restored config for Space ID 4: name='Desktop 3'", mark) >= 0,
+             vantorel.transcript());
     QCOMPARE(vantorel.lines().mid(mark).filter(QRegularExpression("^(⚠️|❌) sway")).size(), 1);
     QCOMPARE(vantorel.stop(), 0);
 }

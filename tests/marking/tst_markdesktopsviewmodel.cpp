@@ -84,7 +84,7 @@ void TestMarkDesktopsViewModel::editsReachSettingsAndTheSnapshot() {
     MarkingFixture fixture({3, 5}, 3);
     MarkDesktopsViewModel viewModel(fixture.services());
     int posts = 0;
-    fixture.settingsCenter.addObserver(SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
+    QObject::connect(&fixture.settings, &SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
     fixture.capture.clear();
 
     viewModel.updateName(3, "Work");

@@ -60,9 +60,9 @@ private slots:
         QCOMPARE(window->pos(), QPoint(10, 20));
         QVERIFY(controller.contentView() != firstContent);
         QCOMPARE(window->findChildren<MarkDesktopsView*>().size(), 1);
-        QCOMPARE(
-            fixture.capture.output.filter(QRegularExpression("deallocated|Refreshing Spaces in")),
-            (QStringList{"🗑️ MarkDesktopsViewModel deallocated", "🔄 Refreshing Spaces in settings window..."}));
+        QCOMPARE(fixture.capture.output.filter(QRegularExpression("deallocated|Refreshing Spaces in|loadData")),
+                 (QStringList{"🔄 ViewModel loadData called", "🗑️ MarkDesktopsViewModel deallocated",
+                              "🔄 Refreshing Spaces in settings window...", "🔄 ViewModel loadData called"}));
     }
 
 private:

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList execLines(const QString& entryPath) {
@@ -46,6 +48,10 @@ void TestAutostart::registersAValidEntry_data() {
                                   << R"(Exec="/opt/it's/vantorel")";
     QTest::newRow("dollar, backslash") << R"(/opt/$5\a/vantorel)"
                                        << R"(Exec="/opt/\\$5\\\\a/vantorel")";
+    QTest::newRow("parentheses") << "/opt/app(2)/vantorel"
+                                 << R"(Exec="/opt/app(2)/vantorel")";
+    // What QCoreApplication makes of a path with bytes that are not UTF-8: refused, not written.
+    QTest::newRow("not UTF-8") << QString::fromUtf8("/opt/\xff/vantorel") << QString();
 }
 
 void TestAutostart::registersAValidEntry() {
@@ -53,6 +59,11 @@ void TestAutostart::registersAValidEntry() {
     QFETCH(QString, exec);
     QTemporaryDir home;
     Autostart autostart(home.path() + "/config/autostart", program); // the folder does not exist yet
+    if (exec.isNull()) {
+        QVERIFY(autostart.registerEntry().endsWith(": the program's path is not valid UTF-8"));
+        QVERIFY(!QFile::exists(autostart.entryPath()));
+        return;
+    }
     QCOMPARE(autostart.registerEntry(), QString());
     QCOMPARE(autostart.status(), Autostart::Status::Enabled);
     QCOMPARE(execLines(autostart.entryPath()), QStringList{exec});
@@ -78,6 +89,8 @@ void TestAutostart::unregisterFailsOnlyOnWhatCannotBeRemoved_data() {
     QTest::newRow("a file in the folder's place") << "autostart" << QString();
     QTest::newRow("a folder in the entry's place") << "autostart/vantorel.desktop/keep/"
                                                    << "autostart/vantorel.desktop: Is a directory";
+    QTest::newRow("a FIFO in the entry's place, which must not block the status")
+        << "autostart/vantorel.desktop|" << QString();
 }
 
 void TestAutostart::unregisterFailsOnlyOnWhatCannotBeRemoved() {
@@ -85,9 +98,16 @@ void TestAutostart::unregisterFailsOnlyOnWhatCannotBeRemoved() {
     QFETCH(QString, error);
     QTemporaryDir home;
     const QDir base(home.path());
-    QVERIFY(occupant.isNull() || (occupant.endsWith('/') ? base.mkpath(occupant)
-                                                         : QFile(base.filePath(occupant)).open(QIODevice::WriteOnly)));
+    if (occupant.endsWith('|')) {
+        occupant.chop(1);
+        QVERIFY(base.mkpath("autostart") &&
+                ::mkfifo(QFile::encodeName(base.filePath(occupant)).constData(), 0600) == 0);
+    }
+    QVERIFY(
+        occupant.isNull() || QFile::exists(base.filePath(occupant)) ||
+        (occupant.endsWith('/') ? base.mkpath(occupant) : QFile(base.filePath(occupant)).open(QIODevice::WriteOnly)));
     Autostart autostart(base.filePath("autostart"), "/usr/bin/vantorel");
+    QCOMPARE(autostart.status(), Autostart::Status::NotRegistered);
     QCOMPARE(autostart.unregisterEntry(), error.isNull() ? error : base.filePath(error));
 }
 

@@ -4,6 +4,8 @@
 #include "settings/DefaultsStore.h"
 #include "settings/SettingsDocument.h"
 
+#include "DiagnosticsCapture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestDefaultsStore : public QObject {
     Q_OBJECT
@@ -26,6 +29,10 @@ private slots:
     void unreadableFileReadsAsEmptyBlob();
     void copiesABlobAside();
     void killedWriterAlwaysLeavesAWholeDocument();
+    void specialFileReadsAsAbsent_data();
+    void specialFileReadsAsAbsent();
+    void linkedFileIsWrittenThrough_data();
+    void linkedFileIsWrittenThrough();
 };
 
 void TestDefaultsStore::standardFolderFollowsXdgConfigHome_data() {
@@ -126,6 +133,59 @@ void TestDefaultsStore::killedWriterAlwaysLeavesAWholeDocument() {
         QVERIFY2(decoded.settings, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(decoded.error)));
         QVERIFY(!decoded.settings->spaces.empty());
     }
+    // A kill between write and rename leaves a temporary file; the next start clears those, and only those.
+    for (const char* name : {"app_settings.json.Ab12Cd", "app_settings.json.unreadable-1"}) {
+        QFile planted(home.path() + "/" + QLatin1String(name));
+        QVERIFY(planted.open(QIODevice::WriteOnly));
+    }
+    DefaultsStore(home.path()).removeLeftovers("app_settings");
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files),
+             QStringList({"app_settings.json", "app_settings.json.unreadable-1"}));
+}
+
+void TestDefaultsStore::specialFileReadsAsAbsent_data() {
+    QTest::addColumn<QString>("linkTarget"); // empty: a FIFO, which an ordinary open would wait on for ever
+    QTest::newRow("FIFO") << QString();
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+    QTest::newRow("link to /dev/urandom") << "/dev/urandom";
+}
+
+void TestDefaultsStore::specialFileReadsAsAbsent() {
+    QFETCH(QString, linkTarget);
+    QTemporaryDir home;
+    DefaultsStore store(home.path());
+    const QString path = store.pathForKey("app_settings");
+    QVERIFY(linkTarget.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                 : QFile::link(linkTarget, path));
+    DiagnosticsCapture capture;
+    QVERIFY(!store.data("app_settings"));
+    QCOMPARE(capture.output, QStringList("❌ Ignoring " + path + ": not a regular file"));
+    QVERIFY(store.setData("app_settings", "new"));
+    QCOMPARE(store.data("app_settings"), QByteArray("new"));
+}
+
+void TestDefaultsStore::linkedFileIsWrittenThrough_data() {
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("to a file") << true;
+    QTest::newRow("to a file not made yet") << false;
+}
+
+void TestDefaultsStore::linkedFileIsWrittenThrough() {
+    QFETCH(bool, targetExists);
+    QTemporaryDir home;
+    const QString target = home.path() + "/dotfiles.json";
+    if (targetExists) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    DefaultsStore store(home.path() + "/store");
+    QVERIFY(QDir().mkpath(store.folder()));
+    QVERIFY(QFile::link(target, store.pathForKey("app_settings")));
+    QVERIFY(store.setData("app_settings", "new"));
+    QVERIFY(QFileInfo(store.pathForKey("app_settings")).isSymLink());
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("new"));
 }
 
 QTEST_GUILESS_MAIN(TestDefaultsStore)

@@ -5,7 +5,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "settings/DefaultsStore.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsDocument.h"
 #include "core/LocalizedTexts.h"
 
@@ -18,19 +17,21 @@
 Q_DECLARE_METATYPE(SpaceConfig)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
-// A manager on a store in a temporary folder, with a private notification centre whose posts are counted and
-// marked in the captured output, so tests can see where they fall among the printed lines.
+// A manager on a store in a temporary folder, whose change signals are counted and marked in the captured output,
+// so tests can see where they fall among the printed lines.
 class Fixture {
 public:
     Fixture()
-        : store(folder.path()) {
-        observe();
-    }
+        : store(folder.path()) {}
 
     SettingsManager& manager() {
         if (!m_manager) {
-            m_manager = std::make_unique<SettingsManager>(store, center);
+            m_manager = std::make_unique<SettingsManager>(store);
             QObject::connect(m_manager.get(), &SettingsManager::objectWillChange, &context, [this] { ++willChange; });
+            QObject::connect(m_manager.get(), &SettingsManager::settingsDidChange, &context, [this] {
+                ++posts;
+                capture.output.append("<posted>");
+            });
         }
         return *m_manager;
     }
@@ -45,20 +46,12 @@ public:
 
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter center;
     QObject context;
     DiagnosticsCapture capture;
     int posts = 0;
     int willChange = 0;
 
 private:
-    void observe() {
-        center.addObserver(SettingsManager::settingsDidChange, &context, [this] {
-            ++posts;
-            capture.output.append("<posted>");
-        });
-    }
-
     std::unique_ptr<SettingsManager> m_manager;
 };
 
@@ -70,7 +63,6 @@ private slots:
     void firstRunCreatesNumberedDefaults();
     void defaultsFollowThePosition_data();
     void defaultsFollowThePosition();
-    void existingConfigIsReturnedUnchanged();
     void updateConfig_data();
     void updateConfig();
     void cleanupRemovesOnlyVanishedSpaces_data();
@@ -78,8 +70,10 @@ private slots:
     void announcesBeforeStoring();
     void restartReadsTheSameSettings();
     void unreadableDocumentIsKeptAsideBeforeTheFirstSave();
+    void vanishedUnreadableDocumentIsReplaced();
     void failedSaveIsReportedAndTheProgramGoesOn();
-    void missingTableNamesEverySpaceByTheKey();
+    void returningSpaceGetsItsConfigBack_data();
+    void returningSpaceGetsItsConfigBack();
 
 private:
     QTranslator m_english;
@@ -94,15 +88,14 @@ void TestSettingsManager::firstRunCreatesNumberedDefaults() {
     Fixture fixture;
     SettingsManager& manager = fixture.manager();
     manager.syncConfigs({3, 5, 7});
-    QCOMPARE(
-        fixture.capture.output,
-        QStringList({"💾 Settings saved", "<posted>",
-                     "✨ Created default config for Space ID 3: name='Desktop 1', color=#FF6B6B", "💾 Settings saved",
-                     "<posted>", "✨ Created default config for Space ID 5: name='Desktop 2', color=#6BA3FF",
-                     "💾 Settings saved", "<posted>",
-                     "✨ Created default config for Space ID 7: name='Desktop 3', color=#6BCF7F"}));
-    QCOMPARE(fixture.posts, 3);
-    QCOMPARE(fixture.willChange, 3);
+    // All new Spaces in one assignment: one save, however many there are.
+    QCOMPARE(fixture.capture.output,
+             QStringList({"💾 Settings saved", "<posted>",
+                          "✨ Created default config for Space ID 3: name='Desktop 1', color=#FF6B6B",
+                          "✨ Created default config for Space ID 5: name='Desktop 2', color=#6BA3FF",
+                          "✨ Created default config for Space ID 7: name='Desktop 3', color=#6BCF7F"}));
+    QCOMPARE(fixture.posts, 1);
+    QCOMPARE(fixture.willChange, 1);
     const auto stored = SettingsDocument::decode(fixture.storedDocument()).settings;
     QVERIFY(stored);
     QCOMPARE(*stored, manager.settings());
@@ -110,31 +103,34 @@ void TestSettingsManager::firstRunCreatesNumberedDefaults() {
 }
 
 void TestSettingsManager::defaultsFollowThePosition_data() {
+    QTest::addColumn<bool>("translated");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("color");
-    QTest::newRow("ninth repeats the palette") << qint64(8) << "Desktop 9"
+    QTest::newRow("ninth repeats the palette") << true << qint64(8) << "Desktop 9"
                                                << "#FF6B6B";
-    QTest::newRow("sixteenth") << qint64(15) << "Desktop 16"
+    QTest::newRow("sixteenth") << true << qint64(15) << "Desktop 16"
                                << "#A0A0A0";
+    QTest::newRow("no table: named by the key") << false << qint64(3) << "desktop_label"
+                                                << "#FFA06B";
 }
 
 void TestSettingsManager::defaultsFollowThePosition() {
+    QFETCH(bool, translated);
     QFETCH(qint64, index);
     QFETCH(QString, name);
     QFETCH(QString, color);
     Fixture fixture;
-    QCOMPARE(fixture.manager().getOrCreateConfig(42, index), (SpaceConfig{42, name, color}));
-}
-
-void TestSettingsManager::existingConfigIsReturnedUnchanged() {
-    Fixture fixture;
-    const SpaceConfig created = fixture.manager().getOrCreateConfig(5, 1);
+    if (!translated) {
+        QCoreApplication::removeTranslator(&m_english);
+    }
+    const SpaceConfig created = fixture.manager().getOrCreateConfig(42, index);
+    QCoreApplication::installTranslator(&m_english);
+    QCOMPARE(created, (SpaceConfig{42, name, color}));
     fixture.capture.clear();
-    fixture.posts = 0;
-    QCOMPARE(fixture.manager().getOrCreateConfig(5, 6), created);
+    // Stored now: another position changes nothing, and nothing is saved or signalled.
+    QCOMPARE(fixture.manager().getOrCreateConfig(42, index + 1), (SpaceConfig{42, name, color}));
     QVERIFY(fixture.capture.output.isEmpty());
-    QCOMPARE(fixture.posts, 0);
 }
 
 void TestSettingsManager::updateConfig_data() {
@@ -255,6 +251,17 @@ void TestSettingsManager::unreadableDocumentIsKeptAsideBeforeTheFirstSave() {
     QVERIFY(SettingsDocument::decode(fixture.storedDocument()).settings);
 }
 
+void TestSettingsManager::vanishedUnreadableDocumentIsReplaced() {
+    Fixture fixture;
+    fixture.writeDocument("{");
+    fixture.manager();
+    QVERIFY(QFile::remove(fixture.store.pathForKey("app_settings")));
+    fixture.manager().getOrCreateConfig(1, 0);
+    fixture.manager().getOrCreateConfig(2, 1);
+    QCOMPARE(fixture.capture.output.filter("💾").size(), 2);
+    QCOMPARE(SettingsDocument::decode(fixture.storedDocument()).settings->spaces.size(), size_t(2));
+}
+
 void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
     Fixture fixture;
     fixture.manager().getOrCreateConfig(1, 0);
@@ -272,12 +279,37 @@ void TestSettingsManager::failedSaveIsReportedAndTheProgramGoesOn() {
     QCOMPARE(fixture.manager().settings().spaces.at(1).name, "Mail");
 }
 
-void TestSettingsManager::missingTableNamesEverySpaceByTheKey() {
-    QCoreApplication::removeTranslator(&m_english);
+void TestSettingsManager::returningSpaceGetsItsConfigBack_data() {
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<qint64>("spaces");
+    QTest::addColumn<qint64>("restored"); // of Spaces 2 and up: only the most recent removals are kept
+    QTest::newRow("desktops 3 and 4 go away for a moment") << false << qint64(4) << qint64(2);
+    QTest::newRow("and the program restarts meanwhile") << true << qint64(4) << qint64(2);
+    QTest::newRow("more removed than are kept")
+        << false << qint64(RemovedSpaces::mostKept + 11) << qint64(RemovedSpaces::mostKept);
+}
+
+void TestSettingsManager::returningSpaceGetsItsConfigBack() {
+    QFETCH(bool, restart);
+    QFETCH(qint64, spaces);
+    QFETCH(qint64, restored);
     Fixture fixture;
-    const SpaceConfig config = fixture.manager().getOrCreateConfig(9, 3);
-    QCoreApplication::installTranslator(&m_english);
-    QCOMPARE(config.name, "desktop_label");
+    QList<SpaceID> all;
+    for (SpaceID spaceID = 1; spaceID <= spaces; ++spaceID) {
+        all.append(spaceID);
+    }
+    fixture.manager().syncConfigs(all);
+    fixture.manager().updateConfig(spaces, QStringLiteral("Mail"), QStringLiteral("#123456"));
+    fixture.manager().syncConfigs({1, 2});
+    if (restart) {
+        fixture.restart();
+    }
+    fixture.capture.clear();
+    fixture.manager().syncConfigs(all);
+    QCOMPARE(fixture.manager().settings().spaces.at(spaces), (SpaceConfig{spaces, "Mail", "#123456"}));
+    QCOMPARE(fixture.capture.output.filter("♻️ Restored config for Space ID ").size(), restored);
+    QVERIFY(fixture.capture.output.contains(
+        QStringLiteral("♻️ Restored config for Space ID %1: name='Mail', color=#123456").arg(spaces)));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsManager)

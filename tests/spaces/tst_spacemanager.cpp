@@ -12,10 +12,12 @@
 #include <QTest>
 #include <QTranslator>
 
+Q_DECLARE_METATYPE(std::optional<QList<qint64>>)
+
 namespace {
 
-// Runs every task already on the main queue, and those they schedule.
-void runMainQueue() {
+// Runs every queued call, and those they queue.
+void runQueuedCalls() {
     QCoreApplication::processEvents();
 }
 
@@ -27,15 +29,14 @@ class Fixture {
 public:
     explicit Fixture(QList<qint64> spaces, quint64 active)
         : store(folder.path())
-        , settings(store, settingsCenter) {
+        , settings(store) {
         windowServer.spaces = std::move(spaces);
         windowServer.active = active;
     }
 
     SpaceManager& manager() {
         if (!m_manager) {
-            m_manager = std::make_unique<SpaceManager>(windowServer, workspaceCenter,
-                                                       [this]() -> SettingsManager& { return settings; });
+            m_manager = std::make_unique<SpaceManager>(windowServer, [this]() -> SettingsManager& { return settings; });
             QObject::connect(m_manager.get(), &SpaceManager::objectWillChange, &context, [this] {
                 ++willChange;
                 capture.output.append("<will change>");
@@ -51,18 +52,16 @@ public:
         }
         return ids;
     }
-    // Switches the fake window server and posts its notification.
-    void switchTo(QList<qint64> spaces, quint64 active) {
+    // Switches the fake window server, which announces it.
+    void switchTo(std::optional<QList<qint64>> spaces, quint64 active) {
         windowServer.spaces = std::move(spaces);
         windowServer.active = active;
-        workspaceCenter.post(WindowServer::activeSpaceDidChange);
+        emit windowServer.activeSpaceDidChange();
     }
 
     DiagnosticsCapture capture;
     QTemporaryDir folder;
     DefaultsStore store;
-    NotificationCenter settingsCenter;
-    NotificationCenter workspaceCenter;
     SettingsManager settings;
     FakeWindowServer windowServer;
     QObject context;
@@ -78,14 +77,12 @@ class TestSpaceManager : public QObject {
 private slots:
     void initTestCase();
     void firstRefreshFindsEverySpace();
-    void refreshWithoutChangeAnnouncesTwice();
-    void switchAnnouncesOnceMoreLater();
+    void refreshTranscript_data();
+    void refreshTranscript();
     void listDifferences_data();
     void listDifferences();
     void currentSpaceIndex_data();
     void currentSpaceIndex();
-    void missingListKeepsThePreviousOne();
-    void emptyListRemovesNoConfiguration();
     void followUpRunsBeforeTheDeferredAnnouncement();
     void followUpUsesTheListOfItsOwnRefresh();
     void nothingRunsOnceTheManagerIsGone();
@@ -114,44 +111,48 @@ void TestSpaceManager::firstRefreshFindsEverySpace() {
                      "🖥️  Total Spaces: 3", "➕ New Spaces detected: [3, 5, 7]", "🔄 Space changed from 0 to 5"}));
     QCOMPARE(fixture.capture.systemLog, QStringList{"✅ CGSCopySpaces returned 3 spaces"});
 
-    runMainQueue();
+    runQueuedCalls();
     QCOMPARE(fixture.storedSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
 }
 
-void TestSpaceManager::refreshWithoutChangeAnnouncesTwice() {
-    Fixture fixture({3, 5}, 3);
-    fixture.manager();
-    runMainQueue();
-    fixture.capture.clear();
-    fixture.willChange = 0;
-
-    fixture.switchTo({5, 3}, 3);
-    runMainQueue();
-    QCOMPARE(fixture.willChange, 2);
-    QCOMPARE(fixture.capture.output,
-             (QStringList{"🔄 Active Space changed", "🔍 Refreshing Spaces... Connection ID: 42", "<will change>",
-                          "🖥️  Current Space ID: 3 (was: 3)", "📋 Raw spaces array: [5, 3]", "<will change>",
-                          "✅ Converted Space IDs (sorted by ID): [3, 5] (raw: [5, 3])", "📍 Current space index: 0",
-                          "🖥️  Total Spaces: 2"}));
+void TestSpaceManager::refreshTranscript_data() {
+    QTest::addColumn<std::optional<QList<qint64>>>("spaces");
+    QTest::addColumn<quint64>("active");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("announcedLater"); // by the deferred announcement
+    QTest::newRow("nothing changed") << std::optional(QList<qint64>{5, 3}) << quint64(3)
+                                     << QStringList{"<will change>",
+                                                    "🖥️  Current Space ID: 3 (was: 3)",
+                                                    "📋 Raw spaces array: [5, 3]",
+                                                    "<will change>",
+                                                    "✅ Converted Space IDs (sorted by ID): [3, 5] (raw: [5, 3])",
+                                                    "📍 Current space index: 0",
+                                                    "🖥️  Total Spaces: 2"}
+                                     << 0;
+    QTest::newRow("no list keeps the last one")
+        << std::optional<QList<qint64>>() << quint64(9)
+        << QStringList{"<will change>", "🖥️  Current Space ID: 9 (was: 3)", "❌ Failed to get spaces array",
+                       "🖥️  Total Spaces: 2", "🔄 Space changed from 3 to 9"}
+        << 1;
 }
 
-void TestSpaceManager::switchAnnouncesOnceMoreLater() {
-    Fixture fixture({3, 5, 7}, 3);
-    SpaceManager& manager = fixture.manager();
-    runMainQueue();
-    fixture.willChange = 0;
+void TestSpaceManager::refreshTranscript() {
+    QFETCH(std::optional<QList<qint64>>, spaces);
+    QFETCH(quint64, active);
+    QFETCH(QStringList, lines);
+    QFETCH(int, announcedLater);
+    Fixture fixture({3, 5}, 3);
+    fixture.manager();
+    runQueuedCalls();
     fixture.capture.clear();
+    fixture.willChange = 0;
 
-    QList<SpaceID> seenLater;
-    fixture.switchTo({3, 5, 7}, 7);
-    QCOMPARE(fixture.willChange, 2);
-    QVERIFY(fixture.capture.output.contains("🔄 Space changed from 3 to 7"));
-    QVERIFY(!fixture.capture.output.contains("➕ New Spaces detected: "));
-    QObject::connect(&manager, &SpaceManager::objectWillChange, &fixture.context,
-                     [&] { seenLater.append(manager.currentSpaceID()); });
-    runMainQueue();
-    QCOMPARE(fixture.willChange, 3);
-    QCOMPARE(seenLater, QList<SpaceID>{7});
+    fixture.switchTo(spaces, active);
+    QCOMPARE(fixture.capture.output,
+             QStringList({"🔄 Active Space changed", "🔍 Refreshing Spaces... Connection ID: 42"}) + lines);
+    const int announcedAtOnce = fixture.willChange;
+    runQueuedCalls();
+    QCOMPARE(fixture.willChange, announcedAtOnce + announcedLater);
 }
 
 void TestSpaceManager::listDifferences_data() {
@@ -167,6 +168,8 @@ void TestSpaceManager::listDifferences_data() {
                                  << QStringList{"➖ Deleted Spaces: [5]"} << QList<SpaceID>{3, 9};
     QTest::newRow("both") << QList<qint64>{3, 5} << QList<qint64>{3, 9}
                           << QStringList{"➕ New Spaces detected: [9]", "➖ Deleted Spaces: [5]"} << QList<SpaceID>{3, 9};
+    QTest::newRow("none left removes no configuration")
+        << QList<qint64>{3, 5} << QList<qint64>{} << QStringList{"➖ Deleted Spaces: [3, 5]"} << QList<SpaceID>{3, 5};
 }
 
 void TestSpaceManager::listDifferences() {
@@ -176,7 +179,7 @@ void TestSpaceManager::listDifferences() {
     QFETCH(QList<SpaceID>, stored);
     Fixture fixture(before, 3);
     fixture.manager();
-    runMainQueue();
+    runQueuedCalls();
     fixture.capture.clear();
 
     fixture.switchTo(after, 3);
@@ -187,7 +190,7 @@ void TestSpaceManager::listDifferences() {
         }
     }
     QCOMPARE(differenceLines, lines);
-    runMainQueue();
+    runQueuedCalls();
     QCOMPARE(fixture.storedSpaceIDs(), stored);
 }
 
@@ -209,56 +212,29 @@ void TestSpaceManager::currentSpaceIndex() {
     QCOMPARE(fixture.manager().currentSpaceIndex(), index);
 }
 
-void TestSpaceManager::missingListKeepsThePreviousOne() {
-    Fixture fixture({3, 5}, 3);
-    fixture.manager();
-    runMainQueue();
-    fixture.capture.clear();
-    fixture.willChange = 0;
-
-    fixture.windowServer.spaces.reset();
-    fixture.windowServer.active = 9;
-    fixture.manager().refreshSpaces();
-    QCOMPARE(fixture.willChange, 1);
-    QCOMPARE(fixture.manager().currentSpaceID(), SpaceID(9));
-    QCOMPARE(fixture.manager().allSpaceIDs(), (QList<SpaceID>{3, 5}));
-    QCOMPARE(fixture.capture.output,
-             (QStringList{"🔍 Refreshing Spaces... Connection ID: 42", "<will change>",
-                          "🖥️  Current Space ID: 9 (was: 3)", "❌ Failed to get spaces array",
-                          "🖥️  Total Spaces: 2", "🔄 Space changed from 3 to 9"}));
-    QCOMPARE(fixture.capture.systemLog.constLast(), "❌ CGSCopySpaces returned NULL");
-}
-
-void TestSpaceManager::emptyListRemovesNoConfiguration() {
-    Fixture fixture({3, 5}, 3);
-    fixture.manager();
-    runMainQueue();
-    fixture.switchTo({}, 3);
-    QVERIFY(fixture.capture.output.contains("➖ Deleted Spaces: [3, 5]"));
-    runMainQueue();
-    QCOMPARE(fixture.storedSpaceIDs(), (QList<SpaceID>{3, 5}));
-}
-
+// Two announcements before the values are stored, one after the switch, once the new Space has its configuration.
 void TestSpaceManager::followUpRunsBeforeTheDeferredAnnouncement() {
     Fixture fixture({3}, 3);
     SpaceManager& manager = fixture.manager();
-    runMainQueue();
-    QList<bool> newSpaceConfigured;
-    QObject::connect(&manager, &SpaceManager::objectWillChange, &fixture.context,
-                     [&] { newSpaceConfigured.append(fixture.settings.settings().spaces.contains(8)); });
-    fixture.switchTo({3, 8}, 8);
-    runMainQueue();
-    QCOMPARE(newSpaceConfigured, (QList<bool>{false, false, true}));
+    runQueuedCalls();
+    QStringList seen; // the active Space and whether Space 8 is configured, at each announcement
+    QObject::connect(&manager, &SpaceManager::objectWillChange, &fixture.context, [&] {
+        seen.append(
+            QStringLiteral("%1 %2").arg(manager.currentSpaceID()).arg(fixture.settings.settings().spaces.contains(8)));
+    });
+    fixture.switchTo(QList<qint64>{3, 8}, 8);
+    runQueuedCalls();
+    QCOMPARE(seen, (QStringList{"3 0", "8 0", "8 1"}));
 }
 
 void TestSpaceManager::followUpUsesTheListOfItsOwnRefresh() {
     Fixture fixture({3}, 3);
     fixture.manager();
-    runMainQueue();
-    fixture.switchTo({3, 4}, 3);
-    fixture.switchTo({3, 4, 5}, 3);
+    runQueuedCalls();
+    fixture.switchTo(QList<qint64>{3, 4}, 3);
+    fixture.switchTo(QList<qint64>{3, 4, 5}, 3);
     fixture.capture.clear();
-    runMainQueue();
+    runQueuedCalls();
     QCOMPARE(fixture.capture.output.filter("✨"),
              (QStringList{"✨ Created default config for Space ID 4: name='Desktop 2', color=#6BA3FF",
                           "✨ Created default config for Space ID 5: name='Desktop 3', color=#6BCF7F"}));
@@ -269,8 +245,8 @@ void TestSpaceManager::nothingRunsOnceTheManagerIsGone() {
     fixture.manager();
     fixture.destroyManager();
     fixture.capture.clear();
-    fixture.switchTo({3, 5, 7}, 7);
-    runMainQueue();
+    fixture.switchTo(QList<qint64>{3, 5, 7}, 7);
+    runQueuedCalls();
     QVERIFY(fixture.capture.output.isEmpty());
     QVERIFY(fixture.storedSpaceIDs().isEmpty());
 }

@@ -49,6 +49,14 @@ private slots:
         QTest::newRow("narrower than 40") << "Mail" << 74.0;
         QTest::newRow("wide") << longTitle
                               << QFontMetricsF(StatusBarItemView::textFont()).horizontalAdvance(longTitle) + 34;
+        // Elided, so that no picture of the item grows with the name.
+        const QString endless(200000, u'W');
+        QTest::newRow("200,000 characters")
+            << endless
+            << QFontMetricsF(StatusBarItemView::textFont())
+                       .horizontalAdvance(QFontMetricsF(StatusBarItemView::textFont())
+                                              .elidedText(endless.left(1000), Qt::ElideRight, 400)) +
+                   34;
     }
 
     void intrinsicSize() {

@@ -23,9 +23,8 @@ public:
             QTRY_COMPARE(panelBus.panel->registeredItems.size(), 1);
         }
     }
-    // The newest view is the one shown.
-    void show(const QString& title, const QString& color) {
-        item.button()->addSubview(new StatusBarItemView(title, color, ColorApplication::labelBackground));
+    void show(const QString& title, const QString& color, qint64 position = 0) {
+        item.setLabel({title, color, position});
     }
     // Signals sent before a reply arrive before it, so the properties come with every signal sent until then.
     QVariantMap properties() { return panelBus.panel->itemProperties(StatusNotifierPresenter::serviceName()); }
@@ -86,32 +85,38 @@ void TestStatusNotifierPresenter::publishesWhatSuitsThePanel() {
         tiles << QSize(side, side);
     }
     QCOMPARE(sizes, wide ? QList<QSize>({label1x, label1x * 2}) : tiles);
+
+    // A label shown before is not drawn again.
+    const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
+    fixture.show("Chat", "#FF6B6B");
+    fixture.show("Mail", "#6BA3FF");
+    QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
 }
 
 void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("color");
-    QTest::addColumn<int>("number");
+    QTest::addColumn<qint64>("position");
     QTest::addColumn<QStringList>("expectedSignals");
     QTest::newRow("hostile name") << "<b>&amp; %{F#f00} \"; rm -rf ~"
-                                  << "#6BA3FF" << 0 << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
+                                  << "#6BA3FF" << qint64(0)
+                                  << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
     QTest::newRow("new colour") << "Mail"
-                                << "#FF6B6B" << 0 << QStringList{"NewIcon"};
+                                << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
     QTest::newRow("another desktop, same name and colour") << "Mail"
-                                                           << "#6BA3FF" << 2 << QStringList{"NewIcon"};
+                                                           << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
     QTest::newRow("same again") << "Mail"
-                                << "#6BA3FF" << 0 << QStringList{};
+                                << "#6BA3FF" << qint64(0) << QStringList{};
 }
 
 void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() {
     QFETCH(QString, title);
     QFETCH(QString, color);
-    QFETCH(int, number);
+    QFETCH(qint64, position);
     QFETCH(QStringList, expectedSignals);
     Fixture fixture;
     QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    fixture.item.button()->setDesktopNumber(number);
-    fixture.show(title, color);
+    fixture.show(title, color, position);
 
     const QVariantMap properties = fixture.properties();
     QStringList signalNames;

@@ -4,7 +4,6 @@
 #include "statusbar/tray/TrayPresenter.h"
 
 #include "PixelChecks.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 
 #include <QTest>
@@ -13,35 +12,33 @@ class TestTrayPresenter : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheLatestViewAndRendersOnlyForANewColourOrNumber();
+    void showsTheLabelAndDrawsEachTileOnce();
 };
 
-void TestTrayPresenter::showsTheLatestViewAndRendersOnlyForANewColourOrNumber() {
+void TestTrayPresenter::showsTheLabelAndDrawsEachTileOnce() {
     StatusItem item(std::make_unique<StatusBarButton>());
-    StatusBarButton& button = *item.button();
     TrayPresenter presenter(item, nullptr);
     QVERIFY(presenter.icon().isNull());
 
-    button.addSubview(new StatusBarItemView("Mail", "#6BA3FF", ColorApplication::labelBackground));
+    item.setLabel({"Mail", "#6BA3FF"});
     QCOMPARE(presenter.toolTip(), "Mail");
     const QImage mail = presenter.icon().pixmap(22, 22).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(mail.size(), QSize(22, 22));
     QVERIFY(pixelIs(mail, {0, 11}, QColor(0x6B, 0xA3, 0xFF)));
-    const qint64 mailIcon = presenter.icon().cacheKey();
+    const qint64 blueIcon = presenter.icon().cacheKey();
 
-    button.addSubview(new StatusBarItemView("Chat", "#6BA3FF", ColorApplication::labelBackground));
+    item.setLabel({"Chat", "#6BA3FF"});
     QCOMPARE(presenter.toolTip(), "Chat");
-    QCOMPARE(presenter.icon().cacheKey(), mailIcon); // same colour: the icon is kept
+    QCOMPARE(presenter.icon().cacheKey(), blueIcon); // same colour and desktop: the icon is kept
+    item.setLabel({"Chat", "#6BA3FF", 1});
+    QVERIFY(presenter.icon().cacheKey() != blueIcon); // another desktop in the same colour: another number
 
-    button.setDesktopNumber(2); // another desktop in the same colour: another number
-    button.addSubview(new StatusBarItemView("Chat", "#6BA3FF", ColorApplication::labelBackground));
-    QVERIFY(presenter.icon().cacheKey() != mailIcon);
-    const qint64 secondIcon = presenter.icon().cacheKey();
-
-    button.addSubview(new StatusBarItemView("Chat", "#FF6B6B", ColorApplication::labelBackground));
-    QVERIFY(presenter.icon().cacheKey() != secondIcon);
+    item.setLabel({"Chat", "#FF6B6B"});
+    QVERIFY(presenter.icon().cacheKey() != blueIcon);
     const QImage chat = presenter.icon().pixmap(17, 17).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QVERIFY(pixelIs(chat, {0, 8}, QColor(0xFF, 0x6B, 0x6B)));
+    item.setLabel({"Mail", "#6BA3FF"});
+    QCOMPARE(presenter.icon().cacheKey(), blueIcon); // a colour shown before: its icon, already drawn, comes back
 }
 
 QTEST_MAIN(TestTrayPresenter)

@@ -5,7 +5,6 @@
 // kills it at random moments and checks that the document left behind is always a whole one.
 #include "settings/DefaultsStore.h"
 #include "core/Diagnostics.h"
-#include "core/NotificationCenter.h"
 #include "settings/SettingsManager.h"
 
 #include <QCoreApplication>
@@ -20,8 +19,7 @@ int main(int argc, char* argv[]) {
     }
     Diagnostics::setSink([](Diagnostics::Channel, const QString&) {});
     DefaultsStore store(QString::fromLocal8Bit(argv[1]));
-    NotificationCenter center;
-    SettingsManager manager(store, center);
+    SettingsManager manager(store);
     for (qint64 round = 0;; ++round) {
         const qint64 size = 1 + round % 400;
         AppSettings settings;

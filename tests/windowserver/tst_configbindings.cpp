@@ -53,6 +53,15 @@ void TestConfigBindings::findsReachableWorkspaces_data() {
            "bindsym Mod4+1 workspace $w\nbindsym Mod4+2 workspace $r\nbindsym Mod4+3 workspace $nothing\n"
            "bindsym Mod4+4 workspace two\n"
         << QStringList{"two", "5", "$nothing"};
+    // Expanded again and again, $v34 would be 2^34 copies of x.
+    QString bomb = "set $v0 x\n";
+    for (int level = 1; level <= 34; ++level) {
+        bomb += QStringLiteral("set $v%1 $v%2$v%2\n").arg(level).arg(level - 1);
+    }
+    QTest::newRow("variables expand in one pass; a line that still explodes is dropped")
+        << bomb + "bindsym Mod4+1 workspace $v34\nset $big " + QString(70000, u'x') +
+               "\nbindsym Mod4+2 workspace $big\n"
+        << QStringList{"$v33$v33"};
 }
 
 void TestConfigBindings::findsReachableWorkspaces() {

@@ -6,7 +6,6 @@
 
 #include "DiagnosticsCapture.h"
 #include "FakeIpcServer.h"
-#include "core/NotificationCenter.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
@@ -30,20 +29,17 @@ class Fixture {
 public:
     Fixture()
         : fakeServer(folder.filePath("ipc.sock"))
-        , server(
-              "fake", [this] { return fakeServer.socketPath(); }, center) {
+        , server("fake", [this] { return fakeServer.socketPath(); }) {
         fakeServer.config = "bindsym Mod4+2 workspace 2\nbindsym Mod4+m workspace mail\n";
         fakeServer.workspaces = focusedWorkspace(5);
-        center.addObserver(WindowServer::activeSpaceDidChange, &context, [this] { ++posts; });
+        QObject::connect(&server, &WindowServer::activeSpaceDidChange, &server, [this] { ++posts; });
     }
     qsizetype faults() const { return capture.systemLog.filter(QRegularExpression("^(⚠️|❌)")).size(); }
 
     DiagnosticsCapture capture;
     QTemporaryDir folder;
     FakeIpcServer fakeServer;
-    NotificationCenter center;
     I3IpcWindowServer server;
-    QObject context;
     int posts = 0;
 };
 

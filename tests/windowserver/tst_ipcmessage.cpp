@@ -48,8 +48,9 @@ void TestIpcMessage::faults_data() {
     QTest::newRow("bad magic") << ipcHeader("i3-ipX", 0, 1) << "bad magic";
     // Known before the whole header is there.
     QTest::newRow("bad magic, first bytes") << QByteArray("HTTP") << "bad magic";
-    QTest::newRow("4 GiB, without its payload") << ipcHeader("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 64 MiB";
-    QTest::newRow("one byte over 64 MiB") << ipcHeader("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
+    QTest::newRow("4 GiB, without its payload") << ipcHeader("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 4 MiB";
+    QTest::newRow("one byte over the limit")
+        << ipcHeader("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
 }
 
 void TestIpcMessage::faults() {

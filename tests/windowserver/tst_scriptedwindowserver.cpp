@@ -4,20 +4,21 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "DiagnosticsCapture.h"
-#include "core/NotificationCenter.h"
 
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-// A script file in a temporary folder and a window server following it; every notification records the state.
+#include <cstdio>
+
+// A script file in a temporary folder and a window server following it; every announcement records the state.
 class Fixture {
 public:
     Fixture()
         : path(folder.filePath("spaces.jsonl"))
-        , server(path, center) {
-        center.addObserver(WindowServer::activeSpaceDidChange, &context, [this] {
+        , server(path) {
+        QObject::connect(&server, &WindowServer::activeSpaceDidChange, &server, [this] {
             const std::optional<QList<qint64>> spaces = server.copySpaces(1, 7);
             seen.append(QStringLiteral("%1 %2").arg(server.activeSpace(1)).arg(spaces ? spaces->size() : -1));
         });
@@ -31,10 +32,8 @@ public:
 
     QTemporaryDir folder;
     QString path;
-    NotificationCenter center;
     ScriptedWindowServer server;
-    QObject context;
-    QStringList seen; // "active count" per notification; count -1 for no list
+    QStringList seen; // "active count" per announcement; count -1 for no list
     DiagnosticsCapture capture;
 };
 
@@ -45,8 +44,11 @@ private slots:
     void firstReadingIsTheStateAtStart();
     void followsLinesAppendedLater();
     void sleepsBeforeTheNextLine();
+    void reportsAndSkipsBadLines_data();
     void reportsAndSkipsBadLines();
     void missingFileIsAnError();
+    void followsAFileReplacedByRename();
+    void boundsTheSpaces();
 };
 
 void TestScriptedWindowServer::firstReadingIsTheStateAtStart() {
@@ -86,22 +88,56 @@ void TestScriptedWindowServer::sleepsBeforeTheNextLine() {
     QVERIFY(timer.elapsed() >= 300);
 }
 
+void TestScriptedWindowServer::reportsAndSkipsBadLines_data() {
+    QTest::addColumn<QByteArray>("overlong");
+    QTest::newRow("2 MiB of garbage") << QByteArray(2 * 1024 * 1024, 'x');
+    QTest::newRow("a reading just over 1 MiB") << "{\"spaces\": [9], \"active\": 9}" + QByteArray(1024 * 1024, ' ');
+    QTest::newRow("10 MB, reported once") << QByteArray(10'000'000, 'x');
+}
+
 void TestScriptedWindowServer::reportsAndSkipsBadLines() {
+    QFETCH(QByteArray, overlong);
     Fixture fixture;
-    fixture.append("{\"spaces\": [], \"active\": 0}\nnonsense\n\n{\"spaces\": [\"x\"], \"active\": 1}\n" +
-                   QByteArray(2 * 1024 * 1024, 'x') + "\n{\"spaces\": [7], \"active\": 7}\n");
+    fixture.append("{\"spaces\": [], \"active\": 0}\nnonsense\n\n{\"spaces\": [\"x\"], \"active\": 1}\n" + overlong +
+                   "\n{\"spaces\": [7], \"active\": 7}\n");
     QCOMPARE(fixture.server.open(), QString());
     fixture.server.start();
     QTRY_COMPARE(fixture.seen, QStringList{"7 1"});
     QCOMPARE(fixture.capture.systemLog.size(), 3);
     QVERIFY(fixture.capture.systemLog.at(0).startsWith("❌ " + fixture.path + ":2: "));
     QVERIFY(fixture.capture.systemLog.at(1).startsWith("❌ " + fixture.path + ":4: "));
-    QVERIFY(fixture.capture.systemLog.at(2).contains("line too long"));
+    QVERIFY(fixture.capture.systemLog.at(2).startsWith("❌ " + fixture.path + ":5: line too long"));
+}
+
+void TestScriptedWindowServer::followsAFileReplacedByRename() {
+    Fixture fixture;
+    fixture.append("{\"spaces\": [1], \"active\": 1}\n");
+    QCOMPARE(fixture.server.open(), QString());
+    fixture.server.start();
+    QFile saved(fixture.folder.filePath("saved-by-an-editor"));
+    QVERIFY(saved.open(QIODevice::WriteOnly));
+    saved.write("{\"spaces\": [1, 2], \"active\": 2}\n");
+    saved.close();
+    QVERIFY(::rename(QFile::encodeName(saved.fileName()).constData(), QFile::encodeName(fixture.path).constData()) ==
+            0);
+    QTRY_COMPARE(fixture.seen, QStringList{"2 2"});
+}
+
+void TestScriptedWindowServer::boundsTheSpaces() {
+    Fixture fixture;
+    QStringList spaces;
+    for (int space = 1; space <= 1100; ++space) {
+        spaces.append(QString::number(space));
+    }
+    fixture.append("{\"spaces\": [" + spaces.join(',').toLatin1() + "], \"active\": 1}\n");
+    QCOMPARE(fixture.server.open(), QString());
+    QCOMPARE(fixture.server.copySpaces(1, 7)->size(), 1024);
+    QCOMPARE(fixture.capture.systemLog,
+             QStringList("⚠️ scripted window server: 1100 desktops, more than 1024; following the first 1024"));
 }
 
 void TestScriptedWindowServer::missingFileIsAnError() {
-    NotificationCenter center;
-    ScriptedWindowServer server("/nonexistent/spaces.jsonl", center);
+    ScriptedWindowServer server("/nonexistent/spaces.jsonl");
     QVERIFY(server.open().startsWith("cannot read /nonexistent/spaces.jsonl: "));
 }
 

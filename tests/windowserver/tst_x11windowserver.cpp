@@ -7,8 +7,8 @@
 
 #include "DiagnosticsCapture.h"
 #include "X11Session.h"
-#include "core/NotificationCenter.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <xcb/xcb.h>
@@ -77,21 +77,18 @@ void TestX11WindowServer::init() {
 
 void TestX11WindowServer::followsTheDesktopsOnePostPerBatch() {
     DiagnosticsCapture capture;
-    NotificationCenter center;
-    X11WindowServer server(m_session->display(), center);
+    X11WindowServer server(m_session->display());
     QCOMPARE(server.open(), QString());
     QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
     QCOMPARE(server.activeSpace(1), quint64(1));
-    int posts = 0;
-    QObject context;
-    center.addObserver(WindowServer::activeSpaceDidChange, &context, [&] { ++posts; });
+    QSignalSpy posts(&server, &WindowServer::activeSpaceDidChange);
     server.start();
 
     m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
     m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 6);
     m_writer->setCardinal("_NET_DESKTOP_VIEWPORT", 0);
     m_writer->flush();
-    QTRY_COMPARE(posts, 1);
+    QTRY_COMPARE(posts.size(), 1);
     QCOMPARE(server.activeSpace(1), quint64(3));
     QCOMPARE(server.copySpaces(1, 7)->size(), 6);
 
@@ -100,14 +97,13 @@ void TestX11WindowServer::followsTheDesktopsOnePostPerBatch() {
     m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
     m_writer->flush();
     QTest::qWait(200);
-    QCOMPARE(posts, 1);
+    QCOMPARE(posts.size(), 1);
     QVERIFY(capture.all.filter("❌").isEmpty());
 }
 
 void TestX11WindowServer::reportsReadingsItCannotUse() {
     DiagnosticsCapture capture;
-    NotificationCenter center;
-    X11WindowServer server(m_session->display(), center);
+    X11WindowServer server(m_session->display());
     QCOMPARE(server.open(), QString());
     server.start();
 
@@ -130,8 +126,7 @@ void TestX11WindowServer::reportsReadingsItCannotUse() {
 
 void TestX11WindowServer::keepsItsLastReadingWhenTheServerGoes() {
     DiagnosticsCapture capture;
-    NotificationCenter center;
-    X11WindowServer server(m_session->display(), center);
+    X11WindowServer server(m_session->display());
     QCOMPARE(server.open(), QString());
     server.start();
     m_writer.reset();

@@ -4,7 +4,6 @@
 #include "statusbar/sni/DBusMenuExporter.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "statusbar/sni/DBusMenuAdaptor.h"
 
 #include <QAction>
@@ -207,7 +206,8 @@ bool DBusMenuExporter::handleEvent(int id, const QString& eventId) {
         if (id != rootId) {
             // The panel's call returns first; the command (a window, a dialog, quitting) runs afterwards.
             QAction* action = m_menu->actions().at(id - 1);
-            MainQueue::async(this, [menu = m_menu, action] { action->trigger(); });
+            QMetaObject::invokeMethod(
+                this, [menu = m_menu, action] { action->trigger(); }, Qt::QueuedConnection);
         }
     } else if (eventId != QLatin1String("opened") && eventId != QLatin1String("closed") &&
                eventId != QLatin1String("hovered")) {

@@ -4,7 +4,6 @@
 #include "statusbar/sni/StatusNotifierPresenter.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
 #include "statusbar/sni/DBusMenuExporter.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
@@ -51,9 +50,8 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), {}, this)) {
     registerDBusTypes();
     connect(m_host, &StatusNotifierHost::found, this, &StatusNotifierPresenter::hostFound);
-    connect(&m_button, &StatusBarButton::contentChanged, this, &StatusNotifierPresenter::present);
+    connect(&item, &StatusItem::labelChanged, this, &StatusNotifierPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
-    present();
 
     if (!m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
         !m_connection.registerService(serviceName())) {
@@ -88,7 +86,9 @@ void StatusNotifierPresenter::hostFound() {
     m_style = chosen == TrayStyle::Automatic ? StatusNotifierHost::styleFor(m_host->program()) : chosen;
     // The host reads the item as it registers, so the item is drawn for it first, with the label only for a host that
     // draws it beside the icon.
-    present();
+    if (m_item.label()) {
+        present(*m_item.label());
+    }
     if (m_style == TrayStyle::TileAndText) {
         new LabelledStatusNotifierItemAdaptor(*this);
     } else {
@@ -110,12 +110,15 @@ QPoint StatusNotifierPresenter::menuPosition(QPoint reported, std::optional<QPoi
 }
 
 void StatusNotifierPresenter::click(StatusBarButton::ClickEvent event, QPoint position) {
-    MainQueue::async(this, [this, event, position] {
-        // Only X11 tells a program where the pointer is.
-        const bool pointerKnown = QGuiApplication::platformName() == QLatin1String("xcb");
-        m_clickPosition = menuPosition(position, pointerKnown ? std::optional(QCursor::pos()) : std::nullopt);
-        m_button.click(event);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, event, position] {
+            // Only X11 tells a program where the pointer is.
+            const bool pointerKnown = QGuiApplication::platformName() == QLatin1String("xcb");
+            m_clickPosition = menuPosition(position, pointerKnown ? std::optional(QCursor::pos()) : std::nullopt);
+            m_button.click(event);
+        },
+        Qt::QueuedConnection);
 }
 
 void StatusNotifierPresenter::popUpMenu() {
@@ -127,34 +130,33 @@ void StatusNotifierPresenter::popUpMenu() {
     menu->exec(m_clickPosition);
 }
 
-void StatusNotifierPresenter::present() {
-    StatusBarItemView* view = StatusBarItemView::shownIn(m_button);
-    if (view == nullptr) {
-        return;
-    }
+void StatusNotifierPresenter::present(const StatusLabel& label) {
     const bool wide = m_style == TrayStyle::Wide;
-    const int number = m_button.desktopNumber();
-    const QString iconKey = wide ? QStringLiteral("wide %1 %2").arg(view->color(), view->title())
-                                 : QStringLiteral("tile %1 %2").arg(view->color()).arg(number);
-    if (iconKey != m_iconKey) {
-        m_iconKey = iconKey;
-        m_iconPixmaps.clear();
+    const int number = int(label.position) + 1;
+    const QString picture = wide ? QStringLiteral("wide %1 %2").arg(label.color, label.name)
+                                 : QStringLiteral("tile %1 %2").arg(label.color).arg(number);
+    const QList<SniPixmap>& pixmaps = m_pictures.value(picture, [&label, wide, number] {
         if (wide) {
-            m_iconPixmaps = {sniPixmap(renderItemView(*view, 1)), sniPixmap(renderItemView(*view, 2))};
-        } else {
-            for (int size : StatusTile::sizes()) {
-                m_iconPixmaps.append(sniPixmap(StatusTile::render(view->color(), number, size)));
-            }
+            StatusBarItemView view(label.name, label.color, ColorApplication::labelBackground);
+            return QList<SniPixmap>{sniPixmap(renderItemView(view, 1)), sniPixmap(renderItemView(view, 2))};
         }
+        QList<SniPixmap> tiles;
+        for (int size : StatusTile::sizes()) {
+            tiles.append(sniPixmap(StatusTile::render(label.color, number, size)));
+        }
+        return tiles;
+    });
+    if (pixmaps != m_iconPixmaps) {
+        m_iconPixmaps = pixmaps;
         emit iconChanged();
     }
-    if (view->title() != m_title) {
-        m_title = view->title();
+    if (label.name != m_title) {
+        m_title = label.name;
         emit titleChanged();
     }
-    const QString label = m_style == TrayStyle::TileAndText ? m_title : QString();
-    if (label != m_label) {
-        m_label = label;
+    const QString text = m_style == TrayStyle::TileAndText ? m_title : QString();
+    if (text != m_label) {
+        m_label = text;
         emit labelChanged();
     }
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "statusbar/RecentCache.h"
 #include "statusbar/sni/DBusTypes.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/TrayStyle.h"
@@ -64,7 +65,7 @@ signals:
     void labelChanged();
 
 private:
-    void present();
+    void present(const StatusLabel& label);
     void popUpMenu();
     void hostFound();
 
@@ -78,7 +79,8 @@ private:
     TrayStyle m_style = TrayStyle::TileAndText;
     QString m_title;
     QString m_label;
-    QString m_iconKey; // what the icon pixmaps were rendered from
     QList<SniPixmap> m_iconPixmaps;
+    // By what decides the picture: the label's name and colour, or the tile's colour and number.
+    RecentCache<QString, QList<SniPixmap>> m_pictures;
     QPoint m_clickPosition;
 };

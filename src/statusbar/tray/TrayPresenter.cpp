@@ -4,8 +4,6 @@
 #include "statusbar/tray/TrayPresenter.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItem.h"
 #include "statusbar/StatusTile.h"
 #include "statusbar/tray/TrayHostWatcher.h"
@@ -55,7 +53,7 @@ TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
     , m_button(*item.button())
     , m_trayHostWatcher(new TrayHostWatcher(this))
     , m_trayIcon(new QSystemTrayIcon(this)) {
-    connect(&m_button, &StatusBarButton::contentChanged, this, &TrayPresenter::present);
+    connect(&item, &StatusItem::labelChanged, this, &TrayPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &TrayPresenter::popUpMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) {
@@ -70,11 +68,14 @@ TrayPresenter::TrayPresenter(StatusItem& item, QObject* parent)
                                               "a tray starts"));
         // A tray that started just now, before the watcher listened, would otherwise go unnoticed.
         if (m_trayHostWatcher->trayHostExists()) {
-            MainQueue::async(this, [this] { dock(); });
+            QMetaObject::invokeMethod(
+                this, [this] { dock(); }, Qt::QueuedConnection);
         }
     }
-    // The item may have content already, when the tray takes over from another panel.
-    present();
+    // The item may have a label already, when the tray takes over from another panel.
+    if (item.label()) {
+        present(*item.label());
+    }
 }
 
 void TrayPresenter::popUpMenu() {
@@ -91,6 +92,10 @@ QIcon TrayPresenter::icon() const {
     return m_trayIcon->icon();
 }
 
+QString TrayPresenter::toolTip() const {
+    return m_trayIcon->toolTip();
+}
+
 void TrayPresenter::dock() {
     if (m_trayIcon->isVisible()) {
         m_trayIcon->hide();
@@ -98,20 +103,15 @@ void TrayPresenter::dock() {
     }
 }
 
-void TrayPresenter::present() {
-    const StatusBarItemView* shown = StatusBarItemView::shownIn(m_button);
-    if (shown == nullptr) {
-        return;
+void TrayPresenter::present(const StatusLabel& label) {
+    const int number = int(label.position) + 1;
+    const QIcon& icon = m_icons.value({label.color, number},
+                                      [&label, number] { return QIcon(new TrayIconEngine(label.color, number)); });
+    if (icon.cacheKey() != m_trayIcon->icon().cacheKey()) {
+        m_trayIcon->setIcon(icon);
     }
-    const StatusBarItemView& view = *shown;
-    if (view.color() != m_shownColor || m_button.desktopNumber() != m_shownNumber || m_trayIcon->icon().isNull()) {
-        m_shownColor = view.color();
-        m_shownNumber = m_button.desktopNumber();
-        m_trayIcon->setIcon(QIcon(new TrayIconEngine(m_shownColor, m_shownNumber)));
-    }
-    if (view.title() != m_shownTitle) {
-        m_shownTitle = view.title();
-        m_trayIcon->setToolTip(m_shownTitle);
+    if (label.name != m_trayIcon->toolTip()) {
+        m_trayIcon->setToolTip(label.name);
     }
     m_trayIcon->show();
 }

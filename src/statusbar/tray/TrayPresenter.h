@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "statusbar/RecentCache.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QString>
@@ -11,9 +13,10 @@ class QSystemTrayIcon;
 class StatusBarButton;
 class StatusItem;
 class TrayHostWatcher;
+struct StatusLabel;
 
-// Shows a status item's button in the system tray. Tray hosts draw icons square, so the tray shows the item's
-// square form: a tile in the desktop's colour with its number, with the desktop's name as the tool tip.
+// Shows a status item in the system tray. Tray hosts draw icons square, so the tray shows the item's square form:
+// a tile in the desktop's colour with its number, with the desktop's name as the tool tip.
 class TrayPresenter : public QObject {
     Q_OBJECT
 
@@ -23,10 +26,10 @@ public:
 
     // What the tray shows now.
     QIcon icon() const;
-    QString toolTip() const { return m_shownTitle; }
+    QString toolTip() const;
 
 private:
-    void present();
+    void present(const StatusLabel& label);
     void popUpMenu();
     // Shows the icon anew, so that Qt docks it into the tray that is there now.
     void dock();
@@ -35,7 +38,6 @@ private:
     StatusBarButton& m_button;
     TrayHostWatcher* m_trayHostWatcher;
     QSystemTrayIcon* m_trayIcon;
-    QString m_shownTitle;
-    QString m_shownColor;
-    int m_shownNumber = 0;
+    // By colour and number: a desktop shown again brings back its icon, drawn sizes and all.
+    RecentCache<std::pair<QString, qint64>, QIcon> m_icons;
 };

@@ -13,6 +13,8 @@ namespace ConfigBindings {
 namespace {
 
 using Variables = QList<std::pair<QString, QString>>;
+// Far longer than any binding; only a configuration built to explode gets there.
+constexpr qsizetype longestExpandedLine = 64 * 1024;
 
 // Lines with their continuations ("...\" at the end) joined.
 QStringList logicalLines(const QString& text) {
@@ -208,14 +210,30 @@ Variables variablesOf(const QStringList& lines) {
     return variables;
 }
 
-QString expanded(QString line, const Variables& variables) {
+// In one pass, as i3 does: a value pasted in is not expanded again, so that `set $b $a $a`, `set $c $b $b`, ...
+// cannot double a line's length at every step. A line that still grows beyond reason is dropped.
+QString expanded(const QString& line, const Variables& variables) {
     if (!line.contains(QLatin1Char('$'))) {
         return line;
     }
-    for (const auto& [name, value] : variables) {
-        line.replace(name, value);
+    QString result;
+    for (qsizetype at = 0; at < line.size();) {
+        const auto variable = line[at] != u'$'
+                                  ? variables.end()
+                                  : std::find_if(variables.begin(), variables.end(), [&](const auto& candidate) {
+                                        return QStringView(line).sliced(at).startsWith(candidate.first);
+                                    });
+        if (variable == variables.end()) {
+            result += line[at++];
+            continue;
+        }
+        result += variable->second;
+        at += variable->first.size();
+        if (result.size() > longestExpandedLine) {
+            return {};
+        }
     }
-    return line;
+    return result;
 }
 
 } // namespace

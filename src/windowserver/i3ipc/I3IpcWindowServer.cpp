@@ -4,8 +4,6 @@
 #include "windowserver/i3ipc/I3IpcWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
 #include "windowserver/i3ipc/ConfigBindings.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 #include "windowserver/i3ipc/IpcReplies.h"
@@ -25,11 +23,9 @@ std::chrono::milliseconds I3IpcWindowServer::reconnectDelay(int failedAttempts) 
     return std::min<std::chrono::milliseconds>(1000ms * (1 << std::min(failedAttempts - 1, 3)), 5000ms);
 }
 
-I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locateSocket,
-                                     NotificationCenter& workspaceCenter)
+I3IpcWindowServer::I3IpcWindowServer(QString windowManager, SocketLocator locateSocket)
     : m_windowManager(std::move(windowManager))
-    , m_locateSocket(std::move(locateSocket))
-    , m_workspaceCenter(workspaceCenter) {
+    , m_locateSocket(std::move(locateSocket)) {
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &I3IpcWindowServer::connectToWindowManager);
     connect(&m_events, &IpcConnection::eventReceived, this, &I3IpcWindowServer::eventReceived);
@@ -51,6 +47,7 @@ QString I3IpcWindowServer::open() {
         return m_openError;
     }
     Diagnostics::systemLog(QStringLiteral("🔌 Following %1 at %2").arg(m_windowManager, m_socketPath));
+    m_connectedSince.start();
     return {};
 }
 
@@ -135,7 +132,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         // The order means nothing to the program, and a focus event may have added the workspace already.
         const bool changed =
             !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed || active != m_active;
-        m_spaces = std::move(spaces);
+        m_spaces = m_limit.bounded(std::move(spaces));
         m_active = active;
 
         const State previous = std::exchange(m_state, State::Following);
@@ -145,7 +142,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
             }
         } else {
             if (previous == State::Reconnecting) {
-                m_failedAttempts = 0;
+                m_connectedSince.start();
                 Diagnostics::systemLog(
                     QStringLiteral("✅ %1: connected again at %2").arg(m_windowManager, m_socketPath));
             }
@@ -182,7 +179,7 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
     }
     if (event.value->change == QLatin1String("focus") && event.value->current && m_state == State::Following) {
         m_active = *event.value->current;
-        if (!m_spaces->contains(m_active)) {
+        if (!m_spaces->contains(m_active) && m_spaces->size() < SpaceLimit::mostSpaces) {
             m_spaces->append(m_active); // it exists: it has the focus
         }
         announceChange();
@@ -194,10 +191,13 @@ void I3IpcWindowServer::announceChange() {
     if (std::exchange(m_announcing, true)) {
         return;
     }
-    MainQueue::async(this, [this] {
-        m_announcing = false;
-        m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_announcing = false;
+            emit activeSpaceDidChange();
+        },
+        Qt::QueuedConnection);
 }
 
 void I3IpcWindowServer::connectionFailed(IpcConnection::Failure failure, const QString& reason) {
@@ -227,7 +227,11 @@ void I3IpcWindowServer::dropConnections(const QString& reason) {
     Diagnostics::systemLog(
         QStringLiteral("⚠️ %1: %2; keeping the last reading and reconnecting").arg(m_windowManager, reason));
     m_state = State::Reconnecting;
-    m_failedAttempts = 0;
+    // A peer that drops every connection soon after it is made (one that keeps sending shutdown) must not get a
+    // reconnection ten times a second: only a connection that lasted starts the delays afresh.
+    if (!m_connectedSince.isValid() || m_connectedSince.elapsed() >= lastingConnection.count()) {
+        m_failedAttempts = 0;
+    }
     reconnectLater();
 }
 

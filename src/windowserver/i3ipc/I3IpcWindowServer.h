@@ -3,17 +3,18 @@
 
 #pragma once
 
+#include "windowserver/SpaceLimit.h"
 #include "windowserver/WindowServerBackend.h"
 #include "windowserver/i3ipc/IpcConnection.h"
 #include "core/SpaceID.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
 #include <functional>
 
-class NotificationCenter;
 class QEventLoop;
 
 // The desktops of i3 or sway, through their IPC: one connection for requests and one that only receives workspace
@@ -25,7 +26,7 @@ class QEventLoop;
 //
 // When the window manager restarts, reloads its configuration, shuts down or stops answering, one line says so; the
 // last reading stays while the backend reconnects (reconnectDelay) and reads everything again.
-class I3IpcWindowServer : public QObject, public WindowServerBackend {
+class I3IpcWindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
@@ -36,9 +37,11 @@ public:
     // How long to wait before the next attempt after `failedAttempts` attempts since the connection was lost: soon
     // for a window manager that restarts in place, then never more than once a second.
     static std::chrono::milliseconds reconnectDelay(int failedAttempts);
+    // A connection that lasted this long counts as a success, after which the delays start afresh.
+    static constexpr std::chrono::milliseconds lastingConnection{1000};
 
     // `windowManager` names it in diagnostic lines ("i3", "sway").
-    I3IpcWindowServer(QString windowManager, SocketLocator locateSocket, NotificationCenter& workspaceCenter);
+    I3IpcWindowServer(QString windowManager, SocketLocator locateSocket);
 
     QString open() override;
 
@@ -56,7 +59,7 @@ private:
     void workspacesReceived(const QByteArray& payload);
     void eventReceived(quint32 type, const QByteArray& payload);
     void connectionFailed(IpcConnection::Failure failure, const QString& reason);
-    // Posts the notification on the next turn of the event loop: once for everything that arrived meanwhile.
+    // Announces the change on the next turn of the event loop: once for everything that arrived meanwhile.
     void announceChange();
     // Closes both connections, says why in one line and reconnects.
     void dropConnections(const QString& reason);
@@ -65,12 +68,13 @@ private:
 
     const QString m_windowManager;
     const SocketLocator m_locateSocket;
-    NotificationCenter& m_workspaceCenter;
     IpcConnection m_requests{answerTimeout};
     IpcConnection m_events{answerTimeout};
     QTimer m_reconnectTimer;
     State m_state = State::Opening;
     int m_failedAttempts = 0;
+    QElapsedTimer m_connectedSince;
+    SpaceLimit m_limit{m_windowManager};
     QString m_socketPath;
     QString m_openError;
     QEventLoop* m_openLoop = nullptr;

@@ -3,11 +3,19 @@
 
 #include "windowserver/i3ipc/I3SocketPath.h"
 
+#include "core/PeerUser.h"
+
+#include <QFile>
+
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace I3SocketPath {
 namespace {
@@ -52,7 +60,26 @@ QString fromRootWindow(const QString& displayName) {
         path.truncate(end);
     }
     const QString socketPath = QString::fromLocal8Bit(path);
-    return isSocket(socketPath) ? socketPath : QString();
+    // Any X client may set the property: only a socket served by this user's own window manager is taken.
+    return isSocket(socketPath) && isServedByThisUser(socketPath) ? socketPath : QString();
+}
+
+bool isServedByThisUser(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool sameUser = descriptor >= 0 &&
+                          ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                          PeerUser::isSameUser(descriptor);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    return sameUser;
 }
 
 bool isSocket(const QString& path) {

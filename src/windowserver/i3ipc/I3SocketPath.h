@@ -9,8 +9,11 @@
 // folder on every restart, so the property is the current answer; I3SOCK is what the session was told at login.
 namespace I3SocketPath {
 
-// The socket that the display's root window names; empty when it names none or the display can't be reached.
+// The socket that the display's root window names; empty when it names none, names one that another user's process
+// serves, or the display can't be reached.
 QString fromRootWindow(const QString& displayName);
 bool isSocket(const QString& path);
+// Whether a process of this user accepts connections on the socket.
+bool isServedByThisUser(const QString& path);
 
 } // namespace I3SocketPath

@@ -3,7 +3,6 @@
 
 #include "windowserver/i3ipc/IpcConnection.h"
 
-#include "core/MainQueue.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 
 IpcConnection::IpcConnection(std::chrono::milliseconds answerTimeout, QObject* parent)
@@ -141,9 +140,12 @@ void IpcConnection::fail(Failure failure, const QString& reason) {
         return;
     }
     close();
-    MainQueue::async(this, [this, failure, reason, generation = m_generation] {
-        if (generation == m_generation) {
-            emit failed(failure, reason);
-        }
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, failure, reason, generation = m_generation] {
+            if (generation == m_generation) {
+                emit failed(failure, reason);
+            }
+        },
+        Qt::QueuedConnection);
 }

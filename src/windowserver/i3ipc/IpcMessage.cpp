@@ -39,7 +39,9 @@ Decoded decode(QByteArrayView bytes) {
     }
     const quint32 length = readNative(bytes.data() + magic.size());
     if (length > longestPayload) {
-        return Fault{QStringLiteral("a message of %1 bytes, over the limit of 64 MiB").arg(length)};
+        return Fault{QStringLiteral("a message of %1 bytes, over the limit of %2 MiB")
+                         .arg(length)
+                         .arg(longestPayload / (1024 * 1024))};
     }
     const qsizetype size = headerSize + static_cast<qsizetype>(length);
     if (bytes.size() < size) {

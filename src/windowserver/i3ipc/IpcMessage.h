@@ -23,8 +23,9 @@ enum Type : quint32 {
 };
 constexpr quint32 eventBit = 0x80000000u;
 constexpr qsizetype headerSize = 14;
-// Far beyond any real reply (a tree of thousands of windows is a few MiB); a longer one means a broken peer.
-constexpr quint32 longestPayload = 64u * 1024 * 1024;
+// Far beyond any reply we ask for (a thousand workspaces take a few hundred KiB); a longer one means a broken or
+// hostile peer, and parsing it would take many times its size in memory.
+constexpr quint32 longestPayload = 4u * 1024 * 1024;
 
 struct Message {
     quint32 type = 0;

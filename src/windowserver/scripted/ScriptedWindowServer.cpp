@@ -4,21 +4,23 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
+
+#include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 
-// A line can't sensibly be longer; beyond this the rest of it is skipped rather than buffered.
+// A line can't sensibly be longer (the newline not counted); the rest of a longer one is skipped, not buffered.
 constexpr qsizetype longestLine = 1024 * 1024;
 
 } // namespace
 
-ScriptedWindowServer::ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter)
+ScriptedWindowServer::ScriptedWindowServer(QString path)
     : m_path(std::move(path))
-    , m_workspaceCenter(workspaceCenter)
     , m_file(m_path) {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        followReplacement();
         if (!m_sleeping) {
             followFile();
         }
@@ -36,7 +38,7 @@ QString ScriptedWindowServer::open() {
 }
 
 void ScriptedWindowServer::start() {
-    MainQueue::async(this, [this] { followFile(); });
+    QMetaObject::invokeMethod(this, &ScriptedWindowServer::followFile, Qt::QueuedConnection);
 }
 
 std::optional<QList<qint64>> ScriptedWindowServer::copySpaces(qint32, qint32) {
@@ -52,7 +54,7 @@ void ScriptedWindowServer::applyLinesUntilFirstReading() {
     while (const std::optional<QByteArray> line = takeLine()) {
         const ScriptLine::Line parsed = ScriptLine::parse(*line);
         if (const auto* reading = std::get_if<ScriptLine::Reading>(&parsed)) {
-            m_state = *reading;
+            m_state = bounded(*reading);
             return;
         }
         if (const auto* invalid = std::get_if<ScriptLine::Invalid>(&parsed)) {
@@ -65,11 +67,11 @@ void ScriptedWindowServer::followFile() {
     while (const std::optional<QByteArray> line = takeLine()) {
         const ScriptLine::Line parsed = ScriptLine::parse(*line);
         if (const auto* reading = std::get_if<ScriptLine::Reading>(&parsed)) {
-            m_state = *reading;
-            m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+            m_state = bounded(*reading);
+            emit activeSpaceDidChange();
         } else if (const auto* sleep = std::get_if<ScriptLine::Sleep>(&parsed)) {
             m_sleeping = true;
-            MainQueue::after(sleep->milliseconds, this, [this] {
+            QTimer::singleShot(sleep->milliseconds, this, [this] {
                 m_sleeping = false;
                 followFile();
             });
@@ -80,33 +82,72 @@ void ScriptedWindowServer::followFile() {
     }
 }
 
+ScriptLine::Reading ScriptedWindowServer::bounded(ScriptLine::Reading reading) {
+    if (reading.spaces) {
+        reading.spaces = m_limit.bounded(std::move(*reading.spaces));
+    }
+    return reading;
+}
+
+void ScriptedWindowServer::followReplacement() {
+    // An editor saves by writing a new file and renaming it over the old one: the watch and the open file both
+    // stay with the old one.
+    struct stat named {};
+    struct stat opened {};
+    if (::stat(QFile::encodeName(m_path).constData(), &named) != 0) {
+        return; // gone for now; a file that appears later is not seen
+    }
+    if (::fstat(m_file.handle(), &opened) == 0 && (named.st_ino != opened.st_ino || named.st_dev != opened.st_dev)) {
+        m_file.close();
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            report(QStringLiteral("cannot read the new file: %1").arg(m_file.errorString()), {});
+            return;
+        }
+        report(QStringLiteral("the file was replaced; reading the new one from the start"), {});
+        m_pending.clear();
+        m_lineNumber = 0;
+        m_skippingOverlongLine = false;
+    }
+    if (!m_watcher.files().contains(m_path)) {
+        m_watcher.addPath(m_path);
+    }
+}
+
 std::optional<QByteArray> ScriptedWindowServer::takeLine() {
     for (;;) {
         if (const qsizetype end = m_pending.indexOf('\n'); end >= 0) {
             QByteArray line = m_pending.left(end);
             m_pending.remove(0, end + 1);
-            ++m_lineNumber;
             if (std::exchange(m_skippingOverlongLine, false)) {
+                continue; // counted and reported when it grew too long
+            }
+            ++m_lineNumber;
+            if (line.size() > longestLine) {
+                report(QStringLiteral("line too long, skipped"), line.left(80));
                 continue;
             }
             return line;
+        }
+        if (m_skippingOverlongLine) {
+            m_pending.clear();
+        } else if (m_pending.size() > longestLine) {
+            ++m_lineNumber;
+            report(QStringLiteral("line too long, skipped"), m_pending.left(80));
+            m_pending.clear();
+            m_skippingOverlongLine = true;
         }
         if (m_file.size() < m_file.pos()) {
             report(QStringLiteral("the file was truncated; reading it again from the start"), {});
             m_file.seek(0);
             m_pending.clear();
             m_lineNumber = 0;
+            m_skippingOverlongLine = false;
         }
-        const QByteArray more = m_file.read(longestLine);
+        const QByteArray more = m_file.read(longestLine + 1);
         if (more.isEmpty()) {
             return std::nullopt; // a last line without its newline waits for the rest
         }
         m_pending += more;
-        if (m_pending.size() > longestLine && !m_pending.contains('\n')) {
-            report(QStringLiteral("line too long, skipped"), m_pending.left(80));
-            m_pending.clear();
-            m_skippingOverlongLine = true;
-        }
     }
 }
 

@@ -3,23 +3,21 @@
 
 #pragma once
 
+#include "windowserver/SpaceLimit.h"
 #include "windowserver/scripted/ScriptLine.h"
 #include "windowserver/WindowServerBackend.h"
 
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QObject>
-
-class NotificationCenter;
 
 // A window server fed by hand from a JSON Lines file (see ScriptLine). The first reading is the state at start;
-// every later reading replaces the state and posts the active-Space notification. The file is followed like
+// every later reading replaces the state and announces the change. The file is followed like
 // `tail -f`, so lines appended later are read too; a line that is not understood is reported and skipped.
-class ScriptedWindowServer : public QObject, public WindowServerBackend {
+class ScriptedWindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
-    ScriptedWindowServer(QString path, NotificationCenter& workspaceCenter);
+    explicit ScriptedWindowServer(QString path);
 
     // Opens the file and takes its first reading as the state at start. Returns an error text on failure.
     QString open() override;
@@ -34,11 +32,13 @@ private:
     // Takes lines until a reading has been applied or the file has no more.
     void applyLinesUntilFirstReading();
     void followFile();
+    // Reopens the file when another one has taken its name.
+    void followReplacement();
+    ScriptLine::Reading bounded(ScriptLine::Reading reading);
     std::optional<QByteArray> takeLine();
     void report(const QString& reason, QByteArrayView line) const;
 
     QString m_path;
-    NotificationCenter& m_workspaceCenter;
     QFile m_file;
     QFileSystemWatcher m_watcher;
     QByteArray m_pending;
@@ -46,4 +46,5 @@ private:
     bool m_sleeping = false;
     bool m_skippingOverlongLine = false;
     ScriptLine::Reading m_state; // no list and Space 0 until the first reading
+    SpaceLimit m_limit{QStringLiteral("scripted window server")};
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/SpaceID.h"
+#include "windowserver/SpaceLimit.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@
 namespace EwmhDesktops {
 
 // More than any desktop could want; a larger count is a broken window manager, not a list to build.
-constexpr quint32 mostDesktops = 1024;
+constexpr quint32 mostDesktops = SpaceLimit::mostSpaces;
 
 struct Reading {
     std::optional<quint32> count;   // _NET_NUMBER_OF_DESKTOPS

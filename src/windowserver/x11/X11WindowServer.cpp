@@ -4,14 +4,11 @@
 #include "windowserver/x11/X11WindowServer.h"
 
 #include "core/Diagnostics.h"
-#include "core/MainQueue.h"
-#include "core/NotificationCenter.h"
 
 #include <cstdlib>
 
-X11WindowServer::X11WindowServer(QString displayName, NotificationCenter& workspaceCenter)
-    : m_displayName(std::move(displayName))
-    , m_workspaceCenter(workspaceCenter) {}
+X11WindowServer::X11WindowServer(QString displayName)
+    : m_displayName(std::move(displayName)) {}
 
 X11WindowServer::~X11WindowServer() {
     m_notifier.reset();
@@ -47,7 +44,7 @@ void X11WindowServer::start() {
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11WindowServer::handleEvents);
     // Events that arrived while opening already sit in xcb's queue, where no notifier sees them.
-    MainQueue::async(this, [this] { handleEvents(); });
+    QMetaObject::invokeMethod(this, &X11WindowServer::handleEvents, Qt::QueuedConnection);
 }
 
 std::optional<QList<qint64>> X11WindowServer::copySpaces(qint32, qint32) {
@@ -112,5 +109,5 @@ void X11WindowServer::apply(const EwmhDesktops::Reading& reading) {
         Diagnostics::systemLog(QStringLiteral("❌ X11: %1; keeping the last list of desktops").arg(problem));
     }
     m_reading = reading;
-    m_workspaceCenter.post(WindowServer::activeSpaceDidChange);
+    emit activeSpaceDidChange();
 }

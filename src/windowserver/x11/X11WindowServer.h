@@ -6,24 +6,21 @@
 #include "windowserver/WindowServerBackend.h"
 #include "windowserver/x11/EwmhDesktops.h"
 
-#include <QObject>
 #include <QSocketNotifier>
 
 #include <xcb/xcb_ewmh.h>
 
 #include <memory>
 
-class NotificationCenter;
-
 // The desktops of an X11 window manager that keeps fixed, numbered desktops (openbox, xfwm4, fluxbox, ...), read
 // from the root window's EWMH properties over a connection of its own, so that it works whatever Qt draws on. Root
 // property changes wake it through the connection's descriptor; after taking every event that has arrived, it reads
-// the properties again and posts one notification if the count or the current desktop changed.
-class X11WindowServer : public QObject, public WindowServerBackend {
+// the properties again and announces one change if the count or the current desktop changed.
+class X11WindowServer : public WindowServerBackend {
     Q_OBJECT
 
 public:
-    X11WindowServer(QString displayName, NotificationCenter& workspaceCenter);
+    explicit X11WindowServer(QString displayName);
     ~X11WindowServer() override;
 
     QString open() override;
@@ -43,7 +40,6 @@ private:
     void apply(const EwmhDesktops::Reading& reading);
 
     const QString m_displayName;
-    NotificationCenter& m_workspaceCenter;
     xcb_connection_t* m_connection = nullptr;
     xcb_ewmh_connection_t m_ewmh{};
     bool m_haveAtoms = false;
