@@ -5,7 +5,9 @@
 
 #include "core/Diagnostics.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <QTranslator>
 
 // Collects every diagnostic line while it lives. Tests may append markers of their own to `output` to check how
 // lines interleave with callbacks.
@@ -33,3 +35,9 @@ public:
 private:
     Diagnostics::Sink m_previous;
 };
+
+// Diagnostic lines and default names in English, whatever the machine's locale: for initTestCase.
+inline bool installEnglishTexts() {
+    static QTranslator english;
+    return english.load("vantorel_en", ":/i18n") && QCoreApplication::installTranslator(&english);
+}

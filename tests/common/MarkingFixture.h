@@ -40,7 +40,6 @@ public:
                     return *launchAtLogin;
                 }};
     }
-    QStringList linesFrom(const QString& first) const { return capture.output.mid(capture.output.indexOf(first)); }
 
     DiagnosticsCapture capture;
     QTemporaryDir folder;

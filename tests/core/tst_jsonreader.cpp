@@ -9,74 +9,67 @@ class TestJsonReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void integers_data();
-    void integers();
-    void rejects_data();
-    void rejects();
-    void reportsWhereItFailed();
-    void lastDuplicateMemberWins();
+    void integers_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("isInteger");
+        QTest::addColumn<qint64>("value");
+
+        QTest::newRow("plain") << QByteArray("42") << true << qint64(42);
+        QTest::newRow("minus zero") << QByteArray("-0") << true << qint64(0);
+        QTest::newRow("highest") << QByteArray("9223372036854775807") << true << std::numeric_limits<qint64>::max();
+        QTest::newRow("lowest") << QByteArray("-9223372036854775808") << true << std::numeric_limits<qint64>::min();
+        QTest::newRow("beyond highest") << QByteArray("9223372036854775808") << false << qint64(0);
+        QTest::newRow("beyond lowest") << QByteArray("-9223372036854775809") << false << qint64(0);
+        QTest::newRow("with fraction") << QByteArray("1.0") << false << qint64(0);
+        QTest::newRow("with exponent") << QByteArray("1e2") << false << qint64(0);
+        QTest::newRow("a string") << QByteArray("\"1\"") << false << qint64(0);
+    }
+
+    void integers() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, isInteger);
+        QFETCH(qint64, value);
+        const JsonParseResult result = parseJson(text);
+        QVERIFY2(result.value, qPrintable(result.error));
+        QCOMPARE(result.value->toInteger().has_value(), isInteger);
+        QCOMPARE(result.value->toInteger().value_or(0), value);
+    }
+
+    void rejects_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("trailing comma") << QByteArray("[1,]");
+        QTest::newRow("comment") << QByteArray("{} // note");
+        QTest::newRow("single quotes") << QByteArray("['a']");
+        QTest::newRow("leading zero") << QByteArray("01");
+        QTest::newRow("bare minus") << QByteArray("-");
+        QTest::newRow("raw newline in string") << QByteArray("\"a\nb\"");
+        QTest::newRow("unknown escape") << QByteArray("\"\\x41\"");
+        QTest::newRow("short unicode escape") << QByteArray("\"\\u12\"");
+        QTest::newRow("unterminated string") << QByteArray("\"abc");
+        QTest::newRow("overlong UTF-8") << QByteArray("\"\xC0\xAF\"");
+        QTest::newRow("UTF-8 cut short") << QByteArray("\"\xE2\x82\"");
+        QTest::newRow("deep nesting") << QByteArray(100000, '[');
+        QTest::newRow("NaN") << QByteArray("NaN");
+    }
+
+    void rejects() {
+        QFETCH(QByteArray, text);
+        const JsonParseResult result = parseJson(text);
+        QVERIFY(!result.value);
+        QVERIFY(!result.error.isEmpty());
+    }
+
+    void reportsWhereItFailed() {
+        const JsonParseResult result = parseJson("{\n  \"a\": 1\n  \"b\": 2\n}");
+        QCOMPARE(result.error, QStringLiteral("line 3, column 3: expected ',' or '}'"));
+    }
+
+    void lastDuplicateMemberWins() {
+        const JsonParseResult result = parseJson(R"({"a": 1, "a": "two"})");
+        QVERIFY(result.value);
+        QCOMPARE(result.value->member(u"a")->string(), QStringLiteral("two"));
+    }
 };
-
-void TestJsonReader::integers_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<bool>("isInteger");
-    QTest::addColumn<qint64>("value");
-
-    QTest::newRow("plain") << QByteArray("42") << true << qint64(42);
-    QTest::newRow("minus zero") << QByteArray("-0") << true << qint64(0);
-    QTest::newRow("highest") << QByteArray("9223372036854775807") << true << std::numeric_limits<qint64>::max();
-    QTest::newRow("lowest") << QByteArray("-9223372036854775808") << true << std::numeric_limits<qint64>::min();
-    QTest::newRow("beyond highest") << QByteArray("9223372036854775808") << false << qint64(0);
-    QTest::newRow("beyond lowest") << QByteArray("-9223372036854775809") << false << qint64(0);
-    QTest::newRow("with fraction") << QByteArray("1.0") << false << qint64(0);
-    QTest::newRow("with exponent") << QByteArray("1e2") << false << qint64(0);
-    QTest::newRow("a string") << QByteArray("\"1\"") << false << qint64(0);
-}
-
-void TestJsonReader::integers() {
-    QFETCH(QByteArray, text);
-    QFETCH(bool, isInteger);
-    QFETCH(qint64, value);
-    const JsonParseResult result = parseJson(text);
-    QVERIFY2(result.value, qPrintable(result.error));
-    QCOMPARE(result.value->toInteger().has_value(), isInteger);
-    QCOMPARE(result.value->toInteger().value_or(0), value);
-}
-
-void TestJsonReader::rejects_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("trailing comma") << QByteArray("[1,]");
-    QTest::newRow("comment") << QByteArray("{} // note");
-    QTest::newRow("single quotes") << QByteArray("['a']");
-    QTest::newRow("leading zero") << QByteArray("01");
-    QTest::newRow("bare minus") << QByteArray("-");
-    QTest::newRow("raw newline in string") << QByteArray("\"a\nb\"");
-    QTest::newRow("unknown escape") << QByteArray("\"\\x41\"");
-    QTest::newRow("short unicode escape") << QByteArray("\"\\u12\"");
-    QTest::newRow("unterminated string") << QByteArray("\"abc");
-    QTest::newRow("overlong UTF-8") << QByteArray("\"\xC0\xAF\"");
-    QTest::newRow("UTF-8 cut short") << QByteArray("\"\xE2\x82\"");
-    QTest::newRow("deep nesting") << QByteArray(100000, '[');
-    QTest::newRow("NaN") << QByteArray("NaN");
-}
-
-void TestJsonReader::rejects() {
-    QFETCH(QByteArray, text);
-    const JsonParseResult result = parseJson(text);
-    QVERIFY(!result.value);
-    QVERIFY(!result.error.isEmpty());
-}
-
-void TestJsonReader::reportsWhereItFailed() {
-    const JsonParseResult result = parseJson("{\n  \"a\": 1\n  \"b\": 2\n}");
-    QCOMPARE(result.error, QStringLiteral("line 3, column 3: expected ',' or '}'"));
-}
-
-void TestJsonReader::lastDuplicateMemberWins() {
-    const JsonParseResult result = parseJson(R"({"a": 1, "a": "two"})");
-    QVERIFY(result.value);
-    QCOMPARE(result.value->member(u"a")->string(), QStringLiteral("two"));
-}
 
 QTEST_APPLESS_MAIN(TestJsonReader)
 #include "tst_jsonreader.moc"

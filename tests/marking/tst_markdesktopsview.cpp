@@ -20,7 +20,6 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 namespace {
 
@@ -58,191 +57,164 @@ class TestMarkDesktopsView : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void showsThreeSpaces();
-    void listsRowsInOrder_data();
-    void listsRowsInOrder();
-    void showsTheEmptyState();
-    void eachShowingReloadsOnce();
-    void reloadKeepsRowsTheirEditsAndFocus();
-    void switchHandsEveryNewValueOnOnce();
-    void everyKeystrokeIsSaved();
-    void closesOnDoneAndEscape();
-    void tabVisitsEveryControlInListOrder();
+    void initTestCase() { QVERIFY(installEnglishTexts()); }
 
-private:
-    QTranslator m_english;
+    void showsThreeSpaces() {
+        ViewUnderTest test({3, 5, 7}, 5);
+        test.settings.updateConfig(5, "Code", "#2E8B57");
+        MarkDesktopsView& view = test.show();
+        keepScreenshot(view.grab().toImage(), "marking-three-spaces.png");
+        QCOMPARE(view.size(), QSize(620, 560));
+        QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
+        QCOMPARE(view.rows()[0]->colorPicker()->buttons()[0]->isSelected(), true);
+
+        // The list spans the 580 pixels between the side paddings; the switch and Done end at its trailing edge.
+        const QList<SpaceConfigRow*>& rows = view.rows();
+        QCOMPARE(test.inView(view.list()).topLeft(), test.inView(rows[0]).topLeft());
+        QCOMPARE(test.inView(view.list()).width(), 580);
+        QCOMPARE(test.inView(rows[1]).top(), test.inView(rows[0]).bottom() + 1);
+        QCOMPARE(rows[0]->nameField()->x(), rows[1]->nameField()->x()); // the empty badge slot keeps its width
+        const QRect done = test.inView(view.doneButton()).marginsRemoved(ProminentButton::overhang);
+        QCOMPARE(done.bottomRight(), QPoint(599, 560 - 16 - 1));
+        QVERIFY(done.width() >= 100 && view.doneButton()->isDefault());
+        QCOMPARE(test.inView(view.launchAtLoginSwitch()).marginsRemoved(ToggleSwitch::overhang).right(), 599);
+        // The stored colour outside the palette, at 90 % over white.
+        QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[1]).topLeft() + rows[1]->dotRect().center(),
+                        QColor(67, 151, 104)));
+
+        QPalette dark;
+        for (const auto& [role, rgba] : {std::pair{QPalette::Window, 0xff2b2b2b},
+                                         {QPalette::Base, 0xff1e1e1e},
+                                         {QPalette::Text, 0xffeeeeee},
+                                         {QPalette::PlaceholderText, 0x80ffffff},
+                                         {QPalette::Mid, 0xff555555}}) {
+            dark.setColor(role, QColor::fromRgba(rgba));
+        }
+        view.setPalette(dark);
+        keepScreenshot(view.grab().toImage(), "marking-three-spaces-dark.png");
+        QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[0]).topLeft() + QPoint(30, 3), QColor(0x1e1e1e)));
+    }
+
+    void listsRowsInOrder_data() {
+        QTest::addColumn<QList<qint64>>("spaces");
+        QTest::addColumn<quint64>("active");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("none: a note instead") << QList<qint64>{} << quint64(0) << QStringList{};
+        QTest::newRow("active one not listed") << QList<qint64>{3, 5} << quint64(9) << QStringList{"#1", "#2"};
+        QTest::newRow("listed twice: the next keeps its number")
+            << QList<qint64>{7, 3, 3} << quint64(7) << QStringList{"#1", "#3*"};
+    }
+
+    void listsRowsInOrder() {
+        QFETCH(QList<qint64>, spaces);
+        QFETCH(quint64, active);
+        QFETCH(QStringList, rows);
+        ViewUnderTest test(spaces, active);
+        MarkDesktopsView& view = test.show();
+        QCOMPARE(test.rows(), rows);
+        QCOMPARE(view.emptyStateLabel()->isVisible(), rows.isEmpty());
+        QVERIFY(view.launchAtLoginSwitch()->isVisible() && view.doneButton()->isVisible());
+        if (rows.isEmpty()) {
+            keepScreenshot(view.grab().toImage(), "marking-no-spaces.png");
+            QCOMPARE(view.emptyStateLabel()->text(), "No desktops found. Is a window manager running?");
+            QCOMPARE(view.emptyStateLabel()->margin(), 40);
+            QCOMPARE(test.inView(view.emptyStateLabel()).topLeft(), test.inView(view.list()).topLeft());
+        }
+    }
+
+    void doneAndEscapeCloseAndEachShowingReloadsOnce() {
+        ViewUnderTest test({3}, 3);
+        MarkDesktopsView& view = test.show();
+        QTest::mouseClick(view.doneButton(), Qt::LeftButton);
+        QVERIFY(view.isHidden());
+        view.show();
+        QTest::keyClick(view.rows()[0]->nameField(), Qt::Key_Escape);
+        QVERIFY(view.isHidden());
+        QCOMPARE(test.capture.output.filter(QRegularExpression("^🔄 (Refreshing|ViewModel)")),
+                 (QStringList{"🔄 ViewModel loadData called", "🔄 Refreshing Spaces in settings window...",
+                              "🔄 ViewModel loadData called", "🔄 Refreshing Spaces in settings window...",
+                              "🔄 ViewModel loadData called"}));
+    }
+
+    void reloadKeepsRowsTheirEditsAndFocus() {
+        ViewUnderTest test({3, 5, 7}, 3);
+        MarkDesktopsView& view = test.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        SpaceConfigRow* seven = view.rows()[2];
+        seven->nameField()->setFocus();
+        QTest::keyClicks(seven->nameField(), "!");
+        test.settings.updateConfig(7, "Changed elsewhere", std::nullopt);
+
+        test.windowServer.spaces = QList<qint64>{1, 3, 7};
+        view.viewModel().loadData();
+        test.settle();
+        QCOMPARE(view.rows()[2], seven);
+        QCOMPARE(seven->nameField()->text(), "Desktop 3!");
+        QVERIFY(seven->nameField()->hasFocus());
+        QCOMPARE(view.rows()[0]->spaceID(), SpaceID(1));
+        QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
+    }
+
+    void switchHandsEveryNewValueOnOnce() {
+        ViewUnderTest test({3}, 3);
+        MarkDesktopsView& view = test.show();
+        QSignalSpy assignments(test.launchAtLogin.get(), &LaunchAtLoginManager::objectWillChange);
+
+        QTest::mouseClick(view.launchAtLoginSwitch(), Qt::LeftButton);
+        QVERIFY(view.viewModel().launchAtLogin());
+        test.settle();
+        QCOMPARE(assignments.size(), 1);
+        QVERIFY(QFile::exists(test.autostart.entryPath()));
+
+        test.launchAtLogin->setEnabled(false); // as another window's switch would; a reload finds the new value
+        view.viewModel().loadData();
+        test.settle();
+        QCOMPARE(assignments.size(), 3);
+        QVERIFY(!view.launchAtLoginSwitch()->isChecked());
+
+        QTest::keyClick(view.launchAtLoginSwitch(), Qt::Key_Space);
+        test.settle();
+        QCOMPARE(assignments.size(), 4);
+        QVERIFY(test.launchAtLogin->isEnabled());
+    }
+
+    void everyKeystrokeIsSaved() {
+        ViewUnderTest test({3, 5}, 5);
+        test.settings.updateConfig(5, "", std::nullopt);
+        QLineEdit* field = test.show().rows()[1]->nameField();
+        test.capture.clear();
+
+        for (const QString typed : {"W", "Wo", "Wor", "Work"}) {
+            QTest::keyClick(field, typed.back().toLatin1());
+            QVERIFY(test.store.data("app_settings")->contains("\"name\" : \"" + typed.toUtf8() + "\""));
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(test.capture.output.filter("💾 Settings saved").size(), 5);
+    }
+
+    void tabVisitsEveryControlInListOrder() {
+        ViewUnderTest test({3, 5}, 3);
+        MarkDesktopsView& view = test.show();
+        test.windowServer.spaces = QList<qint64>{1, 3, 5}; // the new first row is the newest widget
+        view.viewModel().loadData();
+        test.settle();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+
+        QList<QWidget*> order;
+        for (SpaceConfigRow* row : view.rows()) {
+            order += row->focusOrder();
+        }
+        order << view.launchAtLoginSwitch() << view.doneButton() << order.first();
+        QCOMPARE(order.size(), 3 * 9 + 3);
+        order.first()->setFocus();
+        for (QWidget* next : order.mid(1)) {
+            QVERIFY(
+                !QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name).isEmpty());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
 };
-
-void TestMarkDesktopsView::initTestCase() {
-    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
-    QCoreApplication::installTranslator(&m_english);
-}
-
-void TestMarkDesktopsView::showsThreeSpaces() {
-    ViewUnderTest test({3, 5, 7}, 5);
-    test.settings.updateConfig(5, "Code", "#2E8B57");
-    MarkDesktopsView& view = test.show();
-    keepScreenshot(view.grab().toImage(), "marking-three-spaces.png");
-    QCOMPARE(view.size(), QSize(620, 560));
-    QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
-    QCOMPARE(view.rows()[0]->colorPicker()->buttons()[0]->isSelected(), true);
-
-    // The list spans the 580 pixels between the side paddings; the switch and Done end at its trailing edge.
-    const QList<SpaceConfigRow*>& rows = view.rows();
-    QCOMPARE(test.inView(view.list()).topLeft(), test.inView(rows[0]).topLeft());
-    QCOMPARE(test.inView(view.list()).width(), 580);
-    QCOMPARE(test.inView(rows[1]).top(), test.inView(rows[0]).bottom() + 1);
-    QCOMPARE(rows[0]->nameField()->x(), rows[1]->nameField()->x()); // the empty badge slot keeps its width
-    const QRect done = test.inView(view.doneButton()).marginsRemoved(ProminentButton::overhang);
-    QCOMPARE(done.bottomRight(), QPoint(599, 560 - 16 - 1));
-    QVERIFY(done.width() >= 100 && view.doneButton()->isDefault());
-    QCOMPARE(test.inView(view.launchAtLoginSwitch()).marginsRemoved(ToggleSwitch::overhang).right(), 599);
-    // The stored colour outside the palette, at 90 % over white.
-    QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[1]).topLeft() + rows[1]->dotRect().center(),
-                    QColor(67, 151, 104)));
-
-    QPalette dark;
-    for (const auto& [role, rgba] : {std::pair{QPalette::Window, 0xff2b2b2b},
-                                     {QPalette::Base, 0xff1e1e1e},
-                                     {QPalette::Text, 0xffeeeeee},
-                                     {QPalette::PlaceholderText, 0x80ffffff},
-                                     {QPalette::Mid, 0xff555555}}) {
-        dark.setColor(role, QColor::fromRgba(rgba));
-    }
-    view.setPalette(dark);
-    keepScreenshot(view.grab().toImage(), "marking-three-spaces-dark.png");
-    QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[0]).topLeft() + QPoint(30, 3), QColor(0x1e1e1e)));
-}
-
-void TestMarkDesktopsView::listsRowsInOrder_data() {
-    QTest::addColumn<QList<qint64>>("spaces");
-    QTest::addColumn<quint64>("active");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("active one not listed") << QList<qint64>{3, 5} << quint64(9) << QStringList{"#1", "#2"};
-    QTest::newRow("listed twice: the next keeps its number")
-        << QList<qint64>{7, 3, 3} << quint64(7) << QStringList{"#1", "#3*"};
-}
-
-void TestMarkDesktopsView::listsRowsInOrder() {
-    QFETCH(QList<qint64>, spaces);
-    QFETCH(quint64, active);
-    QFETCH(QStringList, rows);
-    ViewUnderTest test(spaces, active);
-    test.show();
-    QCOMPARE(test.rows(), rows);
-    QVERIFY(test.view->emptyStateLabel()->isHidden());
-}
-
-void TestMarkDesktopsView::showsTheEmptyState() {
-    ViewUnderTest test({}, 0);
-    MarkDesktopsView& view = test.show();
-    keepScreenshot(view.grab().toImage(), "marking-no-spaces.png");
-    QVERIFY(view.rows().isEmpty());
-    QCOMPARE(view.emptyStateLabel()->text(), "No desktops found. Is a window manager running?");
-    QCOMPARE(view.emptyStateLabel()->margin(), 40);
-    QCOMPARE(test.inView(view.emptyStateLabel()).topLeft(), test.inView(view.list()).topLeft());
-    QVERIFY(view.launchAtLoginSwitch()->isVisible() && view.doneButton()->isVisible());
-}
-
-void TestMarkDesktopsView::eachShowingReloadsOnce() {
-    ViewUnderTest test({3}, 3);
-    MarkDesktopsView& view = test.show();
-    view.hide();
-    view.show();
-    QCOMPARE(test.capture.output.filter(QRegularExpression("^🔄 (Refreshing|ViewModel)")),
-             (QStringList{"🔄 ViewModel loadData called", "🔄 Refreshing Spaces in settings window...",
-                          "🔄 ViewModel loadData called", "🔄 Refreshing Spaces in settings window...",
-                          "🔄 ViewModel loadData called"}));
-}
-
-void TestMarkDesktopsView::reloadKeepsRowsTheirEditsAndFocus() {
-    ViewUnderTest test({3, 5, 7}, 3);
-    MarkDesktopsView& view = test.show();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
-    SpaceConfigRow* seven = view.rows()[2];
-    seven->nameField()->setFocus();
-    QTest::keyClicks(seven->nameField(), "!");
-    test.settings.updateConfig(7, "Changed elsewhere", std::nullopt);
-
-    test.windowServer.spaces = QList<qint64>{1, 3, 7};
-    view.viewModel().loadData();
-    test.settle();
-    QCOMPARE(view.rows()[2], seven);
-    QCOMPARE(seven->nameField()->text(), "Desktop 3!");
-    QVERIFY(seven->nameField()->hasFocus());
-    QCOMPARE(view.rows()[0]->spaceID(), SpaceID(1));
-    QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
-}
-
-void TestMarkDesktopsView::switchHandsEveryNewValueOnOnce() {
-    ViewUnderTest test({3}, 3);
-    MarkDesktopsView& view = test.show();
-    QSignalSpy assignments(test.launchAtLogin.get(), &LaunchAtLoginManager::objectWillChange);
-
-    QTest::mouseClick(view.launchAtLoginSwitch(), Qt::LeftButton);
-    QVERIFY(view.viewModel().launchAtLogin());
-    test.settle();
-    QCOMPARE(assignments.size(), 1);
-    QVERIFY(QFile::exists(test.autostart.entryPath()));
-
-    test.launchAtLogin->setEnabled(false); // as another window's switch would; a reload finds the new value
-    view.viewModel().loadData();
-    test.settle();
-    QCOMPARE(assignments.size(), 3);
-    QVERIFY(!view.launchAtLoginSwitch()->isChecked());
-
-    QTest::keyClick(view.launchAtLoginSwitch(), Qt::Key_Space);
-    test.settle();
-    QCOMPARE(assignments.size(), 4);
-    QVERIFY(test.launchAtLogin->isEnabled());
-}
-
-void TestMarkDesktopsView::everyKeystrokeIsSaved() {
-    ViewUnderTest test({3, 5}, 5);
-    test.settings.updateConfig(5, "", std::nullopt);
-    QLineEdit* field = test.show().rows()[1]->nameField();
-    test.capture.clear();
-
-    for (const QString typed : {"W", "Wo", "Wor", "Work"}) {
-        QTest::keyClick(field, typed.back().toLatin1());
-        QVERIFY(test.store.data("app_settings")->contains("\"name\" : \"" + typed.toUtf8() + "\""));
-    }
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(test.capture.output.filter("💾 Settings saved").size(), 5);
-}
-
-void TestMarkDesktopsView::closesOnDoneAndEscape() {
-    ViewUnderTest test({3}, 3);
-    MarkDesktopsView& view = test.show();
-    QTest::mouseClick(view.doneButton(), Qt::LeftButton);
-    QVERIFY(view.isHidden());
-    view.show();
-    QTest::keyClick(view.rows()[0]->nameField(), Qt::Key_Escape);
-    QVERIFY(view.isHidden());
-}
-
-void TestMarkDesktopsView::tabVisitsEveryControlInListOrder() {
-    ViewUnderTest test({3, 5}, 3);
-    MarkDesktopsView& view = test.show();
-    test.windowServer.spaces = QList<qint64>{1, 3, 5}; // the new first row is the newest widget
-    view.viewModel().loadData();
-    test.settle();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
-
-    QList<QWidget*> order;
-    for (SpaceConfigRow* row : view.rows()) {
-        order += row->focusOrder();
-    }
-    order << view.launchAtLoginSwitch() << view.doneButton() << order.first();
-    QCOMPARE(order.size(), 3 * 9 + 3);
-    order.first()->setFocus();
-    for (QWidget* next : order.mid(1)) {
-        QVERIFY(!QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name).isEmpty());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
-}
 
 QTEST_MAIN(TestMarkDesktopsView)
 #include "tst_markdesktopsview.moc"

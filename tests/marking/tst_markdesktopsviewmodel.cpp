@@ -7,117 +7,103 @@
 
 #include <QFile>
 #include <QTest>
-#include <QTranslator>
 
 class TestMarkDesktopsViewModel : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void firstLoadCreatesWhatIsMissing();
-    void secondLoadChangesNothing();
-    void loadDropsAVanishedSpace();
-    void editsReachSettingsAndTheSnapshot();
-    void refusedLaunchAtLoginKeepsTheRequestedState();
+    void initTestCase() { QVERIFY(installEnglishTexts()); }
 
-private:
-    QTranslator m_english;
+    void firstLoadCreatesWhatIsMissing() {
+        MarkingFixture fixture({7, 5, 3}, 5);
+        fixture.settings.setSettings(AppSettings()); // the first refresh's follow-up created them: start empty again
+        fixture.capture.clear();
+        MarkDesktopsViewModel viewModel(fixture.services());
+        int announcements = 0;
+        QObject counter;
+        QObject::connect(&viewModel, &MarkDesktopsViewModel::objectWillChange, &counter, [&] { ++announcements; });
+
+        QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
+        QCOMPARE(viewModel.currentSpaceID(), SpaceID(5));
+        QCOMPARE(viewModel.spaceConfigs().size(), size_t(3));
+        QCOMPARE(viewModel.spaceConfigs().at(7).name, "Desktop 3");
+        QCOMPARE(fixture.capture.output.mid(0, 3),
+                 (QStringList{"🔄 ViewModel loadData called", "   Before refresh: currentSpaceID=5",
+                              "🔍 Refreshing Spaces... Connection ID: 42"}));
+        QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
+
+        viewModel.loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
+        QCOMPARE(announcements, 3 + 1 + 3);
+    }
+
+    void secondLoadChangesNothing() {
+        MarkingFixture fixture({3, 7}, 7);
+        MarkDesktopsViewModel viewModel(fixture.services());
+        fixture.capture.clear();
+        viewModel.loadData();
+        QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
+        QCOMPARE(fixture.capture.output.mid(fixture.capture.output.indexOf("📊 ViewModel loaded:")),
+                 (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 7]", "   currentSpaceID=7",
+                              "   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=7, isCurrent=true ✅ CURRENT",
+                              "✅ Loaded 2 spaces, current Space ID: 7"}));
+    }
+
+    void loadDropsAVanishedSpace() {
+        MarkingFixture fixture({3, 5, 7}, 5);
+        MarkDesktopsViewModel viewModel(fixture.services());
+        fixture.windowServer.spaces = QList<qint64>{3, 7}; // the active one goes, and no row is marked current
+        fixture.capture.clear();
+
+        viewModel.loadData();
+        QVERIFY(fixture.capture.output.contains(
+            "   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF"));
+        QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 7}));
+        QVERIFY(!viewModel.spaceConfigs().contains(5));
+        QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
+        fixture.capture.clear();
+        QCoreApplication::processEvents(); // the refresh's own follow-up finds nothing left to do
+        QCOMPARE(fixture.capture.output, QStringList());
+    }
+
+    void editsReachSettingsAndTheSnapshot() {
+        MarkingFixture fixture({3, 5}, 3);
+        MarkDesktopsViewModel viewModel(fixture.services());
+        int posts = 0;
+        QObject::connect(&fixture.settings, &SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
+        fixture.capture.clear();
+
+        viewModel.updateName(3, "Work");
+        viewModel.updateColor(5, "#123456");
+        QCOMPARE(fixture.capture.output, (QStringList{"💾 Settings saved", "💾 Settings saved"}));
+        QCOMPARE(posts, 2);
+        QCOMPARE(viewModel.spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
+        QCOMPARE(fixture.settings.settings().spaces.at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
+        QCOMPARE(viewModel.spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
+
+        fixture.capture.clear();
+        viewModel.updateColor(42, "#000000");
+        QCOMPARE(fixture.capture.output, QStringList());
+        QVERIFY(!viewModel.spaceConfigs().contains(42));
+        QVERIFY(!fixture.settings.settings().spaces.contains(42));
+    }
+
+    void refusedLaunchAtLoginKeepsTheRequestedState() {
+        MarkingFixture fixture({3}, 3);
+        QFile blocker(fixture.folder.path() + "/autostart"); // a file where the autostart folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        MarkDesktopsViewModel viewModel(fixture.services());
+        QVERIFY(!viewModel.launchAtLogin());
+        fixture.capture.clear();
+
+        viewModel.setLaunchAtLogin(true); // what the switch does, before it calls the toggle
+        viewModel.toggleLaunchAtLogin(true);
+        QVERIFY(viewModel.launchAtLogin());
+        QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
+        viewModel.loadData();
+        QVERIFY(viewModel.launchAtLogin());
+    }
 };
-
-void TestMarkDesktopsViewModel::initTestCase() {
-    QVERIFY(m_english.load("vantorel_en", ":/i18n"));
-    QCoreApplication::installTranslator(&m_english);
-}
-
-void TestMarkDesktopsViewModel::firstLoadCreatesWhatIsMissing() {
-    MarkingFixture fixture({7, 5, 3}, 5);
-    fixture.settings.setSettings(AppSettings()); // the first refresh's follow-up created them: start empty again
-    fixture.capture.clear();
-    MarkDesktopsViewModel viewModel(fixture.services());
-    int announcements = 0;
-    QObject counter;
-    QObject::connect(&viewModel, &MarkDesktopsViewModel::objectWillChange, &counter, [&] { ++announcements; });
-
-    QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 5, 7}));
-    QCOMPARE(viewModel.currentSpaceID(), SpaceID(5));
-    QCOMPARE(viewModel.spaceConfigs().size(), size_t(3));
-    QCOMPARE(viewModel.spaceConfigs().at(7).name, "Desktop 3");
-    QCOMPARE(fixture.capture.output.mid(0, 3),
-             (QStringList{"🔄 ViewModel loadData called", "   Before refresh: currentSpaceID=5",
-                          "🔍 Refreshing Spaces... Connection ID: 42"}));
-    QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
-
-    viewModel.loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
-    QCOMPARE(announcements, 3 + 1 + 3);
-}
-
-void TestMarkDesktopsViewModel::secondLoadChangesNothing() {
-    MarkingFixture fixture({3, 7}, 7);
-    MarkDesktopsViewModel viewModel(fixture.services());
-    fixture.capture.clear();
-    viewModel.loadData();
-    QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
-    QCOMPARE(fixture.linesFrom("📊 ViewModel loaded:"),
-             (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 7]", "   currentSpaceID=7",
-                          "   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=7, isCurrent=true ✅ CURRENT",
-                          "✅ Loaded 2 spaces, current Space ID: 7"}));
-}
-
-void TestMarkDesktopsViewModel::loadDropsAVanishedSpace() {
-    MarkingFixture fixture({3, 5, 7}, 5);
-    MarkDesktopsViewModel viewModel(fixture.services());
-    fixture.windowServer.spaces = QList<qint64>{3, 7}; // the active one goes, and no row is marked current
-    fixture.capture.clear();
-
-    viewModel.loadData();
-    QVERIFY(
-        fixture.capture.output.contains("   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF"));
-    QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 7}));
-    QVERIFY(!viewModel.spaceConfigs().contains(5));
-    QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
-    fixture.capture.clear();
-    QCoreApplication::processEvents(); // the refresh's own follow-up finds nothing left to do
-    QCOMPARE(fixture.capture.output, QStringList());
-}
-
-void TestMarkDesktopsViewModel::editsReachSettingsAndTheSnapshot() {
-    MarkingFixture fixture({3, 5}, 3);
-    MarkDesktopsViewModel viewModel(fixture.services());
-    int posts = 0;
-    QObject::connect(&fixture.settings, &SettingsManager::settingsDidChange, &fixture.settings, [&] { ++posts; });
-    fixture.capture.clear();
-
-    viewModel.updateName(3, "Work");
-    viewModel.updateColor(5, "#123456");
-    QCOMPARE(fixture.capture.output, (QStringList{"💾 Settings saved", "💾 Settings saved"}));
-    QCOMPARE(posts, 2);
-    QCOMPARE(viewModel.spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
-    QCOMPARE(fixture.settings.settings().spaces.at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
-    QCOMPARE(viewModel.spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
-
-    fixture.capture.clear();
-    viewModel.updateColor(42, "#000000");
-    QCOMPARE(fixture.capture.output, QStringList());
-    QVERIFY(!viewModel.spaceConfigs().contains(42));
-    QVERIFY(!fixture.settings.settings().spaces.contains(42));
-}
-
-void TestMarkDesktopsViewModel::refusedLaunchAtLoginKeepsTheRequestedState() {
-    MarkingFixture fixture({3}, 3);
-    QFile blocker(fixture.folder.path() + "/autostart"); // a file where the autostart folder belongs
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    MarkDesktopsViewModel viewModel(fixture.services());
-    QVERIFY(!viewModel.launchAtLogin());
-    fixture.capture.clear();
-
-    viewModel.setLaunchAtLogin(true); // what the switch does, before it calls the toggle
-    viewModel.toggleLaunchAtLogin(true);
-    QVERIFY(viewModel.launchAtLogin());
-    QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
-    viewModel.loadData();
-    QVERIFY(viewModel.launchAtLogin());
-}
 
 QTEST_GUILESS_MAIN(TestMarkDesktopsViewModel)
 #include "tst_markdesktopsviewmodel.moc"

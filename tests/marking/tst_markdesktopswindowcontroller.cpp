@@ -10,18 +10,21 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTranslator>
 
 class TestMarkDesktopsWindowController : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_english.load("vantorel_en", ":/i18n"));
-        QCoreApplication::installTranslator(&m_english);
+    void initTestCase() { QVERIFY(installEnglishTexts()); }
+
+    void opensACentredFixedWindowAndReopensItWithFreshContent_data() {
+        QTest::addColumn<bool>("closedFirst");
+        QTest::newRow("while open") << false;
+        QTest::newRow("after closing") << true;
     }
 
-    void firstOpeningMakesACentredFixedWindow() {
+    void opensACentredFixedWindowAndReopensItWithFreshContent() {
+        QFETCH(bool, closedFirst);
         MarkingFixture fixture({3, 5}, 5);
         MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
         controller.openMarkDesktopsWindow();
@@ -35,20 +38,6 @@ private slots:
         QVERIFY(!window->windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         QCOMPARE(controller.contentView()->geometry(), QRect(30, 0, 620, 560));
-    }
-
-    void reopeningBringsFreshContentWhereTheWindowWas_data() {
-        QTest::addColumn<bool>("closedFirst");
-        QTest::newRow("while open") << false;
-        QTest::newRow("after closing") << true;
-    }
-
-    void reopeningBringsFreshContentWhereTheWindowWas() {
-        QFETCH(bool, closedFirst);
-        MarkingFixture fixture({3, 5}, 5);
-        MarkDesktopsWindowController controller([&] { return std::make_unique<MarkDesktopsView>(fixture.services()); });
-        controller.openMarkDesktopsWindow();
-        QWidget* window = controller.window();
         const QWidget* firstContent = controller.contentView();
         window->move(10, 20);
         window->setVisible(!closedFirst);
@@ -64,9 +53,6 @@ private slots:
                  (QStringList{"🔄 ViewModel loadData called", "🗑️ MarkDesktopsViewModel deallocated",
                               "🔄 Refreshing Spaces in settings window...", "🔄 ViewModel loadData called"}));
     }
-
-private:
-    QTranslator m_english;
 };
 
 QTEST_MAIN(TestMarkDesktopsWindowController)

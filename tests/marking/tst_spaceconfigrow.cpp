@@ -3,6 +3,7 @@
 
 #include "marking/SpaceConfigRow.h"
 
+#include "DiagnosticsCapture.h"
 #include "PixelChecks.h"
 #include "marking/ColorButton.h"
 #include "marking/ColorPickerView.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTranslator>
 
 namespace {
 
@@ -55,10 +55,7 @@ class TestSpaceConfigRow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_english.load("vantorel_en", ":/i18n"));
-        QCoreApplication::installTranslator(&m_english);
-    }
+    void initTestCase() { QVERIFY(installEnglishTexts()); }
 
     void laysOutItsChildren() {
         RowUnderTest test("#FF6B6B", 9, true);
@@ -118,9 +115,6 @@ private slots:
         QCOMPARE(test.selectedSwatch(), selectedSwatch);
         QVERIFY(test.dotShows(dot));
     }
-
-private:
-    QTranslator m_english;
 };
 
 QTEST_MAIN(TestSpaceConfigRow)

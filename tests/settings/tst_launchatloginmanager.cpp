@@ -48,83 +48,79 @@ class TestLaunchAtLoginManager : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstUseMirrorsTheRegistration_data();
-    void firstUseMirrorsTheRegistration();
-    void assignment_data();
-    void assignment();
+    void firstUseMirrorsTheRegistration_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("no entry") << QString() << false;
+        QTest::newRow("registered") << registered << true;
+        QTest::newRow("hidden") << hidden << false;
+        QTest::newRow("hidden, spaced, CRLF") << "[Desktop Entry]\r\nHidden = true\r\n" << false;
+        QTest::newRow("hidden as GLib's 1") << "[Desktop Entry]\nHidden=1\n" << false;
+        QTest::newRow("not hidden") << "[Desktop Entry]\nHidden=false\n" << true;
+        QTest::newRow("off for GNOME") << "[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n" << false;
+        QTest::newRow("on for GNOME") << "[Desktop Entry]\nX-GNOME-Autostart-enabled=true\n" << true;
+        QTest::newRow("commented out") << "[Desktop Entry]\n#Hidden=true\n" << true;
+        QTest::newRow("hidden in another group") << registered + "[Desktop Action Quit]\nHidden=true\n" << true;
+    }
+
+    void firstUseMirrorsTheRegistration() {
+        QFETCH(QString, entry);
+        QFETCH(bool, enabled);
+        Fixture fixture(entry.isNull() ? "" : "autostart/vantorel.desktop", entry.toUtf8());
+        LaunchAtLoginManager manager(fixture.autostart);
+        QCOMPARE(manager.isEnabled(), enabled);
+        QCOMPARE(fixture.capture.output, enabled ? QStringList{alreadyEnabled} : QStringList());
+        QCOMPARE(fixture.entry(), entry); // read, never rewritten or removed
+    }
+
+    void assignment_data() {
+        QTest::addColumn<QString>("occupant"); // what is in the autostart folder before: see Fixture
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("value");
+        QTest::addColumn<QString>("line");      // <home> stands for the temporary folder
+        QTest::addColumn<QString>("execAfter"); // null: no entry is left
+        const QString entryPath = "autostart/vantorel.desktop";
+        const QString enabled = "✅ Launch at login enabled";
+        QTest::newRow("on, not registered") << QString() << QString() << true << enabled << "Exec=/usr/bin/vantorel";
+        QTest::newRow("on, over a hidden entry") << entryPath << hidden << true << enabled << "Exec=/usr/bin/vantorel";
+        QTest::newRow("on, registered") << entryPath << registered << true << alreadyEnabled
+                                        << "Exec=/home/me/bin/vantorel";
+        QTest::newRow("off, registered") << entryPath << registered << false << "🚫 Launch at login disabled"
+                                         << QString();
+        QTest::newRow("off, not registered") << QString() << QString() << false << QString() << QString();
+        QTest::newRow("off leaves a hidden entry") << entryPath << hidden << false << QString() << "Exec=vantorel";
+        QTest::newRow("on, refused: a file in the folder's place")
+            << "autostart" << QString() << true
+            << "❌ Failed to set launch at login: <home>/autostart: cannot create the folder" << QString();
+        QTest::newRow("on, refused: a folder in the entry's place")
+            << entryPath + "/keep/" << QString() << true
+            << "❌ Failed to set launch at login: <home>/autostart/vantorel.desktop: Is a directory" << QString();
+    }
+
+    void assignment() {
+        QFETCH(QString, occupant);
+        QFETCH(QString, entry);
+        QFETCH(bool, value);
+        QFETCH(QString, line);
+        QFETCH(QString, execAfter);
+        Fixture fixture(occupant, entry.toUtf8());
+        LaunchAtLoginManager manager(fixture.autostart);
+        const std::pair<bool, QString> before{manager.isEnabled(), fixture.entry()};
+        QList<std::pair<bool, QString>> announced; // what an observer sees: nothing stored or registered yet
+        connect(&manager, &LaunchAtLoginManager::objectWillChange, this, [&] {
+            announced.append({manager.isEnabled(), fixture.entry()});
+        });
+        fixture.capture.clear();
+
+        manager.setEnabled(value);
+        QCOMPARE(announced, QList{before});
+        QCOMPARE(manager.isEnabled(), value); // a refusal is not fed back
+        QCOMPARE(fixture.capture.output,
+                 line.isNull() ? QStringList() : QStringList{line.replace("<home>", fixture.home.path())});
+        QCOMPARE(fixture.entry().split('\n').filter(QRegularExpression("^Exec=")),
+                 execAfter.isNull() ? QStringList() : QStringList{execAfter});
+    }
 };
-
-void TestLaunchAtLoginManager::firstUseMirrorsTheRegistration_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("no entry") << QString() << false;
-    QTest::newRow("registered") << registered << true;
-    QTest::newRow("hidden") << hidden << false;
-    QTest::newRow("hidden, spaced, CRLF") << "[Desktop Entry]\r\nHidden = true\r\n" << false;
-    QTest::newRow("hidden as GLib's 1") << "[Desktop Entry]\nHidden=1\n" << false;
-    QTest::newRow("not hidden") << "[Desktop Entry]\nHidden=false\n" << true;
-    QTest::newRow("off for GNOME") << "[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n" << false;
-    QTest::newRow("on for GNOME") << "[Desktop Entry]\nX-GNOME-Autostart-enabled=true\n" << true;
-    QTest::newRow("commented out") << "[Desktop Entry]\n#Hidden=true\n" << true;
-    QTest::newRow("hidden in another group") << registered + "[Desktop Action Quit]\nHidden=true\n" << true;
-}
-
-void TestLaunchAtLoginManager::firstUseMirrorsTheRegistration() {
-    QFETCH(QString, entry);
-    QFETCH(bool, enabled);
-    Fixture fixture(entry.isNull() ? "" : "autostart/vantorel.desktop", entry.toUtf8());
-    LaunchAtLoginManager manager(fixture.autostart);
-    QCOMPARE(manager.isEnabled(), enabled);
-    QCOMPARE(fixture.capture.output, enabled ? QStringList{alreadyEnabled} : QStringList());
-    QCOMPARE(fixture.entry(), entry); // read, never rewritten or removed
-}
-
-void TestLaunchAtLoginManager::assignment_data() {
-    QTest::addColumn<QString>("occupant"); // what is in the autostart folder before: see Fixture
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("value");
-    QTest::addColumn<QString>("line");      // <home> stands for the temporary folder
-    QTest::addColumn<QString>("execAfter"); // null: no entry is left
-    const QString entryPath = "autostart/vantorel.desktop";
-    const QString enabled = "✅ Launch at login enabled";
-    QTest::newRow("on, not registered") << QString() << QString() << true << enabled << "Exec=/usr/bin/vantorel";
-    QTest::newRow("on, over a hidden entry") << entryPath << hidden << true << enabled << "Exec=/usr/bin/vantorel";
-    QTest::newRow("on, registered") << entryPath << registered << true << alreadyEnabled
-                                    << "Exec=/home/me/bin/vantorel";
-    QTest::newRow("off, registered") << entryPath << registered << false << "🚫 Launch at login disabled" << QString();
-    QTest::newRow("off, not registered") << QString() << QString() << false << QString() << QString();
-    QTest::newRow("off leaves a hidden entry") << entryPath << hidden << false << QString() << "Exec=vantorel";
-    QTest::newRow("on, refused: a file in the folder's place")
-        << "autostart" << QString() << true
-        << "❌ Failed to set launch at login: <home>/autostart: cannot create the folder" << QString();
-    QTest::newRow("on, refused: a folder in the entry's place")
-        << entryPath + "/keep/" << QString() << true
-        << "❌ Failed to set launch at login: <home>/autostart/vantorel.desktop: Is a directory" << QString();
-}
-
-void TestLaunchAtLoginManager::assignment() {
-    QFETCH(QString, occupant);
-    QFETCH(QString, entry);
-    QFETCH(bool, value);
-    QFETCH(QString, line);
-    QFETCH(QString, execAfter);
-    Fixture fixture(occupant, entry.toUtf8());
-    LaunchAtLoginManager manager(fixture.autostart);
-    const std::pair<bool, QString> before{manager.isEnabled(), fixture.entry()};
-    QList<std::pair<bool, QString>> announced; // what an observer sees: nothing stored or registered yet
-    connect(&manager, &LaunchAtLoginManager::objectWillChange, this, [&] {
-        announced.append({manager.isEnabled(), fixture.entry()});
-    });
-    fixture.capture.clear();
-
-    manager.setEnabled(value);
-    QCOMPARE(announced, QList{before});
-    QCOMPARE(manager.isEnabled(), value); // a refusal is not fed back
-    QCOMPARE(fixture.capture.output,
-             line.isNull() ? QStringList() : QStringList{line.replace("<home>", fixture.home.path())});
-    QCOMPARE(fixture.entry().split('\n').filter(QRegularExpression("^Exec=")),
-             execAfter.isNull() ? QStringList() : QStringList{execAfter});
-}
 
 QTEST_GUILESS_MAIN(TestLaunchAtLoginManager)
 #include "tst_launchatloginmanager.moc"

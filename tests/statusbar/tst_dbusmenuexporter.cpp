@@ -70,85 +70,79 @@ class TestDBusMenuExporter : public QObject {
     Q_OBJECT
 
 private slots:
-    void offersTheMenuAsDBusMenuWritesIt();
-    void changedMenuGetsANewRevision();
-    void unknownRequestsAreReportedAndDoNothing_data();
-    void unknownRequestsAreReportedAndDoNothing();
-};
+    void offersTheMenuAsDBusMenuWritesIt() {
+        Fixture fixture;
+        QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
+        QCOMPARE(fixture.layout(), (QStringList{"revision 1", "submenu", "1 _Fish & Chips__2", "2 ---",
+                                                "3 Quit Control+Shift+q Alt+F5"}));
+        const QDBusMessage group =
+            fixture.call("GetGroupProperties", {QVariant::fromValue(QList<int>{2}), QStringList()});
+        QCOMPARE(qdbus_cast<QList<DBusMenuItem>>(group.arguments().value(0)).value(0).properties,
+                 (QVariantMap{{"type", "separator"}, {"enabled", true}, {"visible", true}}));
 
-void TestDBusMenuExporter::offersTheMenuAsDBusMenuWritesIt() {
-    Fixture fixture;
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    QCOMPARE(fixture.layout(),
-             (QStringList{"revision 1", "submenu", "1 _Fish & Chips__2", "2 ---", "3 Quit Control+Shift+q Alt+F5"}));
-    const QDBusMessage group = fixture.call("GetGroupProperties", {QVariant::fromValue(QList<int>{2}), QStringList()});
-    QCOMPARE(qdbus_cast<QList<DBusMenuItem>>(group.arguments().value(0)).value(0).properties,
-             (QVariantMap{{"type", "separator"}, {"enabled", true}, {"visible", true}}));
+        QCOMPARE(fixture.call("Event", {1, "clicked", noData, 0u}).type(), QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(fixture.clicks, 1);
+        QVERIFY(fixture.panelBus.panel->itemSignals.isEmpty());
 
-    QCOMPARE(fixture.call("Event", {1, "clicked", noData, 0u}).type(), QDBusMessage::ReplyMessage);
-    QTRY_COMPARE(fixture.clicks, 1);
-    QVERIFY(fixture.panelBus.panel->itemSignals.isEmpty());
-}
-
-void TestDBusMenuExporter::changedMenuGetsANewRevision() {
-    Fixture fixture;
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
-    QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
-    fixture.label = "Einstellungen"; // another language
-    QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{true});
-    QCOMPARE(fixture.layout(),
-             (QStringList{"revision 2", "submenu", "1 Einstellungen", "2 ---", "3 Quit Control+Shift+q Alt+F5"}));
-    QCOMPARE(fixture.panelBus.panel->itemSignals.size(), 1);
-    QCOMPARE(fixture.panelBus.panel->itemSignals.constFirst().member(), "LayoutUpdated");
-    QCOMPARE(fixture.panelBus.panel->itemSignals.constFirst().arguments(), (QVariantList{2u, 0}));
-}
-
-void TestDBusMenuExporter::unknownRequestsAreReportedAndDoNothing_data() {
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<QVariantList>("arguments");
-    QTest::addColumn<QString>("expectedLine");
-    QTest::addColumn<QVariantList>("expectedIdLists"); // what the reply lists; an error is no list
-    const auto ids = [](QList<int> list) {
-        return QVariant::fromValue(list);
-    };
-    QTest::newRow("garbled event") << "Event" << QVariantList{1, "a\nb" + QString(70, 'x'), noData, 0u}
-                                   << "❌ Unknown menu event 'a\uFFFDb" + QString(61, 'x') + "…' for entry 1"
-                                   << QVariantList{};
-    QTest::newRow("property of an unknown entry")
-        << "GetProperty" << QVariantList{-4, "label"} << "❌ Menu request for unknown entry -4" << QVariantList{};
-    QTest::newRow("unknown property") << "GetProperty" << QVariantList{1, "colour"}
-                                      << "❌ Menu request for unknown property 'colour' of entry 1" << QVariantList{};
-    QTest::newRow("unknown entry about to be shown")
-        << "AboutToShowGroup" << QVariantList{ids({0, 77})} << "❌ Menu request for unknown entry 77"
-        << QVariantList{ids({}), ids({77})};
-    QTest::newRow("unknown entry in a group of events")
-        << "EventGroup"
-        << QVariantList{QVariant::fromValue(
-               QList<DBusMenuEvent>{{1, "hovered", QDBusVariant(0), 0}, {4, "clicked", QDBusVariant(0), 0}})}
-        << "❌ Menu request for unknown entry 4" << QVariantList{ids({4})};
-}
-
-void TestDBusMenuExporter::unknownRequestsAreReportedAndDoNothing() {
-    QFETCH(QString, method);
-    QFETCH(QVariantList, arguments);
-    QFETCH(QString, expectedLine);
-    QFETCH(QVariantList, expectedIdLists);
-    Fixture fixture;
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    fixture.layout();
-    fixture.capture.clear();
-
-    const QDBusMessage reply = fixture.call(method, arguments);
-    QCOMPARE(fixture.capture.systemLog, QStringList{expectedLine});
-    QCOMPARE(reply.type(), method == "GetProperty" ? QDBusMessage::ErrorMessage : QDBusMessage::ReplyMessage);
-    QCOMPARE(reply.arguments().size(), method == "GetProperty" ? 1 : expectedIdLists.size());
-    for (qsizetype i = 0; i < expectedIdLists.size(); ++i) {
-        QCOMPARE(qdbus_cast<QList<int>>(reply.arguments().at(i)), expectedIdLists.at(i).value<QList<int>>());
+        // A changed menu gets a new revision.
+        QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
+        QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
+        fixture.label = "Einstellungen"; // another language
+        QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{true});
+        QCOMPARE(fixture.layout(),
+                 (QStringList{"revision 2", "submenu", "1 Einstellungen", "2 ---", "3 Quit Control+Shift+q Alt+F5"}));
+        QCOMPARE(fixture.panelBus.panel->itemSignals.size(), 1);
+        QCOMPARE(fixture.panelBus.panel->itemSignals.constFirst().member(), "LayoutUpdated");
+        QCOMPARE(fixture.panelBus.panel->itemSignals.constFirst().arguments(), (QVariantList{2u, 0}));
     }
-    QTest::qWait(10);
-    QCOMPARE(fixture.clicks, 0);
-}
+
+    void unknownRequestsAreReportedAndDoNothing_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("arguments");
+        QTest::addColumn<QString>("expectedLine");
+        QTest::addColumn<QVariantList>("expectedIdLists"); // what the reply lists; an error is no list
+        const auto ids = [](QList<int> list) {
+            return QVariant::fromValue(list);
+        };
+        QTest::newRow("garbled event") << "Event" << QVariantList{1, "a\nb" + QString(70, 'x'), noData, 0u}
+                                       << "❌ Unknown menu event 'a\uFFFDb" + QString(61, 'x') + "…' for entry 1"
+                                       << QVariantList{};
+        QTest::newRow("property of an unknown entry")
+            << "GetProperty" << QVariantList{-4, "label"} << "❌ Menu request for unknown entry -4" << QVariantList{};
+        QTest::newRow("unknown property")
+            << "GetProperty" << QVariantList{1, "colour"} << "❌ Menu request for unknown property 'colour' of entry 1"
+            << QVariantList{};
+        QTest::newRow("unknown entry about to be shown")
+            << "AboutToShowGroup" << QVariantList{ids({0, 77})} << "❌ Menu request for unknown entry 77"
+            << QVariantList{ids({}), ids({77})};
+        QTest::newRow("unknown entry in a group of events")
+            << "EventGroup"
+            << QVariantList{QVariant::fromValue(
+                   QList<DBusMenuEvent>{{1, "hovered", QDBusVariant(0), 0}, {4, "clicked", QDBusVariant(0), 0}})}
+            << "❌ Menu request for unknown entry 4" << QVariantList{ids({4})};
+    }
+
+    void unknownRequestsAreReportedAndDoNothing() {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, arguments);
+        QFETCH(QString, expectedLine);
+        QFETCH(QVariantList, expectedIdLists);
+        Fixture fixture;
+        QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
+        fixture.layout();
+        fixture.capture.clear();
+
+        const QDBusMessage reply = fixture.call(method, arguments);
+        QCOMPARE(fixture.capture.systemLog, QStringList{expectedLine});
+        QCOMPARE(reply.type(), method == "GetProperty" ? QDBusMessage::ErrorMessage : QDBusMessage::ReplyMessage);
+        QCOMPARE(reply.arguments().size(), method == "GetProperty" ? 1 : expectedIdLists.size());
+        for (qsizetype i = 0; i < expectedIdLists.size(); ++i) {
+            QCOMPARE(qdbus_cast<QList<int>>(reply.arguments().at(i)), expectedIdLists.at(i).value<QList<int>>());
+        }
+        QTest::qWait(10);
+        QCOMPARE(fixture.clicks, 0);
+    }
+};
 
 QTEST_MAIN(TestDBusMenuExporter)
 #include "tst_dbusmenuexporter.moc"

@@ -9,42 +9,38 @@ class TestWorkspaceIdentity : public QObject {
     Q_OBJECT
 
 private slots:
-    void numbersAreTheirOwnIdentity_data();
-    void numbersAreTheirOwnIdentity();
-    void namedWorkspacesRankAfterNumbersAndStayPut();
-};
-
-void TestWorkspaceIdentity::numbersAreTheirOwnIdentity_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<SpaceID>("spaceID");
-    QTest::newRow("plain number") << "3" << SpaceID(3);
-    QTest::newRow("number and name") << "3: mail" << SpaceID(3);
-    QTest::newRow("zero") << "0" << SpaceID(0);
-    QTest::newRow("leading zeros") << "007" << SpaceID(7);
-    QTest::newRow("largest number") << "2147483647" << SpaceID(2147483647);
-}
-
-void TestWorkspaceIdentity::numbersAreTheirOwnIdentity() {
-    QFETCH(QString, name);
-    QFETCH(SpaceID, spaceID);
-    QCOMPARE(WorkspaceIdentity::spaceIDForName(name), spaceID);
-    // What the window manager reports as "num" gives the same identity, whatever the rest of the name.
-    QCOMPARE(WorkspaceIdentity::spaceID(spaceID, name + " (renamed)"), spaceID);
-}
-
-void TestWorkspaceIdentity::namedWorkspacesRankAfterNumbersAndStayPut() {
-    const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
-    // Stored settings refer to it: the same name must give the same SpaceID in every run and every build.
-    QCOMPARE(mail, SpaceID(2258947342811531054));
-    QCOMPARE(WorkspaceIdentity::spaceID(-1, u"mail"), mail);
-    QVERIFY(WorkspaceIdentity::spaceIDForName(u"web") != mail);
-    for (const QString& name : QStringList{"mail", "", "-3", "2147483648", "ünïcödé"}) {
-        const SpaceID named = WorkspaceIdentity::spaceIDForName(name);
-        QVERIFY2(named >= (SpaceID(1) << 32), qPrintable(name));
+    void numbersAreTheirOwnIdentity_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<SpaceID>("spaceID");
+        QTest::newRow("plain number") << "3" << SpaceID(3);
+        QTest::newRow("number and name") << "3: mail" << SpaceID(3);
+        QTest::newRow("zero") << "0" << SpaceID(0);
+        QTest::newRow("leading zeros") << "007" << SpaceID(7);
+        QTest::newRow("largest number") << "2147483647" << SpaceID(2147483647);
     }
-    // A number beyond the window managers' range can't be one of theirs: it is a name.
-    QCOMPARE(WorkspaceIdentity::spaceID(SpaceID(1) << 40, u"x"), WorkspaceIdentity::spaceIDForName(u"x"));
-}
+
+    void numbersAreTheirOwnIdentity() {
+        QFETCH(QString, name);
+        QFETCH(SpaceID, spaceID);
+        QCOMPARE(WorkspaceIdentity::spaceIDForName(name), spaceID);
+        // What the window manager reports as "num" gives the same identity, whatever the rest of the name.
+        QCOMPARE(WorkspaceIdentity::spaceID(spaceID, name + " (renamed)"), spaceID);
+    }
+
+    void namedWorkspacesRankAfterNumbersAndStayPut() {
+        const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
+        // Stored settings refer to it: the same name must give the same SpaceID in every run and every build.
+        QCOMPARE(mail, SpaceID(2258947342811531054));
+        QCOMPARE(WorkspaceIdentity::spaceID(-1, u"mail"), mail);
+        QVERIFY(WorkspaceIdentity::spaceIDForName(u"web") != mail);
+        for (const QString& name : QStringList{"mail", "", "-3", "2147483648", "ünïcödé"}) {
+            const SpaceID named = WorkspaceIdentity::spaceIDForName(name);
+            QVERIFY2(named >= (SpaceID(1) << 32), qPrintable(name));
+        }
+        // A number beyond the window managers' range can't be one of theirs: it is a name.
+        QCOMPARE(WorkspaceIdentity::spaceID(SpaceID(1) << 40, u"x"), WorkspaceIdentity::spaceIDForName(u"x"));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestWorkspaceIdentity)
 #include "tst_workspaceidentity.moc"
