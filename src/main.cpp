@@ -10,11 +10,13 @@
 #include "app/WindowServerFactory.h"
 #include "app/AppDelegate.h"
 #include "app/ApplicationIcon.h"
+#include "core/Diagnostics.h"
 #include "core/LocalizedTexts.h"
 #include "core/AtomicFile.h"
 #include "feeds/WaybarStyleSheet.h"
 #include "settings/Autostart.h"
 #include "settings/DefaultsStore.h"
+#include "statusbar/TrayStyle.h"
 
 #include <QApplication>
 
@@ -35,6 +37,23 @@ void removeLeftoverFiles() {
     DefaultsStore::standard().removeLeftovers(QStringLiteral("removed_spaces"));
     AtomicFile::removeLeftovers(WaybarStyleSheet::standardPath());
     AtomicFile::removeLeftovers(Autostart::standard().entryPath());
+}
+
+// The option wins over the environment; an unknown name in the environment falls back to the automatic choice.
+TrayStyle chosenTrayStyle(const CommandLine& commandLine) {
+    if (commandLine.trayStyle) {
+        return *commandLine.trayStyle;
+    }
+    const QString fromEnvironment = qEnvironmentVariable("VANTOREL_TRAY_STYLE");
+    if (fromEnvironment.isEmpty()) {
+        return TrayStyle::Automatic;
+    }
+    const std::optional<TrayStyle> named = TrayStyles::named(fromEnvironment);
+    if (!named) {
+        Diagnostics::print(QStringLiteral("❌ Unknown tray style '%1' in VANTOREL_TRAY_STYLE (%2): choosing by panel")
+                               .arg(fromEnvironment, TrayStyles::allNames()));
+    }
+    return named.value_or(TrayStyle::Automatic);
 }
 
 } // namespace
@@ -65,6 +84,7 @@ int main(int argc, char* argv[]) {
         const SingleInstance runningInstance;
         return DesktopCommandClient(*commandLine.command, commandLine.windowServerArguments(), runningInstance).run();
     }
+    TrayStyles::choose(chosenTrayStyle(commandLine));
     // A second start hands over to the first before it does anything else. Starts at the same moment (the session's
     // autostart and a bar's feed) take turns through the launch lock, which a feed holds while the program it started
     // comes up; a start that had to wait for one is part of the same launch, not a request for the window.

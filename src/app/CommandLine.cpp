@@ -147,10 +147,17 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QProcessEnvir
                                                    "NAME. Defaults to $WAYBAR_OUTPUT_NAME or polybar's $MONITOR, "
                                                    "else the focused monitor."),
                                     QStringLiteral("NAME"));
+    const QCommandLineOption trayStyle(
+        QStringLiteral("tray-style"),
+        QStringLiteral("Give the panel STYLE: wide (the whole label), tile (a square in the desktop's colour with its "
+                       "number), tile-and-text (the tile and the name beside it) or auto (what suits the panel, the "
+                       "default; also taken from VANTOREL_TRAY_STYLE)."),
+        QStringLiteral("STYLE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("With list: print a JSON array."));
     const QCommandLineOption bySpaceID(QStringLiteral("id"),
                                        QStringLiteral("With rename, recolor, switch: N is an id."));
-    const QList<QCommandLineOption> options{help, version, windowServer, spacesFrom, bar, output, json, bySpaceID};
+    const QList<QCommandLineOption> options{help,   version,   windowServer, spacesFrom, bar,
+                                            output, trayStyle, json,         bySpaceID};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -192,6 +199,14 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QProcessEnvir
             result.action = Action::Fail;
             result.message = QStringLiteral("Unknown bar format '%1': %2.\nTry 'vantorel --help'.")
                                  .arg(parser.value(bar), BarFormats::allNames());
+        }
+    }
+    if (parser.isSet(trayStyle) && result.action == Action::Run) {
+        result.trayStyle = TrayStyles::named(parser.value(trayStyle));
+        if (!result.trayStyle) {
+            result.action = Action::Fail;
+            result.message = QStringLiteral("Unknown tray style '%1': %2.\nTry 'vantorel --help'.")
+                                 .arg(parser.value(trayStyle), TrayStyles::allNames());
         }
     }
     if (result.action == Action::Run) {

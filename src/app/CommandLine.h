@@ -5,6 +5,7 @@
 
 #include "feeds/BarFormat.h"
 #include "scripting/DesktopCommand.h"
+#include "statusbar/TrayStyle.h"
 
 #include <QProcessEnvironment>
 #include <QString>
@@ -25,6 +26,7 @@ struct CommandLine {
     std::optional<BarFormat> bar;          // run as a text bar's feed in this format
     QString output;                        // the feed shows the desktop visible on this monitor; empty: the focused one
     std::optional<DesktopCommand> command; // hand this to the running program
+    std::optional<TrayStyle> trayStyle;    // how the panel is given the label, when the user chose
 
     // `environment` gives the bars' own variables that name a feed's monitor when --output does not.
     static CommandLine parse(const QStringList& arguments, const QProcessEnvironment& environment = {});

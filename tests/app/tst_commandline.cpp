@@ -38,6 +38,10 @@ void TestCommandLine::parses_data() {
     QTest::newRow("bar") << QStringList{"vantorel", "--bar=i3blocks"} << CommandLine::Action::Run << "";
     QTest::newRow("unknown bar") << QStringList{"vantorel", "--bar", "lemonbar"} << CommandLine::Action::Fail
                                  << "Unknown bar format 'lemonbar': waybar, polybar, i3blocks or plain.";
+    QTest::newRow("tray style") << QStringList{"vantorel", "--tray-style=tile-and-text"} << CommandLine::Action::Run
+                                << "";
+    QTest::newRow("unknown tray style") << QStringList{"vantorel", "--tray-style=square"} << CommandLine::Action::Fail
+                                        << "Unknown tray style 'square': wide, tile, tile-and-text or auto.";
 }
 
 void TestCommandLine::parses() {
