@@ -14,7 +14,6 @@
 #include "windowserver/WindowServer.h"
 #include "statusbar/StatusBarController.h"
 #include "statusbar/StatusItem.h"
-#include "statusbar/sni/StatusNotifierItemAdaptor.h"
 #include "statusbar/sni/StatusNotifierPresenter.h"
 #include "statusbar/tray/TrayPresenter.h"
 
@@ -127,8 +126,8 @@ int main(int argc, char* argv[]) {
     controller = std::make_unique<StatusBarController>(
         updater, StatusBarController::Services{spaces, settings, windowServer, notifierBar});
     bool iconAnnounced = false;
-    QObject::connect(notifierBar.presenter->findChild<StatusNotifierItemAdaptor*>(),
-                     &StatusNotifierItemAdaptor::NewIcon, [&] { iconAnnounced = true; });
+    // The adaptor, which relays this as NewIcon, comes only once the presenter knows the panel.
+    QObject::connect(notifierBar.presenter, &StatusNotifierPresenter::iconChanged, [&] { iconAnnounced = true; });
     std::vector<double> announcements;
     for (int i = 0; i < 100; ++i) {
         windowServer.active = windowServer.active == 1 ? 2 : 1;

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Figures for drawing the status item: what one status-bar update costs (a new view, its size, one rendering) and
-// what the tray's square icon costs.
+// what the square tile costs.
 #include "BenchSupport.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
+#include "statusbar/StatusTile.h"
 
 #include <QApplication>
 
@@ -27,6 +28,11 @@ int main(int argc, char* argv[]) {
     measure("label: new view + intrinsic size + render, 1x", 500, oneUpdate(ColorApplication::labelBackground, 1));
     measure("label: new view + intrinsic size + render, 2x", 500, oneUpdate(ColorApplication::labelBackground, 2));
     measure("tint: new view + intrinsic size + render, 1x", 500, oneUpdate(ColorApplication::statusBarBackground, 1));
-    measure("tray icon, 22 px, 1x", 2000, [] { (void)renderTrayIcon(QStringLiteral("#6BA3FF"), 22, 1); });
+    measure("tile, 22 px, 1x", 2000, [] { (void)StatusTile::render(QStringLiteral("#6BA3FF"), 3, 22, 1); });
+    measure("tile, every size an item offers", 500, [] {
+        for (int size : StatusTile::sizes()) {
+            (void)StatusTile::render(QStringLiteral("#6BA3FF"), 3, size, 1);
+        }
+    });
     return 0;
 }

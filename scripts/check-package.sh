@@ -62,6 +62,7 @@ for size in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
 done
 [ -f "/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
 [ "$(man -w vantorel)" = /usr/share/man/man1/vantorel.1.gz ] || fail "man finds no vantorel(1)"
+[ -f "/usr/share/dbus-1/interfaces/$id.Desktops.xml" ] || fail "no description of the D-Bus interface"
 
 echo "== Launch at login, switched on by the installed program"
 # A display of its own with a window manager, and private folders: no other Vantorel, session or settings is touched.

@@ -25,6 +25,11 @@ packages=(
     # panels that show the status item or a feed: waybar (with its tray, over a private session bus), polybar and
     # i3blocks; grim takes screenshots of sway, qt6-wayland lets the program run as a native sway client
     waybar polybar i3blocks grim dbus-daemon qt6-wayland
+    # the desktops' own panels, each started fresh by the panel tests: KDE Plasma (kwriteconfig5 sets its desktops),
+    # GNOME Shell with the AppIndicator extension (gsettings through dconf turns it on), XFCE, LXQt and MATE
+    plasma-workspace plasma-desktop kwin-x11 kded5 libkf5config-bin
+    gnome-shell gnome-shell-extension-appindicator libglib2.0-bin dconf-gsettings-backend dconf-service
+    xfce4-panel xfwm4 xfconf lxqt-panel mate-panel
 )
 
 missing=()

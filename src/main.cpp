@@ -4,6 +4,7 @@
 #include "BuildInfo.h"
 #include "feeds/BarFeed.h"
 #include "app/CommandLine.h"
+#include "app/DesktopCommandClient.h"
 #include "instance/SingleInstance.h"
 #include "settings/NamesInWindowManager.h"
 #include "settings/SettingsManager.h"
@@ -12,11 +13,13 @@
 #include "app/AppDelegate.h"
 #include "app/DesktopNamePublisher.h"
 #include "app/ApplicationIcon.h"
+#include "core/Diagnostics.h"
 #include "core/LocalizedTexts.h"
 #include "core/AtomicFile.h"
 #include "feeds/WaybarStyleSheet.h"
 #include "settings/Autostart.h"
 #include "settings/DefaultsStore.h"
+#include "statusbar/TrayStyle.h"
 
 #include <QApplication>
 
@@ -39,6 +42,23 @@ void removeLeftoverFiles() {
     AtomicFile::removeLeftovers(Autostart::standard().entryPath());
 }
 
+// The option wins over the environment; an unknown name in the environment falls back to the automatic choice.
+TrayStyle chosenTrayStyle(const CommandLine& commandLine) {
+    if (commandLine.trayStyle) {
+        return *commandLine.trayStyle;
+    }
+    const QString fromEnvironment = qEnvironmentVariable("VANTOREL_TRAY_STYLE");
+    if (fromEnvironment.isEmpty()) {
+        return TrayStyle::Automatic;
+    }
+    const std::optional<TrayStyle> named = TrayStyles::named(fromEnvironment);
+    if (!named) {
+        Diagnostics::print(QStringLiteral("❌ Unknown tray style '%1' in VANTOREL_TRAY_STYLE (%2): choosing by panel")
+                               .arg(fromEnvironment, TrayStyles::allNames()));
+    }
+    return named.value_or(TrayStyle::Automatic);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,7 +66,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const CommandLine commandLine = CommandLine::parse(arguments);
+    const CommandLine commandLine = CommandLine::parse(arguments, QProcessEnvironment::systemEnvironment());
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
@@ -57,11 +77,17 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
-    // A bar's feed is a client of the running program, never an instance itself.
+    // A bar's feed and a command are clients of the running program, never an instance themselves.
     if (commandLine.bar) {
         const SingleInstance runningInstance;
-        return BarFeed(*commandLine.bar, commandLine.windowServerArguments(), runningInstance).run();
+        return BarFeed(*commandLine.bar, commandLine.output, commandLine.windowServerArguments(), runningInstance)
+            .run();
     }
+    if (commandLine.command) {
+        const SingleInstance runningInstance;
+        return DesktopCommandClient(*commandLine.command, commandLine.windowServerArguments(), runningInstance).run();
+    }
+    TrayStyles::choose(chosenTrayStyle(commandLine));
     // A second start hands over to the first before it does anything else. Starts at the same moment (the session's
     // autostart and a bar's feed) take turns through the launch lock, which a feed holds while the program it started
     // comes up; a start that had to wait for one is part of the same launch, not a request for the window.

@@ -19,9 +19,17 @@ _vantorel() {
         _filedir
         return
         ;;
+    recolor)
+        return
+        ;;
     esac
     $split && return
 
-    mapfile -t COMPREPLY < <(compgen -W '--help --version --window-server= --spaces-from= --bar=' -- "$cur")
+    if [[ $cword -gt 1 && ${words[cword - 2]} == recolor ]] || [[ $cword -gt 2 && ${words[cword - 3]} == recolor ]]; then
+        mapfile -t COMPREPLY < <(compgen -W 'red blue green orange purple yellow pink grey' -- "$cur")
+        return
+    fi
+    mapfile -t COMPREPLY < <(compgen -W 'list rename recolor switch --help --version --window-server= --spaces-from=
+        --bar= --output= --json --id' -- "$cur")
     [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
 } && complete -F _vantorel vantorel

@@ -3,7 +3,12 @@
 
 #include "app/AppDelegate.h"
 
+#include "app/PresenterChooser.h"
 #include "feeds/LabelPublisher.h"
+#include "scripting/DesktopCommandServer.h"
+#include "scripting/DesktopDirectory.h"
+#include "scripting/DesktopsBusService.h"
+#include "windowserver/WindowServer.h"
 #include "feeds/WaybarStyleSheet.h"
 #include "core/Diagnostics.h"
 #include "updates/Updater.h"
@@ -33,6 +38,7 @@ void AppDelegate::applicationDidFinishLaunching() {
 
     m_statusBarController =
         std::make_unique<StatusBarController>(*m_updaterController, StatusBarController::Services::shared(m_statusBar));
+    serveScripts();
     serveBarFeeds();
     Diagnostics::print(QStringLiteral("✅ Vantorel launched"));
 }
@@ -47,11 +53,26 @@ void AppDelegate::serveBarFeeds() {
     // There before any waybar starts that imports it.
     m_waybarStyleSheet->update(settingsManager.settings());
     connect(&settingsManager, &SettingsManager::settingsDidChange, m_waybarStyleSheet.get(), &WaybarStyleSheet::update);
-    m_labelPublisher = std::make_unique<LabelPublisher>(*item);
+    m_labelPublisher = std::make_unique<LabelPublisher>(*item, m_desktopDirectory.get());
+}
+
+void AppDelegate::serveScripts() {
+    m_desktopDirectory =
+        std::make_unique<DesktopDirectory>(SpaceManager::shared(), SettingsManager::shared(), WindowServer::shared());
+    m_commandServer = std::make_unique<DesktopCommandServer>(*m_desktopDirectory);
+    if (const std::optional<QDBusConnection> bus = PresenterChooser::reachableSessionBus()) {
+        m_busService = std::make_unique<DesktopsBusService>(*m_desktopDirectory);
+        if (const QString error = m_busService->publish(*bus); !error.isEmpty()) {
+            Diagnostics::systemLog(QStringLiteral("❌ The desktops are not on the session bus: %1").arg(error));
+            m_busService.reset();
+        }
+    }
 }
 
 void AppDelegate::subscriptionRequested(QLocalSocket* connection, const QString& topic) {
-    if (m_labelPublisher) {
+    if (topic == QLatin1String("commands") && m_commandServer) {
+        m_commandServer->serve(connection);
+    } else if (m_labelPublisher) {
         m_labelPublisher->subscribe(connection, topic);
     } else {
         connection->abort();

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "feeds/BarFormat.h"
+#include "scripting/DesktopCommand.h"
+#include "statusbar/TrayStyle.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -19,10 +22,14 @@ struct CommandLine {
     Action action = Action::Run;
     QString message; // the help or version text, or the error
     WindowServer windowServer = WindowServer::Automatic;
-    QString spacesFrom;           // a hand-fed window server's script, when given
-    std::optional<BarFormat> bar; // run as a text bar's feed in this format
+    QString spacesFrom;                    // a hand-fed window server's script, when given
+    std::optional<BarFormat> bar;          // run as a text bar's feed in this format
+    QString output;                        // the feed shows the desktop visible on this monitor; empty: the focused one
+    std::optional<DesktopCommand> command; // hand this to the running program
+    std::optional<TrayStyle> trayStyle;    // how the panel is given the label, when the user chose
 
-    static CommandLine parse(const QStringList& arguments);
+    // `environment` gives the bars' own variables that name a feed's monitor when --output does not.
+    static CommandLine parse(const QStringList& arguments, const QProcessEnvironment& environment = {});
     // The options that choose the window server, as given, for a program started on this one's behalf.
     QStringList windowServerArguments() const;
 };

@@ -49,11 +49,9 @@ std::optional<QDBusConnection> PresenterChooser::reachableSessionBus() {
 }
 
 void PresenterChooser::watcherOwnerChanged(const QString& newOwner) {
+    // A new watcher knows nothing of the items the old one had, and may belong to a panel that draws them otherwise.
     if (newOwner.isEmpty()) {
         showInTray();
-    } else if (auto* shown = qobject_cast<StatusNotifierPresenter*>(m_presenter.get())) {
-        // A new watcher knows nothing of the items the old one had.
-        shown->registerWithWatcher();
     } else {
         showThroughWatcher();
     }

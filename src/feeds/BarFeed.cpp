@@ -4,6 +4,7 @@
 #include "feeds/BarFeed.h"
 
 #include "feeds/DetachedStart.h"
+#include "feeds/LabelTopic.h"
 #include "core/Diagnostics.h"
 #include "instance/SingleInstance.h"
 
@@ -82,8 +83,9 @@ void silenceErrorsOnTheBarsPipe() {
 
 } // namespace
 
-BarFeed::BarFeed(BarFormat format, QStringList launchArguments, const SingleInstance& instance)
+BarFeed::BarFeed(BarFormat format, QString output, QStringList launchArguments, const SingleInstance& instance)
     : m_format(format)
+    , m_output(std::move(output))
     , m_launchArguments(std::move(launchArguments))
     , m_instance(instance) {}
 
@@ -194,7 +196,7 @@ int BarFeed::waitForInstance(std::chrono::milliseconds delay) {
 }
 
 bool BarFeed::relay(int socket) {
-    const QByteArray request = "subscribe " + BarFormats::name(m_format).toUtf8() + '\n';
+    const QByteArray request = "subscribe " + LabelTopic{BarFormats::name(m_format), m_output}.toText().toUtf8() + '\n';
     if (::send(socket, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL) != request.size()) {
         ::close(socket);
         return false;

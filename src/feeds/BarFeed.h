@@ -26,8 +26,9 @@ public:
     // Set in the environment of a program a feed starts: the feed holds the launch lock until that program listens.
     static constexpr char startedByFeedVariable[] = "VANTOREL_STARTED_BY_FEED";
 
-    // `launchArguments` are passed to the program when the feed starts it (the window server to follow).
-    BarFeed(BarFormat format, QStringList launchArguments, const SingleInstance& instance);
+    // `launchArguments` are passed to the program when the feed starts it (the window server to follow). With an
+    // `output`, the feed shows the desktop visible on that monitor rather than the focused one.
+    BarFeed(BarFormat format, QString output, QStringList launchArguments, const SingleInstance& instance);
 
     // Runs until standard output closes; the exit status.
     int run();
@@ -47,6 +48,7 @@ private:
     void finish(int status);
 
     const BarFormat m_format;
+    const QString m_output;
     const QStringList m_launchArguments;
     const SingleInstance& m_instance;
     std::optional<QByteArray> m_lastLine;

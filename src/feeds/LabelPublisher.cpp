@@ -4,20 +4,27 @@
 #include "feeds/LabelPublisher.h"
 
 #include "core/Diagnostics.h"
+#include "feeds/LabelTopic.h"
+#include "scripting/DesktopDirectory.h"
 #include "statusbar/StatusItem.h"
 
 #include <QLocalSocket>
 
-LabelPublisher::LabelPublisher(StatusItem& item, QObject* parent)
-    : QObject(parent) {
+LabelPublisher::LabelPublisher(StatusItem& item, DesktopDirectory* directory, QObject* parent)
+    : QObject(parent)
+    , m_directory(directory) {
     connect(&item, &StatusItem::labelChanged, this, &LabelPublisher::present);
+    if (m_directory != nullptr) {
+        connect(m_directory, &DesktopDirectory::changed, this, &LabelPublisher::publish);
+    }
     if (item.label()) {
         present(*item.label());
     }
 }
 
-void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatName) {
-    const std::optional<BarFormat> format = BarFormats::named(formatName);
+void LabelPublisher::subscribe(QLocalSocket* connection, const QString& topic) {
+    const LabelTopic subscription = LabelTopic::fromText(topic);
+    const std::optional<BarFormat> format = BarFormats::named(subscription.format);
     if (!format || connection->bytesAvailable() > 0) {
         Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed with a request this program does not know"));
         connection->abort();
@@ -37,11 +44,9 @@ void LabelPublisher::subscribe(QLocalSocket* connection, const QString& formatNa
         Diagnostics::systemLog(QStringLiteral("❌ Dropped a bar feed that sent more than its request"));
         drop(connection);
     });
-    m_subscribers.push_back({connection, *format});
-    Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(formatName));
-    if (m_label) {
-        send(connection, m_label->toWireLine());
-    }
+    m_subscribers.push_back({connection, *format, subscription.output, std::nullopt});
+    Diagnostics::systemLog(QStringLiteral("📡 A %1 feed subscribed").arg(topic));
+    update(connection);
 }
 
 qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
@@ -50,22 +55,43 @@ qsizetype LabelPublisher::subscriberCount(BarFormat format) const {
 }
 
 void LabelPublisher::present(const StatusLabel& shown) {
-    const BarLabel label{shown.name, shown.color};
-    // The position alone changes nothing a feed shows.
-    if (label == m_label) {
-        return;
-    }
-    m_label = label;
-    // No line is made while no feed listens, as in most runs.
-    if (m_subscribers.empty()) {
-        return;
-    }
-    const QByteArray line = label.toWireLine();
+    m_label = BarLabel{shown.name, shown.color};
+    publish();
+}
+
+void LabelPublisher::publish() {
     // Sending may drop a subscriber.
-    const std::vector<Subscriber> subscribers = m_subscribers;
-    for (const Subscriber& subscriber : subscribers) {
-        send(subscriber.connection, line);
+    QList<QLocalSocket*> connections;
+    for (const Subscriber& subscriber : m_subscribers) {
+        connections.append(subscriber.connection);
     }
+    for (QLocalSocket* connection : connections) {
+        update(connection);
+    }
+}
+
+std::optional<BarLabel> LabelPublisher::labelFor(const QString& output) const {
+    if (!output.isEmpty() && m_directory != nullptr) {
+        if (const std::optional<Desktop> shown = m_directory->shownOn(output)) {
+            return BarLabel{shown->name, shown->color};
+        }
+    }
+    return m_label;
+}
+
+void LabelPublisher::update(QLocalSocket* connection) {
+    const auto subscriber =
+        std::find_if(m_subscribers.begin(), m_subscribers.end(),
+                     [connection](const Subscriber& candidate) { return candidate.connection == connection; });
+    if (subscriber == m_subscribers.end()) {
+        return;
+    }
+    const std::optional<BarLabel> label = labelFor(subscriber->output);
+    if (!label || label == subscriber->sent) {
+        return;
+    }
+    subscriber->sent = label;
+    send(connection, label->toWireLine());
 }
 
 void LabelPublisher::send(QLocalSocket* connection, const QByteArray& line) {

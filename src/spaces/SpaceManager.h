@@ -36,8 +36,9 @@ public:
     qint64 currentSpaceIndex() const;
 
     void refreshSpaces();
-    // Asks the window server to make the Space the active one; the change arrives as any other.
-    bool switchTo(SpaceID spaceID) { return m_windowServer.switchTo(spaceID); }
+    // Asks the window server to make the Space the active one; the change arrives as any other. The reason when the
+    // window server cannot be asked, empty otherwise.
+    QString switchTo(SpaceID spaceID) { return m_windowServer.switchTo(spaceID); }
 
 signals:
     // Sent before every assignment of currentSpaceID or allSpaceIDs, and once more after a refresh that changed

@@ -35,7 +35,13 @@ StatusBarController::StatusBarController(Updater& updaterController, Services se
     if (StatusBarButton* button = m_statusItem ? m_statusItem->button() : nullptr) {
         m_statusItem->setMenuBuilder([this] {
             return buildStatusMenu(
-                {menuDesktops(), [this](SpaceID spaceID) { m_services.spaceManager.switchTo(spaceID); },
+                {menuDesktops(),
+                 [this](SpaceID spaceID) {
+                     if (const QString problem = m_services.spaceManager.switchTo(spaceID); !problem.isEmpty()) {
+                         Diagnostics::systemLog(
+                             QStringLiteral("❌ Cannot switch to desktop %1: %2").arg(spaceID).arg(problem));
+                     }
+                 },
                  [this] { openMarkDesktopsWindow(); }, [this] { m_updaterController.checkForUpdates(); },
                  [this] {
                      quitApp();

@@ -5,6 +5,7 @@
 
 #include "core/SpaceID.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
@@ -34,8 +35,17 @@ public:
     virtual void setDesktopName(SpaceID, const QString&) {}
     // Whether the window manager's key bindings find desktops by name, so that a new name can break them.
     virtual bool bindsByName() const { return false; }
-    // Makes the Space the active one; false when the window manager can't be asked.
-    virtual bool switchTo(SpaceID) { return false; }
+    // Where Spaces are shown, for window managers that give every monitor a desktop of its own.
+    struct Placement {
+        QHash<SpaceID, QString> outputOfSpace;   // the monitor each existing Space is on
+        QHash<QString, SpaceID> visibleOnOutput; // the Space each monitor shows
+        bool operator==(const Placement&) const = default;
+    };
+    // Empty for window managers whose desktops span every monitor.
+    virtual Placement placement() { return {}; }
+    // Asks the window manager to show the Space; the reason when it cannot. The switch itself is announced as every
+    // change is, once the window manager has made it.
+    virtual QString switchTo(SpaceID) { return QStringLiteral("this window server cannot switch desktops"); }
 
     // The window server of this run. The program installs it before the first use and keeps it alive until the
     // event loop has ended.

@@ -17,6 +17,8 @@ class TestCommandLine : public QObject {
 private slots:
     void parses_data();
     void parses();
+    void readsCommands_data();
+    void readsCommands();
     void choosesTheWindowServer_data();
     void choosesTheWindowServer();
     void programAnswersAndExits_data();
@@ -36,6 +38,10 @@ void TestCommandLine::parses_data() {
     QTest::newRow("bar") << QStringList{"vantorel", "--bar=i3blocks"} << CommandLine::Action::Run << "";
     QTest::newRow("unknown bar") << QStringList{"vantorel", "--bar", "lemonbar"} << CommandLine::Action::Fail
                                  << "Unknown bar format 'lemonbar': waybar, polybar, i3blocks or plain.";
+    QTest::newRow("tray style") << QStringList{"vantorel", "--tray-style=tile-and-text"} << CommandLine::Action::Run
+                                << "";
+    QTest::newRow("unknown tray style") << QStringList{"vantorel", "--tray-style=square"} << CommandLine::Action::Fail
+                                        << "Unknown tray style 'square': wide, tile, tile-and-text or auto.";
 }
 
 void TestCommandLine::parses() {
@@ -45,6 +51,61 @@ void TestCommandLine::parses() {
     const CommandLine commandLine = CommandLine::parse(arguments);
     QCOMPARE(commandLine.action, action);
     QVERIFY2(commandLine.message.contains(messagePart), qPrintable(commandLine.message));
+}
+
+void TestCommandLine::readsCommands_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("environment"); // one VARIABLE=value
+    QTest::addColumn<QByteArray>("command");  // as it goes to the running program; empty: none
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    using Verb = DesktopCommand::Verb;
+    QTest::newRow("list as JSON") << QStringList{"list", "--json"} << ""
+                                  << DesktopCommand{Verb::List, true, false, 0, {}}.toLine() << ""
+                                  << "";
+    QTest::newRow("rename by id") << QStringList{"rename", "--id", "4294967297", "--", "-x"} << ""
+                                  << DesktopCommand{Verb::Rename, false, true, 4294967297, "-x"}.toLine() << ""
+                                  << "";
+    QTest::newRow("recolour") << QStringList{"recolor", "2", "red"} << ""
+                              << DesktopCommand{Verb::Recolor, false, false, 2, "red"}.toLine() << ""
+                              << "";
+    QTest::newRow("switch without a desktop") << QStringList{"switch"} << "" << QByteArray() << ""
+                                              << "takes 1";
+    QTest::newRow("no number") << QStringList{"switch", "two"} << "" << QByteArray() << ""
+                               << "'two'";
+    QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << ""
+                                    << "--json";
+    QTest::newRow("a command for a feed") << QStringList{"--bar=plain", "list"} << "" << QByteArray() << ""
+                                          << "--bar";
+    QTest::newRow("output without a feed") << QStringList{"--output=DP-1"} << "" << QByteArray() << ""
+                                           << "--output";
+    QTest::newRow("output given") << QStringList{"--bar=plain", "--output=DP-1"} << "MONITOR=HDMI-1" << QByteArray()
+                                  << "DP-1"
+                                  << "";
+    QTest::newRow("waybar's output") << QStringList{"--bar=waybar"} << "WAYBAR_OUTPUT_NAME=eDP-1" << QByteArray()
+                                     << "eDP-1"
+                                     << "";
+    QTest::newRow("polybar's monitor") << QStringList{"--bar=polybar"} << "MONITOR=HDMI-1" << QByteArray() << "HDMI-1"
+                                       << "";
+}
+
+void TestCommandLine::readsCommands() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, environment);
+    QFETCH(QByteArray, command);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    QProcessEnvironment variables;
+    if (!environment.isEmpty()) {
+        variables.insert(environment.section('=', 0, 0), environment.section('=', 1));
+    }
+    const CommandLine commandLine = CommandLine::parse(QStringList{"vantorel"} + arguments, variables);
+    QCOMPARE(commandLine.action, error.isEmpty() ? CommandLine::Action::Run : CommandLine::Action::Fail);
+    QVERIFY2(commandLine.message.contains(error), qPrintable(commandLine.message));
+    QCOMPARE(commandLine.command ? commandLine.command->toLine() : QByteArray(), command);
+    if (error.isEmpty()) {
+        QCOMPARE(commandLine.output, output);
+    }
 }
 
 void TestCommandLine::choosesTheWindowServer_data() {

@@ -17,13 +17,14 @@ DBusSession::~DBusSession() {
     }
 }
 
-bool DBusSession::start(QString* error) {
+bool DBusSession::start(QString* error, const QProcessEnvironment& environment) {
     if (!m_folder.isValid()) {
         *error = QStringLiteral("no temporary folder for the bus");
         return false;
     }
     m_daemon = std::make_unique<QProcess>();
     m_daemon->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_daemon->setProcessEnvironment(environment);
     m_daemon->start(QStringLiteral("dbus-daemon"),
                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
                      QStringLiteral("--print-address=1"),

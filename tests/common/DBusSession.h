@@ -18,8 +18,9 @@ public:
     DBusSession(const DBusSession&) = delete;
     DBusSession& operator=(const DBusSession&) = delete;
 
-    // Starts the bus and waits until it takes connections; false with a reason when it could not.
-    bool start(QString* error);
+    // Starts the bus and waits until it takes connections; false with a reason when it could not. Programs the bus
+    // starts on demand get `environment`.
+    bool start(QString* error, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     // Its address, for DBUS_SESSION_BUS_ADDRESS.
     QString address() const { return m_address; }
     // `environment` with this bus as the session bus.

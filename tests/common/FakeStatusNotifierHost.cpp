@@ -14,7 +14,9 @@ const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 FakeStatusNotifierHost::FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName)
     : m_connection(QDBusConnection::connectToBus(busAddress, connectionName)) {
-    m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this, QDBusConnection::ExportAllSlots);
+    m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
+                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                    QDBusConnection::ExportAllSignals);
 }
 
 FakeStatusNotifierHost::~FakeStatusNotifierHost() {

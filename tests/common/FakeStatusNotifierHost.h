@@ -17,6 +17,7 @@
 class FakeStatusNotifierHost : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ listedItems)
 
 public:
     FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName);
@@ -33,10 +34,15 @@ public:
     QVariantMap itemProperties(const QString& service);
 
     QStringList registeredItems;
+    bool listsItems = true; // a watcher that takes items and drops them at once lists none
+    QStringList listedItems() const { return listsItems ? registeredItems : QStringList(); }
     QList<QDBusMessage> itemSignals; // from the items that registered, status item and menu alike
 
 public slots:
     void RegisterStatusNotifierItem(const QString& service);
+
+signals:
+    void StatusNotifierItemUnregistered(const QString& service);
 
 private slots:
     void recordSignal(const QDBusMessage& message);

@@ -14,9 +14,9 @@ public:
         return spaces;
     }
     quint64 activeSpace(qint32) override { return active; }
-    bool switchTo(SpaceID spaceID) override {
+    QString switchTo(SpaceID spaceID) override {
         switchedTo.append(spaceID);
-        return true;
+        return {};
     }
 
     qint32 connectionID = 42;

@@ -31,7 +31,7 @@ inline void launchI3WithBlocks(X11Session& session, const QString& feedCommand, 
              moreConfig + "bar {\n    position bottom\n    status_command i3blocks -c " + blocks.toUtf8() + "\n}\n");
 }
 
-// Where the bar shows a tray icon of this label colour (drawn at 0.9 opacity over the bar's black); empty if nowhere.
+// Where the bar shows a tray icon (an opaque tile) of this colour; empty if nowhere.
 inline QRect trayIconOfColour(const QImage& bar, QColor colour) {
-    return boundsOfColour(bar, overBlack(colour, 0.9));
+    return boundsOfColour(bar, colour);
 }

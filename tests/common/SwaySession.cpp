@@ -17,7 +17,7 @@ SwaySession::~SwaySession() {
     stop();
 }
 
-bool SwaySession::start(const QByteArray& config, QString* error) {
+bool SwaySession::start(const QByteArray& config, QString* error, int outputs) {
     const QString configPath = m_runtime.filePath(QStringLiteral("config"));
     QFile file(configPath);
     if (!file.open(QIODevice::WriteOnly) ||
@@ -40,6 +40,7 @@ bool SwaySession::start(const QByteArray& config, QString* error) {
     environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
     environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
     environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QString::number(outputs));
     m_sway = std::make_unique<QProcess>();
     m_sway->setProcessEnvironment(environment);
     m_sway->setStandardOutputFile(m_runtime.filePath(QStringLiteral("sway.log")));

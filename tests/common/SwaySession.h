@@ -21,8 +21,9 @@ public:
     SwaySession(const SwaySession&) = delete;
     SwaySession& operator=(const SwaySession&) = delete;
 
-    // Starts sway on `config` (a headless output and no Xwayland are added) and waits for its socket.
-    bool start(const QByteArray& config, QString* error);
+    // Starts sway on `config` (headless outputs HEADLESS-1 to -`outputs` and no Xwayland are added) and waits for its
+    // socket.
+    bool start(const QByteArray& config, QString* error, int outputs = 1);
     // Ends sway (SIGTERM) and waits for it.
     void stop();
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }

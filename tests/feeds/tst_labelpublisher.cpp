@@ -52,7 +52,7 @@ void TestLabelPublisher::init() {
     QVERIFY(m_instance->listen());
     m_item = std::make_unique<StatusItem>(nullptr);
     show("Mail", "#6BA3FF");
-    m_publisher = std::make_unique<LabelPublisher>(*m_item);
+    m_publisher = std::make_unique<LabelPublisher>(*m_item, nullptr);
     connect(m_instance.get(), &SingleInstance::subscriptionRequested, m_publisher.get(), &LabelPublisher::subscribe);
 }
 

@@ -40,7 +40,7 @@ void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
 
     const QColor red("#FF6B6B");
     const QColor blue("#6BA3FF");
-    // Enough pixels of the colour to be the icon: 17 × 17 minus the symbol.
+    // Enough pixels of the colour to be the icon: 17 × 17 minus the number.
     const auto showsIcon = [&](QColor colour) {
         return trayIconOfColour(session.grab(barArea), colour).width() > 8;
     };

@@ -10,7 +10,7 @@ set(levels
     "windowserver=1" "settings=1" "updates=1" "instance=1"
     "windowserver/x11=2" "windowserver/kwin=2" "windowserver/i3ipc=2" "windowserver/scripted=2"
     "spaces=3"
-    "marking=4"
+    "marking=4" "scripting=4"
     "statusbar=5"
     "statusbar/tray=6" "statusbar/sni=6"
     "feeds=7"

@@ -14,13 +14,18 @@
 // An item shown by a presenter on a private bus whose panel hosts the watcher.
 class Fixture {
 public:
-    Fixture() {
+    // The panel is a program no style is known for, unless the user chose one.
+    explicit Fixture(TrayStyle style = TrayStyle::Automatic) {
+        TrayStyles::choose(style);
         if (panelBus.start(&error, true)) {
             show("Mail", "#6BA3FF");
             presenter = std::make_unique<StatusNotifierPresenter>(item, panelBus.connection);
+            QTRY_COMPARE(panelBus.panel->registeredItems.size(), 1);
         }
     }
-    void show(const QString& title, const QString& color) { item.setLabel({title, color}); }
+    void show(const QString& title, const QString& color, qint64 position = 0) {
+        item.setLabel({title, color, position});
+    }
     // Signals sent before a reply arrive before it, so the properties come with every signal sent until then.
     QVariantMap properties() { return panelBus.panel->itemProperties(StatusNotifierPresenter::serviceName()); }
 
@@ -35,34 +40,55 @@ class TestStatusNotifierPresenter : public QObject {
     Q_OBJECT
 
 private slots:
-    void publishesTheWholeLabel();
+    void publishesWhatSuitsThePanel_data();
+    void publishesWhatSuitsThePanel();
     void changesGoOutLiterallyAndOnlyWhenThereAreAny_data();
     void changesGoOutLiterallyAndOnlyWhenThereAreAny();
     void clicksReachTheButton_data();
     void clicksReachTheButton();
+    void menuOpensWhereTheUserClicked_data();
+    void menuOpensWhereTheUserClicked();
 };
 
-void TestStatusNotifierPresenter::publishesTheWholeLabel() {
-    Fixture fixture;
+void TestStatusNotifierPresenter::publishesWhatSuitsThePanel_data() {
+    QTest::addColumn<TrayStyle>("style");
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<QVariant>("label"); // none where the panel would draw it instead of the icon
+    QTest::newRow("wide") << TrayStyle::Wide << true << QVariant();
+    QTest::newRow("tile") << TrayStyle::Tile << false << QVariant();
+    QTest::newRow("tile and text") << TrayStyle::TileAndText << false << QVariant("Mail");
+    QTest::newRow("a panel of unknown ways") << TrayStyle::Automatic << false << QVariant("Mail");
+}
+
+void TestStatusNotifierPresenter::publishesWhatSuitsThePanel() {
+    QFETCH(TrayStyle, style);
+    QFETCH(bool, wide);
+    QFETCH(QVariant, label);
+    Fixture fixture(style);
     QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
     const QVariantMap properties = fixture.properties();
-    for (const char* fixed : {"Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName="}) {
+    for (const char* fixed :
+         {"Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName=", "Title=Mail"}) {
         const QString name = QString(fixed).section('=', 0, 0);
         QCOMPARE(name + '=' + properties.value(name).toString(), fixed);
     }
+    QCOMPARE(properties.value("XAyatanaLabel"), label);
 
-    const QList<SniPixmap> pixmaps = qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"));
-    const int width = StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width();
-    QCOMPARE(pixmaps.size(), 2);
-    for (int scale : {1, 2}) {
-        const SniPixmap& pixmap = pixmaps.at(scale - 1);
-        QCOMPARE(QSize(pixmap.width, pixmap.height), QSize(width, 22) * scale);
+    QList<QSize> sizes;
+    for (const SniPixmap& pixmap : qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"))) {
+        sizes << QSize(pixmap.width, pixmap.height);
         QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
     }
+    const QSize label1x(StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width(), 22);
+    QList<QSize> tiles;
+    for (int side : {16, 22, 24, 32, 44, 64}) {
+        tiles << QSize(side, side);
+    }
+    QCOMPARE(sizes, wide ? QList<QSize>({label1x, label1x * 2}) : tiles);
 
     // A label shown before is not drawn again.
     const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
-    fixture.show("Chat", "#6BA3FF");
+    fixture.show("Chat", "#FF6B6B");
     fixture.show("Mail", "#6BA3FF");
     QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
 }
@@ -70,23 +96,27 @@ void TestStatusNotifierPresenter::publishesTheWholeLabel() {
 void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("color");
+    QTest::addColumn<qint64>("position");
     QTest::addColumn<QStringList>("expectedSignals");
     QTest::newRow("hostile name") << "<b>&amp; %{F#f00} \"; rm -rf ~"
-                                  << "#6BA3FF" << QStringList{"NewIcon", "NewTitle", "NewToolTip", "XAyatanaNewLabel"};
+                                  << "#6BA3FF" << qint64(0)
+                                  << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
     QTest::newRow("new colour") << "Mail"
-                                << "#FF6B6B" << QStringList{"NewIcon"};
+                                << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
+    QTest::newRow("another desktop, same name and colour") << "Mail"
+                                                           << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
     QTest::newRow("same again") << "Mail"
-                                << "#6BA3FF" << QStringList{};
+                                << "#6BA3FF" << qint64(0) << QStringList{};
 }
 
 void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() {
     QFETCH(QString, title);
     QFETCH(QString, color);
+    QFETCH(qint64, position);
     QFETCH(QStringList, expectedSignals);
     Fixture fixture;
     QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    QTRY_COMPARE(fixture.panelBus.panel->registeredItems.size(), 1);
-    fixture.show(title, color);
+    fixture.show(title, color, position);
 
     const QVariantMap properties = fixture.properties();
     QStringList signalNames;
@@ -134,6 +164,22 @@ void TestStatusNotifierPresenter::clicksReachTheButton() {
                                      "org.kde.StatusNotifierItem", method, {10, 20});
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
     QTRY_COMPARE(clicks, 1);
+}
+
+void TestStatusNotifierPresenter::menuOpensWhereTheUserClicked_data() {
+    QTest::addColumn<QPoint>("reported");
+    QTest::addColumn<std::optional<QPoint>>("pointer");
+    QTest::addColumn<QPoint>("menuAt");
+    QTest::newRow("pointer unknown") << QPoint(0, 25) << std::optional<QPoint>() << QPoint(0, 25);
+    QTest::newRow("reported at the pointer") << QPoint(1100, 12) << std::optional(QPoint(1130, 20)) << QPoint(1100, 12);
+    QTest::newRow("MATE's (0, 25)") << QPoint(0, 25) << std::optional(QPoint(1100, 12)) << QPoint(1100, 12);
+}
+
+void TestStatusNotifierPresenter::menuOpensWhereTheUserClicked() {
+    QFETCH(QPoint, reported);
+    QFETCH(std::optional<QPoint>, pointer);
+    QFETCH(QPoint, menuAt);
+    QCOMPARE(StatusNotifierPresenter::menuPosition(reported, pointer), menuAt);
 }
 
 QTEST_MAIN(TestStatusNotifierPresenter)

@@ -14,7 +14,6 @@ StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierPresenter& pr
     connect(&presenter, &StatusNotifierPresenter::titleChanged, this, [this] {
         emit NewTitle();
         emit NewToolTip();
-        emit XAyatanaNewLabel(title(), title());
     });
 }
 

@@ -10,8 +10,7 @@
 
 class StatusNotifierPresenter;
 
-// The org.kde.StatusNotifierItem interface of a StatusNotifierPresenter, which it is a child of, with the Ayatana
-// label extension that some panels draw beside or instead of the icon.
+// The org.kde.StatusNotifierItem interface of a StatusNotifierPresenter, which it is a child of.
 class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -26,10 +25,6 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(SniToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
-    Q_PROPERTY(QString XAyatanaLabel READ title)
-    // The widest label to expect: the label itself, whose width the icon follows anyway.
-    Q_PROPERTY(QString XAyatanaLabelGuide READ title)
-    Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
 
 public:
     explicit StatusNotifierItemAdaptor(StatusNotifierPresenter& presenter);
@@ -46,7 +41,6 @@ public:
     // Panels open the menu on a left click as on a right one: the item has nothing else to do on a click.
     bool itemIsMenu() const { return true; }
     QDBusObjectPath menu() const;
-    uint orderingIndex() const { return 0; }
 
 public slots:
     void Activate(int x, int y);
@@ -59,8 +53,7 @@ signals:
     void NewTitle();
     void NewToolTip();
     void NewStatus(const QString& status);
-    void XAyatanaNewLabel(const QString& label, const QString& guide);
 
-private:
+protected:
     StatusNotifierPresenter& m_presenter;
 };

@@ -7,11 +7,14 @@
 #include "statusbar/sni/DBusMenuExporter.h"
 #include "statusbar/StatusBarItemView.h"
 #include "statusbar/StatusItemImages.h"
+#include "statusbar/StatusTile.h"
+#include "statusbar/sni/LabelledStatusNotifierItemAdaptor.h"
+#include "statusbar/sni/StatusNotifierHost.h"
 #include "statusbar/sni/StatusNotifierItemAdaptor.h"
+#include "statusbar/sni/StatusNotifierRegistration.h"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
-#include <QDBusPendingCallWatcher>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QtEndian>
@@ -32,6 +35,9 @@ SniPixmap sniPixmap(const QImage& picture) {
     return pixmap;
 }
 
+// A panel's own report of a click lands within its item, which is at most this far from the pointer that clicked.
+constexpr int clickReportTolerancePx = 64;
+
 } // namespace
 
 StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnection connection, QObject* parent)
@@ -39,24 +45,22 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_item(item)
     , m_button(*item.button())
     , m_connection(std::move(connection))
-    , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this)) {
+    , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this))
+    , m_host(new StatusNotifierHost(m_connection, this))
+    , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), {}, this)) {
     registerDBusTypes();
-    new StatusNotifierItemAdaptor(*this);
+    connect(m_host, &StatusNotifierHost::found, this, &StatusNotifierPresenter::hostFound);
     connect(&item, &StatusItem::labelChanged, this, &StatusNotifierPresenter::present);
     connect(&m_button, &StatusBarButton::clickPerformed, this, &StatusNotifierPresenter::popUpMenu);
-    if (item.label()) {
-        present(*item.label());
-    }
 
-    if (!m_connection.registerObject(itemPath, this) ||
-        !m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
+    if (!m_connection.registerObject(DBusMenuExporter::objectPath, m_menuExporter) ||
         !m_connection.registerService(serviceName())) {
         Diagnostics::systemLog(QStringLiteral("❌ Could not publish the status item as %1 on the session bus: %2")
                                    .arg(serviceName(), m_connection.lastError().message()));
         return;
     }
     m_published = true;
-    registerWithWatcher();
+    m_host->find();
 }
 
 StatusNotifierPresenter::~StatusNotifierPresenter() {
@@ -73,28 +77,45 @@ QString StatusNotifierPresenter::serviceName() {
     return QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid());
 }
 
-void StatusNotifierPresenter::registerWithWatcher() {
-    QDBusMessage call = QDBusMessage::createMethodCall(watcherService, watcherPath, watcherService,
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
-    call << serviceName();
-    auto* reply = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        if (finished->isError()) {
-            Diagnostics::systemLog(QStringLiteral("❌ The StatusNotifierWatcher did not take the status item: %1")
-                                       .arg(finished->error().message()));
-        } else {
-            Diagnostics::systemLog(
-                QStringLiteral("✅ Status item shown by the StatusNotifierWatcher as %1").arg(serviceName()));
-        }
-    });
+bool StatusNotifierPresenter::isShown() const {
+    return m_registration->isShown();
+}
+
+void StatusNotifierPresenter::hostFound() {
+    const TrayStyle chosen = TrayStyles::chosen();
+    m_style = chosen == TrayStyle::Automatic ? StatusNotifierHost::styleFor(m_host->program()) : chosen;
+    // The host reads the item as it registers, so the item is drawn for it first, with the label only for a host that
+    // draws it beside the icon.
+    if (m_item.label()) {
+        present(*m_item.label());
+    }
+    if (m_style == TrayStyle::TileAndText) {
+        new LabelledStatusNotifierItemAdaptor(*this);
+    } else {
+        new StatusNotifierItemAdaptor(*this);
+    }
+    if (!m_connection.registerObject(itemPath, this)) {
+        Diagnostics::systemLog(QStringLiteral("❌ Could not publish the status item as %1 on the session bus: %2")
+                                   .arg(serviceName(), m_connection.lastError().message()));
+        return;
+    }
+    m_registration->start();
+}
+
+QPoint StatusNotifierPresenter::menuPosition(QPoint reported, std::optional<QPoint> pointer) {
+    if (pointer && (reported - *pointer).manhattanLength() > clickReportTolerancePx) {
+        return *pointer;
+    }
+    return reported;
 }
 
 void StatusNotifierPresenter::click(StatusBarButton::ClickEvent event, QPoint position) {
     QMetaObject::invokeMethod(
         this,
         [this, event, position] {
-            m_clickPosition = position;
+            // Only X11 tells a program where the pointer is.
+            const bool pointerKnown = QGuiApplication::platformName() == QLatin1String("xcb");
+            m_clickPosition = menuPosition(position, pointerKnown ? std::optional(QCursor::pos()) : std::nullopt);
             m_button.click(event);
         },
         Qt::QueuedConnection);
@@ -110,9 +131,20 @@ void StatusNotifierPresenter::popUpMenu() {
 }
 
 void StatusNotifierPresenter::present(const StatusLabel& label) {
-    const QList<SniPixmap>& pixmaps = m_pictures.value({label.name, label.color}, [&label] {
-        StatusBarItemView view(label.name, label.color, ColorApplication::labelBackground);
-        return QList<SniPixmap>{sniPixmap(renderItemView(view, 1)), sniPixmap(renderItemView(view, 2))};
+    const bool wide = m_style == TrayStyle::Wide;
+    const int number = int(label.position) + 1;
+    const QString picture = wide ? QStringLiteral("wide %1 %2").arg(label.color, label.name)
+                                 : QStringLiteral("tile %1 %2").arg(label.color).arg(number);
+    const QList<SniPixmap>& pixmaps = m_pictures.value(picture, [&label, wide, number] {
+        if (wide) {
+            StatusBarItemView view(label.name, label.color, ColorApplication::labelBackground);
+            return QList<SniPixmap>{sniPixmap(renderItemView(view, 1)), sniPixmap(renderItemView(view, 2))};
+        }
+        QList<SniPixmap> tiles;
+        for (int size : StatusTile::sizes()) {
+            tiles.append(sniPixmap(StatusTile::render(label.color, number, size)));
+        }
+        return tiles;
     });
     if (pixmaps != m_iconPixmaps) {
         m_iconPixmaps = pixmaps;
@@ -121,5 +153,10 @@ void StatusNotifierPresenter::present(const StatusLabel& label) {
     if (label.name != m_title) {
         m_title = label.name;
         emit titleChanged();
+    }
+    const QString text = m_style == TrayStyle::TileAndText ? m_title : QString();
+    if (text != m_label) {
+        m_label = text;
+        emit labelChanged();
     }
 }

@@ -5,7 +5,7 @@
 
 #include "core/Diagnostics.h"
 #include "statusbar/StatusItem.h"
-#include "statusbar/StatusItemImages.h"
+#include "statusbar/StatusTile.h"
 #include "statusbar/tray/TrayHostWatcher.h"
 
 #include <QCursor>
@@ -20,14 +20,15 @@ namespace {
 // Draws the icon at whatever size the tray asks for, once per size.
 class TrayIconEngine : public QIconEngine {
 public:
-    explicit TrayIconEngine(QString color)
-        : m_color(std::move(color)) {}
+    TrayIconEngine(QString color, int number)
+        : m_color(std::move(color))
+        , m_number(number) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::min(size.width(), size.height());
         auto cached = m_pixmaps.constFind(side);
         if (cached == m_pixmaps.cend()) {
-            cached = m_pixmaps.insert(side, QPixmap::fromImage(renderTrayIcon(m_color, side)));
+            cached = m_pixmaps.insert(side, QPixmap::fromImage(StatusTile::render(m_color, m_number, side)));
         }
         return *cached;
     }
@@ -36,10 +37,11 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    QIconEngine* clone() const override { return new TrayIconEngine(m_color); }
+    QIconEngine* clone() const override { return new TrayIconEngine(m_color, m_number); }
 
 private:
     QString m_color;
+    int m_number;
     QHash<int, QPixmap> m_pixmaps;
 };
 
@@ -102,7 +104,9 @@ void TrayPresenter::dock() {
 }
 
 void TrayPresenter::present(const StatusLabel& label) {
-    const QIcon& icon = m_icons.value(label.color, [&label] { return QIcon(new TrayIconEngine(label.color)); });
+    const int number = int(label.position) + 1;
+    const QIcon& icon = m_icons.value({label.color, number},
+                                      [&label, number] { return QIcon(new TrayIconEngine(label.color, number)); });
     if (icon.cacheKey() != m_trayIcon->icon().cacheKey()) {
         m_trayIcon->setIcon(icon);
     }

@@ -15,8 +15,8 @@ class StatusItem;
 class TrayHostWatcher;
 struct StatusLabel;
 
-// Shows a status item in the system tray. Tray hosts draw icons square, so the tray shows the item's
-// square form: the label's colour and the desktop symbol, with the desktop's name as the tool tip.
+// Shows a status item in the system tray. Tray hosts draw icons square, so the tray shows the item's square form:
+// a tile in the desktop's colour with its number, with the desktop's name as the tool tip.
 class TrayPresenter : public QObject {
     Q_OBJECT
 
@@ -38,6 +38,6 @@ private:
     StatusBarButton& m_button;
     TrayHostWatcher* m_trayHostWatcher;
     QSystemTrayIcon* m_trayIcon;
-    // By colour: a desktop shown again brings back its icon, drawn sizes and all.
-    RecentCache<QString, QIcon> m_icons;
+    // By colour and number: a desktop shown again brings back its icon, drawn sizes and all.
+    RecentCache<std::pair<QString, qint64>, QIcon> m_icons;
 };

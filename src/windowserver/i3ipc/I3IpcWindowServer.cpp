@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <bit>
+#include <limits>
 
 using namespace std::chrono_literals;
 
@@ -60,22 +61,14 @@ quint64 I3IpcWindowServer::activeSpace(qint32) {
 }
 
 QString I3IpcWindowServer::desktopName(SpaceID spaceID) const {
-    return WorkspaceIdentity::givenName(m_names.value(spaceID));
+    return WorkspaceIdentity::givenName(m_listedNames.value(spaceID));
 }
 
 void I3IpcWindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
-    const auto current = m_names.constFind(spaceID);
-    if (current != m_names.cend() && WorkspaceIdentity::givenName(*current) != name) {
+    const auto current = m_listedNames.constFind(spaceID);
+    if (current != m_listedNames.cend() && WorkspaceIdentity::givenName(*current) != name) {
         runCommand(WorkspaceIdentity::renameCommand(spaceID, *current, name));
     }
-}
-
-bool I3IpcWindowServer::switchTo(SpaceID spaceID) {
-    if (m_state != State::Following) {
-        return false;
-    }
-    runCommand(WorkspaceIdentity::switchCommand(spaceID, m_names.value(spaceID)));
-    return true;
 }
 
 void I3IpcWindowServer::runCommand(const QByteArray& command) {
@@ -88,6 +81,30 @@ void I3IpcWindowServer::runCommand(const QByteArray& command) {
                                        .arg(m_windowManager, QString::fromUtf8(command), QString::fromUtf8(reply)));
         }
     });
+}
+
+QString I3IpcWindowServer::switchTo(SpaceID spaceID) {
+    if (m_state != State::Following) {
+        return QStringLiteral("%1 does not answer").arg(m_windowManager);
+    }
+    QString command;
+    if (spaceID >= 0 && spaceID <= std::numeric_limits<qint32>::max()) {
+        command = QStringLiteral("workspace number %1").arg(spaceID);
+    } else if (const auto name = m_names.constFind(spaceID); name != m_names.cend()) {
+        QString quoted = *name;
+        quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+        command = QStringLiteral("workspace \"%1\"").arg(quoted);
+    } else {
+        return QStringLiteral("%1 has no workspace for desktop %2").arg(m_windowManager).arg(spaceID);
+    }
+    m_requests.request(IpcMessage::RunCommand, command.toUtf8(), [this, command](const QByteArray& payload) {
+        const IpcReplies::Parsed<QString> error = IpcReplies::commandError(payload);
+        if (!error.value || !error.value->isEmpty()) {
+            Diagnostics::systemLog(QStringLiteral("❌ %1 refused \"%2\": %3")
+                                       .arg(m_windowManager, command, error.value.value_or(error.error)));
+        }
+    });
+    return {};
 }
 
 void I3IpcWindowServer::connectToWindowManager() {
@@ -126,7 +143,7 @@ void I3IpcWindowServer::configReceived(const QByteArray& payload) {
     }
     m_reachable.clear();
     for (const QString& name : ConfigBindings::reachableWorkspaces(*text.value)) {
-        m_reachable.append(WorkspaceIdentity::spaceIDForName(name));
+        m_reachable.append({WorkspaceIdentity::spaceIDForName(name), name});
     }
 }
 
@@ -153,7 +170,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
     } else {
         QList<qint64> spaces = workspaces.value->spaceIDs;
         QSet<SpaceID> listed(spaces.begin(), spaces.end());
-        for (const SpaceID spaceID : std::as_const(m_reachable)) {
+        for (const auto& [spaceID, name] : std::as_const(m_reachable)) {
             if (!listed.contains(spaceID)) {
                 listed.insert(spaceID);
                 spaces.append(spaceID);
@@ -161,11 +178,16 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
         }
         const SpaceID active = workspaces.value->focused.value_or(m_active);
         // The order means nothing to the program, and a focus event may have added the workspace already.
-        const bool changed =
-            !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed || active != m_active;
+        const bool changed = !m_spaces || QSet<SpaceID>(m_spaces->begin(), m_spaces->end()) != listed ||
+                             active != m_active || workspaces.value->placement != m_placement;
         m_spaces = m_limit.bounded(std::move(spaces));
-        m_names = workspaces.value->names;
+        m_listedNames = workspaces.value->names;
         m_active = active;
+        m_placement = workspaces.value->placement;
+        m_names = workspaces.value->names;
+        for (const auto& [spaceID, name] : std::as_const(m_reachable)) {
+            m_names.insert(spaceID, name);
+        }
 
         const State previous = std::exchange(m_state, State::Following);
         if (previous == State::Opening) {

@@ -51,8 +51,10 @@ public:
     quint64 activeSpace(qint32 connectionID) override;
     QString desktopName(SpaceID spaceID) const override;
     void setDesktopName(SpaceID spaceID, const QString& name) override;
-    bool switchTo(SpaceID spaceID) override;
     bool bindsByName() const override { return true; }
+    Placement placement() override { return m_placement; }
+    // "workspace number N" for a numbered workspace, else the workspace by its name; a refusal is reported in a line.
+    QString switchTo(SpaceID spaceID) override;
 
 private:
     void runCommand(const QByteArray& command);
@@ -89,8 +91,10 @@ private:
     bool m_refreshAgain = false;
     bool m_announcing = false;
 
-    QList<SpaceID> m_reachable; // by the configuration's key bindings
+    QList<std::pair<SpaceID, QString>> m_reachable; // by the configuration's key bindings, in its order
+    QHash<SpaceID, QString> m_names; // of every workspace the key bindings reach or the last reading listed
+    Placement m_placement;
     std::optional<QList<qint64>> m_spaces;
-    QHash<SpaceID, QString> m_names; // as the window manager has them
+    QHash<SpaceID, QString> m_listedNames; // as the window manager has them, for the names it gives and takes
     SpaceID m_active = 0;
 };

@@ -52,6 +52,8 @@ Decoded decode(QByteArrayView bytes) {
 
 QString typeName(quint32 type) {
     switch (type) {
+    case RunCommand:
+        return QStringLiteral("RUN_COMMAND");
     case GetWorkspaces:
         return QStringLiteral("GET_WORKSPACES");
     case Subscribe:

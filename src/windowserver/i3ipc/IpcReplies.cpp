@@ -57,6 +57,13 @@ Parsed<Workspaces> workspaces(QByteArrayView payload) {
         }
         result.spaceIDs.append(*spaceID);
         result.names.insert(*spaceID, workspace.member(u"name")->string());
+        if (const JsonValue* output = stringMember(workspace, u"output")) {
+            result.placement.outputOfSpace.insert(*spaceID, output->string());
+            const JsonValue* visible = workspace.member(u"visible");
+            if (visible != nullptr && visible->type() == JsonValue::Type::Boolean && visible->toBool()) {
+                result.placement.visibleOnOutput.insert(output->string(), *spaceID);
+            }
+        }
         if (focused->toBool()) {
             result.focused = *spaceID;
         }
@@ -86,6 +93,24 @@ Parsed<QString> configText(QByteArrayView payload) {
         return {std::nullopt, QStringLiteral("expected a string \"config\"")};
     }
     return {config->string(), {}};
+}
+
+Parsed<QString> commandError(QByteArrayView payload) {
+    const JsonParseResult parsed = parseJson(payload);
+    if (!parsed.value || !parsed.value->isArray()) {
+        return {std::nullopt, parsed.value ? QStringLiteral("expected a JSON array of outcomes") : parsed.error};
+    }
+    for (const JsonValue& outcome : parsed.value->items()) {
+        const JsonValue* success = outcome.member(u"success");
+        if (success == nullptr || success->type() != JsonValue::Type::Boolean) {
+            return {std::nullopt, QStringLiteral("every outcome needs a boolean \"success\"")};
+        }
+        if (!success->toBool()) {
+            const JsonValue* error = stringMember(outcome, u"error");
+            return {error != nullptr ? error->string() : QStringLiteral("refused"), {}};
+        }
+    }
+    return {QString(), {}};
 }
 
 Parsed<Event> event(QByteArrayView payload) {

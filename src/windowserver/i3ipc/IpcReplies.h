@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/SpaceID.h"
+#include "windowserver/WindowServer.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -26,6 +27,8 @@ struct Workspaces {
     QHash<SpaceID, QString> names;
     // The focused workspace (on the focused output); none while focus is elsewhere, as during a switch of outputs.
     std::optional<SpaceID> focused;
+    // From each workspace's "output" and "visible", where it has them.
+    WindowServer::Placement placement;
 };
 
 // GET_WORKSPACES: every element needs a whole-number "num", a string "name" and a boolean "focused".
@@ -40,6 +43,8 @@ struct Event {
     std::optional<SpaceID> current;
 };
 
+// RUN_COMMAND: an array of {"success": bool, "error": "..."}; the value is the first error, empty when all succeeded.
+Parsed<QString> commandError(QByteArrayView payload);
 // A workspace or shutdown event: it needs a string "change".
 Parsed<Event> event(QByteArrayView payload);
 

@@ -89,15 +89,15 @@ void KWinWindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
     }
 }
 
-bool KWinWindowServer::switchTo(SpaceID spaceID) {
+QString KWinWindowServer::switchTo(SpaceID spaceID) {
     const KWinDesktops::Desktop* desktop = KWinDesktops::desktopOf(m_reading, spaceID);
     if (!desktop) {
-        return false;
+        return QStringLiteral("KWin has no desktop %1").arg(spaceID);
     }
     QDBusMessage message = QDBusMessage::createMethodCall(service, managerPath, propertiesInterface, "Set");
     message << managerInterface << QStringLiteral("current") << QVariant::fromValue(QDBusVariant(desktop->id));
     m_bus.asyncCall(message);
-    return true;
+    return {};
 }
 
 void KWinWindowServer::callManager(const QString& method, const QVariantList& arguments) {

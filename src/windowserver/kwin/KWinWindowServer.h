@@ -31,7 +31,8 @@ public:
     quint64 activeSpace(qint32 connectionID) override;
     QString desktopName(SpaceID spaceID) const override;
     void setDesktopName(SpaceID spaceID, const QString& name) override;
-    bool switchTo(SpaceID spaceID) override;
+    // Sets the manager's "current" property; the change it then announces reports the switch.
+    QString switchTo(SpaceID spaceID) override;
 
 private slots:
     void desktopsChanged();

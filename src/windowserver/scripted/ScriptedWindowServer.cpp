@@ -49,6 +49,15 @@ quint64 ScriptedWindowServer::activeSpace(qint32) {
     return m_state.active;
 }
 
+QString ScriptedWindowServer::switchTo(SpaceID spaceID) {
+    if (!m_state.spaces || !m_state.spaces->contains(spaceID)) {
+        return QStringLiteral("the script has no desktop %1").arg(spaceID);
+    }
+    m_state.active = quint64(spaceID);
+    QMetaObject::invokeMethod(this, &ScriptedWindowServer::activeSpaceDidChange, Qt::QueuedConnection);
+    return {};
+}
+
 void ScriptedWindowServer::applyLinesUntilFirstReading() {
     // Pauses before the first reading mean nothing: it is the state the program starts in.
     while (const std::optional<QByteArray> line = takeLine()) {

@@ -27,6 +27,8 @@ public:
     qint32 mainConnectionID() override { return 1; }
     std::optional<QList<qint64>> copySpaces(qint32 connectionID, qint32 mask) override;
     quint64 activeSpace(qint32 connectionID) override;
+    // Makes the Space active, as a window manager would, until the script's next reading says otherwise.
+    QString switchTo(SpaceID spaceID) override;
 
 private:
     // Takes lines until a reading has been applied or the file has no more.

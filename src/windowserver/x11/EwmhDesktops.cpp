@@ -9,6 +9,10 @@ SpaceID spaceIDOfDesktop(quint32 desktop) {
     return SpaceID(desktop) + 1;
 }
 
+quint32 desktopOfSpaceID(SpaceID spaceID) {
+    return quint32(spaceID - 1);
+}
+
 std::optional<QList<qint64>> spaceIDs(const Reading& reading) {
     if (!problem(reading).isEmpty()) {
         return std::nullopt;

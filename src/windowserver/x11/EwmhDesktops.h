@@ -26,6 +26,8 @@ struct Reading {
 };
 
 SpaceID spaceIDOfDesktop(quint32 desktop);
+// The EWMH number of a Space of spaceIDs().
+quint32 desktopOfSpaceID(SpaceID spaceID);
 // Spaces 1 to count; nothing when the count is missing or beyond mostDesktops.
 std::optional<QList<qint64>> spaceIDs(const Reading& reading);
 // The current desktop's SpaceID; the first desktop's when the window manager does not say, 0 when it has none.

@@ -84,14 +84,16 @@ void X11WindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
     xcb_flush(m_connection);
 }
 
-bool X11WindowServer::switchTo(SpaceID spaceID) {
-    const std::optional<quint32> desktop = desktopOf(spaceID);
-    if (!desktop) {
-        return false;
+QString X11WindowServer::switchTo(SpaceID spaceID) {
+    const std::optional<QList<qint64>> spaces = EwmhDesktops::spaceIDs(m_reading);
+    if (!spaces || !spaces->contains(spaceID)) {
+        return QStringLiteral("the window manager has no desktop %1").arg(spaceID);
     }
-    xcb_ewmh_request_change_current_desktop(&m_ewmh, m_screen, *desktop, XCB_CURRENT_TIME);
+    // The window manager decides; the property change that follows announces the switch.
+    xcb_ewmh_request_change_current_desktop(&m_ewmh, m_screen, EwmhDesktops::desktopOfSpaceID(spaceID),
+                                            XCB_CURRENT_TIME);
     xcb_flush(m_connection);
-    return true;
+    return {};
 }
 
 void X11WindowServer::handleEvents() {

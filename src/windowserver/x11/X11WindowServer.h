@@ -32,7 +32,7 @@ public:
     // Writes the whole _NET_DESKTOP_NAMES list, as pagers do, with the one name replaced.
     void setDesktopName(SpaceID spaceID, const QString& name) override;
     // Asks the window manager with a _NET_CURRENT_DESKTOP client message.
-    bool switchTo(SpaceID spaceID) override;
+    QString switchTo(SpaceID spaceID) override;
 
 private:
     using EventSource = xcb_generic_event_t* (*)(xcb_connection_t*);

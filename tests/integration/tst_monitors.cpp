@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Vantorel developers
+// SPDX-License-Identifier: MIT
+
+// Two monitors under i3 (fake outputs on one Xvfb) and headless sway: a feed for each monitor, named as polybar and
+// waybar name it, shows the desktop visible there and follows only its own monitor; the listing says which monitor
+// shows which desktop.
+#include "I3Bar.h"
+#include "RequirePrograms.h"
+#include "SwaySession.h"
+#include "VantorelProcess.h"
+
+#include <QTest>
+
+#include <functional>
+
+class TestMonitors : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachMonitorHasItsLabel_data();
+    void eachMonitorHasItsLabel();
+};
+
+namespace {
+
+// Workspaces 1 to 4 are reachable, so that their names stay while they do not exist; 1 and 2 start on the two
+// monitors.
+QByteArray configFor(const QString& first, const QString& second) {
+    QByteArray config;
+    for (const char* number : {"1", "2", "3", "4"}) {
+        config += QByteArray("bindsym Mod4+") + number + " workspace number " + number + "\n";
+    }
+    return config + "workspace 1 output " + first.toUtf8() + "\nworkspace 2 output " + second.toUtf8() + "\n";
+}
+
+} // namespace
+
+void TestMonitors::eachMonitorHasItsLabel_data() {
+    QTest::addColumn<QString>("windowManager");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("i3") << "i3"
+                        << "fake-0"
+                        << "fake-1";
+    QTest::newRow("sway") << "sway"
+                          << "HEADLESS-1"
+                          << "HEADLESS-2";
+}
+
+void TestMonitors::eachMonitorHasItsLabel() {
+    QFETCH(QString, windowManager);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    X11Session x11;
+    SwaySession sway;
+    QProcessEnvironment environment;
+    std::function<void(const QString&)> command;
+    QString error;
+    if (windowManager == "i3") {
+        REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg");
+        QVERIFY2(x11.start(QSize(2560, 800), &error), qPrintable(error));
+        launchI3(x11, "fake-outputs 1280x800+0+0,1280x800+1280+0\n" + configFor(first, second));
+        environment = x11.environment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QTRY_VERIFY(!x11.run("i3-msg", {"-t", "get_version"}).startsWith("failed: "));
+        command = [&x11](const QString& text) {
+            QVERIFY(!x11.run("i3-msg", {text}).startsWith("failed: "));
+        };
+    } else {
+        REQUIRE_PROGRAMS("sway", "swaymsg", "setpriv");
+        QVERIFY2(sway.start(configFor(first, second), &error, 2), qPrintable(error));
+        environment = sway.clientEnvironment();
+        command = [&sway](const QString& text) {
+            QVERIFY(sway.message({text}));
+        };
+    }
+    const QString configHome = environment.value("XDG_CONFIG_HOME");
+    const QStringList names{"Mail", "Chat", "Code", "Web"};
+    for (int number = 1; number <= 4; ++number) {
+        storeSpaceConfig(configHome, number, names[number - 1], mailColour.name());
+    }
+    VantorelProcess program(environment);
+    QVERIFY(program.start({"--window-server=" + windowManager}));
+    QVERIFY2(program.waitForLine("Vantorel launched") >= 0, program.transcript().constData());
+
+    QProcessEnvironment onFirst = environment;
+    onFirst.insert("MONITOR", first); // as polybar names it
+    QProcessEnvironment onSecond = environment;
+    onSecond.insert("WAYBAR_OUTPUT_NAME", second);
+    VantorelProcess firstBar(onFirst);
+    VantorelProcess secondBar(onSecond);
+    QVERIFY(firstBar.start({"--bar=plain"}));
+    QVERIFY(secondBar.start({"--bar=plain"}));
+    QVERIFY2(firstBar.waitForLine("Mail") == 0, firstBar.transcript().constData());
+    QVERIFY2(secondBar.waitForLine("Chat") == 0, secondBar.transcript().constData());
+
+    // The command line's switch goes through the window manager's own.
+    command("focus output " + first);
+    QProcess switcher;
+    switcher.setProcessEnvironment(environment);
+    switcher.start(VANTOREL_BINARY, {"switch", "3"});
+    QVERIFY(switcher.waitForFinished(10000) && switcher.exitCode() == 0);
+    QVERIFY2(firstBar.waitForLine("Code", 1) == 1, firstBar.transcript().constData());
+    command("focus output " + second);
+    command("workspace number 4");
+    QVERIFY2(secondBar.waitForLine("Web", 1) == 1, secondBar.transcript().constData());
+    QCOMPARE(firstBar.lines(), QStringList({"Mail", "Code"}));
+
+    QProcess list;
+    list.setProcessEnvironment(environment);
+    list.start(VANTOREL_BINARY, {"list", "--json"});
+    QVERIFY(list.waitForFinished(10000));
+    const QByteArray listing = list.readAllStandardOutput();
+    for (const auto& [desktop, output] :
+         {std::pair{"\"name\":\"Code\",\"number\":3", first}, std::pair{"\"name\":\"Web\",\"number\":4", second}}) {
+        const QByteArray entry = desktop + QByteArray(",\"output\":\"") + output.toUtf8() + '"';
+        QVERIFY2(listing.contains(entry), listing.constData());
+    }
+    QCOMPARE(program.stop(), 0);
+}
+
+QTEST_MAIN(TestMonitors)
+#include "tst_monitors.moc"
