@@ -159,15 +159,21 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
     }
     const QRect menu = changedArea(before, open);
     QVERIFY(menu.height() >= 60);
-    for (int attempt = 0; attempt < 10 && changedArea(open.copy(menu), session.screenshot().copy(menu)).height() < 10;
-         ++attempt) {
+    // A loaded machine may draw the highlight late: wait for it before pressing again, or Down lands on the next entry.
+    const auto highlighted = [&] {
+        return changedArea(open.copy(menu), session.screenshot().copy(menu)).height() >= 10;
+    };
+    for (int attempt = 0; attempt < 5 && !highlighted(); ++attempt) {
         QVERIFY(session.run("xdotool", {"key", "Down"}));
-        QTest::qWait(500);
+        static_cast<void>(QTest::qWaitFor(highlighted, 3000)); // the loop checks again
     }
     // From the first desktop's entry down past the others and the separator to Settings.
+    // Each press waits until the highlight has moved, and a little longer for it to stand still.
     for (qsizetype step = 0; step < desktopCount; ++step) {
+        const QImage shown = session.screenshot().copy(menu);
         QVERIFY(session.run("xdotool", {"key", "Down"}));
-        QTest::qWait(200);
+        QVERIFY(QTest::qWaitFor([&] { return changedArea(shown, session.screenshot().copy(menu)).isValid(); }, 5000));
+        QTest::qWait(300);
     }
     const qsizetype mark = vantorel.lines().size();
     QVERIFY(session.run("xdotool", {"key", "Return"}));
