@@ -58,6 +58,7 @@ private slots:
     void followsTheDesktopsOnePostPerBatch();
     void reportsReadingsItCannotUse();
     void keepsItsLastReadingWhenTheServerGoes();
+    void startsOnTheFirstDesktopWhileNoneIsCurrent();
 
 private:
     std::unique_ptr<X11Session> m_session;
@@ -135,6 +136,14 @@ void TestX11WindowServer::keepsItsLastReadingWhenTheServerGoes() {
     QTest::qWait(200); // a dead connection stays readable: it must not be reported again, or spin
     QCOMPARE(capture.systemLog.filter("lost the connection").size(), 1);
     QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
+    QCOMPARE(server.activeSpace(1), quint64(1));
+}
+
+void TestX11WindowServer::startsOnTheFirstDesktopWhileNoneIsCurrent() {
+    m_writer->remove("_NET_CURRENT_DESKTOP");
+    m_writer->flush();
+    X11WindowServer server(m_session->display());
+    QCOMPARE(server.open(), QString());
     QCOMPARE(server.activeSpace(1), quint64(1));
 }
 

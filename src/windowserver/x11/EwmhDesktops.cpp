@@ -26,7 +26,11 @@ std::optional<QList<qint64>> spaceIDs(const Reading& reading) {
 }
 
 quint64 activeSpace(const Reading& reading) {
-    return reading.current ? quint64(spaceIDOfDesktop(*reading.current)) : 0;
+    if (reading.current) {
+        return quint64(spaceIDOfDesktop(*reading.current));
+    }
+    // GNOME sets no current desktop until the first switch; EWMH says a missing one is the first.
+    return reading.count.value_or(0) > 0 ? quint64(spaceIDOfDesktop(0)) : 0;
 }
 
 QString problem(const Reading& reading) {

@@ -30,7 +30,7 @@ SpaceID spaceIDOfDesktop(quint32 desktop);
 quint32 desktopOfSpaceID(SpaceID spaceID);
 // Spaces 1 to count; nothing when the count is missing or beyond mostDesktops.
 std::optional<QList<qint64>> spaceIDs(const Reading& reading);
-// The current desktop's SpaceID; 0 when the window manager does not say.
+// The current desktop's SpaceID; the first desktop's when the window manager does not say, 0 when it has none.
 quint64 activeSpace(const Reading& reading);
 // What is wrong with the reading, for a diagnostic line; empty when nothing is.
 QString problem(const Reading& reading);
