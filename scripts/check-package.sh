@@ -90,12 +90,15 @@ done
 vantorel --spaces-from="$work/spaces.jsonl"
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Mark My Desktops$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The switch "Launch at Login" sits at the window's bottom right, above Done.
-xdotool mousemove --window "$window" $((WIDTH - 68)) $((HEIGHT - 92)) click 1
+# The switches sit at the window's right edge, above Done, "Launch at Login" the higher one: walk up from the bottom
+# and click until the entry appears. A click on the other switch or between them changes nothing this check reads.
 entry=$XDG_CONFIG_HOME/autostart/vantorel.desktop
-for _ in $(seq 50); do
-    [ -f "$entry" ] && break
-    sleep 0.1
+for fromBottom in $(seq 80 12 260); do
+    xdotool mousemove --window "$window" $((WIDTH - 68)) $((HEIGHT - fromBottom)) click 1
+    for _ in $(seq 10); do
+        [ -f "$entry" ] && break 2
+        sleep 0.1
+    done
 done
 [ -f "$entry" ] || { cat "$work/vantorel.log" >&2; fail "the switch wrote no autostart entry"; }
 desktop-file-validate "$entry"
