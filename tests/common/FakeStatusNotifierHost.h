@@ -5,7 +5,6 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
 #include <QStringList>
@@ -14,7 +13,7 @@
 // A panel as a StatusNotifierItem sees it, on a connection of its own: it hosts the StatusNotifierWatcher, records
 // the items that register and the signals they send, and calls them. Calls wait for their reply while the event loop
 // runs, since the item usually lives in the same process.
-class FakeStatusNotifierHost : public QObject, protected QDBusContext {
+class FakeStatusNotifierHost : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ listedItems)
