@@ -58,7 +58,8 @@ private slots:
         QTRY_COMPARE(panel.registeredItems.size(), 3);
         FakeStatusNotifierHost restarted(panelBus.bus.address(), QStringLiteral("restarted host"));
         QVERIFY(restarted.startWatcher(true));
-        QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+        QTRY_COMPARE(restarted.registeredItems.size(), 1);
+        QVERIFY(restarted.registeredItems.constFirst().endsWith(StatusNotifierPresenter::itemPath));
     }
 
     void busIsReachableOnlyWhenNamed_data() {

@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
 #include <QStringList>
@@ -13,7 +14,7 @@
 // A panel as a StatusNotifierItem sees it, on a connection of its own: it hosts the StatusNotifierWatcher, records
 // the items that register and the signals they send, and calls them. Calls wait for their reply while the event loop
 // runs, since the item usually lives in the same process.
-class FakeStatusNotifierHost : public QObject {
+class FakeStatusNotifierHost : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ listedItems)
@@ -29,6 +30,8 @@ public:
     // A method call to `service`, its reply (or error) once it came.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments = {});
+    // Chooses the entry `id` of the menu the item at `service` exports, as a panel does on a click.
+    QDBusMessage clickMenuEntry(const QString& service, int id);
     // Every property of the item that `service` offers.
     QVariantMap itemProperties(const QString& service);
 
@@ -38,7 +41,7 @@ public:
     QList<QDBusMessage> itemSignals; // from the items that registered, status item and menu alike
 
 public slots:
-    void RegisterStatusNotifierItem(const QString& service);
+    void RegisterStatusNotifierItem(const QString& serviceOrPath);
 
 signals:
     void StatusNotifierItemUnregistered(const QString& service);
