@@ -61,28 +61,23 @@ private slots:
         QTest::addColumn<QString>("error");
         // Commands as scripts give them are checked against the running program; here: the edges.
         QTest::newRow("rename by id")
-            << QStringList{"rename", "--id", "4294967297", "--", "-x"} << ""
-            << DesktopCommand{DesktopCommand::Verb::Rename, false, true, 4294967297, "-x"}.toLine() << ""
-            << "";
-        QTest::newRow("switch without a desktop") << QStringList{"switch"} << "" << QByteArray() << ""
-                                                  << "takes 1";
-        QTest::newRow("no number") << QStringList{"switch", "two"} << "" << QByteArray() << ""
-                                   << "'two'";
-        QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << ""
+            << QStringList{"rename", "--id", "4294967297", "--", "-x"} << QString()
+            << DesktopCommand{DesktopCommand::Verb::Rename, false, true, 4294967297, "-x"}.toLine() << QString() << "";
+        QTest::newRow("switch without a desktop")
+            << QStringList{"switch"} << "" << QByteArray() << QString() << "takes 1";
+        QTest::newRow("no number") << QStringList{"switch", "two"} << "" << QByteArray() << QString() << "'two'";
+        QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << QString()
                                         << "--json";
-        QTest::newRow("a command for a feed") << QStringList{"--bar=plain", "list"} << "" << QByteArray() << ""
-                                              << "--bar";
-        QTest::newRow("output without a feed") << QStringList{"--output=DP-1"} << "" << QByteArray() << ""
-                                               << "--output";
+        QTest::newRow("a command for a feed")
+            << QStringList{"--bar=plain", "list"} << "" << QByteArray() << QString() << "--bar";
+        QTest::newRow("output without a feed")
+            << QStringList{"--output=DP-1"} << "" << QByteArray() << QString() << "--output";
         QTest::newRow("output given") << QStringList{"--bar=plain", "--output=DP-1"} << "MONITOR=HDMI-1" << QByteArray()
-                                      << "DP-1"
-                                      << "";
+                                      << QString("DP-1") << "";
         QTest::newRow("waybar's output") << QStringList{"--bar=waybar"} << "WAYBAR_OUTPUT_NAME=eDP-1" << QByteArray()
-                                         << "eDP-1"
-                                         << "";
+                                         << QString("eDP-1") << "";
         QTest::newRow("polybar's monitor")
-            << QStringList{"--bar=polybar"} << "MONITOR=HDMI-1" << QByteArray() << "HDMI-1"
-            << "";
+            << QStringList{"--bar=polybar"} << "MONITOR=HDMI-1" << QByteArray() << QString("HDMI-1") << "";
     }
 
     void readsCommands() {

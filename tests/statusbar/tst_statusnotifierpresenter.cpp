@@ -85,15 +85,12 @@ private slots:
         QTest::addColumn<QString>("color");
         QTest::addColumn<qint64>("position");
         QTest::addColumn<QStringList>("expectedSignals");
-        QTest::newRow("hostile name") << "<b>&amp; %{F#f00} \"; rm -rf ~"
-                                      << "#6BA3FF" << qint64(0)
+        QTest::newRow("hostile name") << QString("<b>&amp; %{F#f00} \"; rm -rf ~") << "#6BA3FF" << qint64(0)
                                       << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
-        QTest::newRow("new colour") << "Mail"
-                                    << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
-        QTest::newRow("another desktop, same name and colour") << "Mail"
-                                                               << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
-        QTest::newRow("same again") << "Mail"
-                                    << "#6BA3FF" << qint64(0) << QStringList{};
+        QTest::newRow("new colour") << QString("Mail") << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
+        QTest::newRow("another desktop, same name and colour")
+            << QString("Mail") << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
+        QTest::newRow("same again") << QString("Mail") << "#6BA3FF" << qint64(0) << QStringList{};
     }
 
     void changesGoOutLiterallyAndOnlyWhenThereAreAny() {
