@@ -246,6 +246,9 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
         m_active = *event.value->current;
         if (!m_spaces->contains(m_active) && m_spaces->size() < SpaceLimit::mostSpaces) {
             m_spaces->append(m_active); // it exists: it has the focus
+            // Its name, for a new Space's configuration, which comes before the workspaces are read again.
+            m_listedNames.insert(m_active, event.value->currentName);
+            m_names.insert(m_active, event.value->currentName);
         }
         announceChange();
     }
