@@ -3,11 +3,12 @@
 
 #include "settings/Autostart.h"
 
+#include "RequirePrograms.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,15 +69,10 @@ void TestAutostart::registersAValidEntry() {
     QCOMPARE(autostart.status(), Autostart::Status::Enabled);
     QCOMPARE(execLines(autostart.entryPath()), QStringList{exec});
 
-    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
-    if (validator.isEmpty() && qgetenv("VANTOREL_REQUIRE_INTEGRATION") == "1") {
-        QFAIL("desktop-file-validate is missing");
-    } else if (validator.isEmpty()) {
-        QSKIP("desktop-file-validate is missing (package desktop-file-utils)");
-    }
+    REQUIRE_PROGRAMS("desktop-file-validate");
     QProcess validate;
     validate.setProcessChannelMode(QProcess::MergedChannels);
-    validate.start(validator, {autostart.entryPath()});
+    validate.start("desktop-file-validate", {autostart.entryPath()});
     QVERIFY(validate.waitForFinished());
     QCOMPARE(validate.readAll(), QByteArray());
     QCOMPARE(validate.exitCode(), 0);
