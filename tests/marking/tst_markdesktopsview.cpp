@@ -115,6 +115,7 @@ private slots:
         if (rows.isEmpty()) {
             keepScreenshot(view.grab().toImage(), "marking-no-spaces.png");
             QCOMPARE(view.emptyStateLabel()->text(), "No desktops found. Is a window manager running?");
+            QCOMPARE(view.emptyStateLabel()->margin(), 40);
             QCOMPARE(test.inView(view.emptyStateLabel()).topLeft(), test.inView(view.list()).topLeft());
         }
     }

@@ -5,7 +5,6 @@
 
 #include "MarkingFixture.h"
 
-#include <QFile>
 #include <QTest>
 
 class TestMarkDesktopsViewModel : public QObject {
@@ -73,23 +72,6 @@ private slots:
         QCOMPARE(fixture.capture.output, QStringList());
         QVERIFY(!viewModel.spaceConfigs().contains(42));
         QVERIFY(!fixture.settings.settings().spaces.contains(42));
-    }
-
-    void refusedLaunchAtLoginKeepsTheRequestedState() {
-        MarkingFixture fixture({3}, 3);
-        QFile blocker(fixture.folder.path() + "/autostart"); // a file where the autostart folder belongs
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        MarkDesktopsViewModel viewModel(fixture.services());
-        QVERIFY(!viewModel.launchAtLogin());
-        fixture.capture.clear();
-
-        viewModel.setLaunchAtLogin(true); // what the switch does, before it calls the toggle
-        viewModel.toggleLaunchAtLogin(true);
-        QVERIFY(viewModel.launchAtLogin());
-        QVERIFY(fixture.capture.output.constLast().startsWith("❌ Failed to set launch at login: "));
-        viewModel.loadData();
-        QVERIFY(viewModel.launchAtLogin());
     }
 };
 

@@ -90,7 +90,7 @@ private slots:
     void reportsANewColourOnce() {
         RowUnderTest test;
         const QList<ColorButton*>& buttons = test.row.colorPicker()->buttons();
-        QTest::mouseClick(buttons[1], Qt::LeftButton, {}, QPoint(1, 1)); // the shadow's margin
+        QTest::mouseClick(buttons[2], Qt::LeftButton, {}, QPoint(1, 1)); // the shadow's margin
         for (int click = 0; click < 2; ++click) {
             QTest::mouseClick(buttons[1], Qt::LeftButton, {}, buttons[1]->swatchRect().center());
         }

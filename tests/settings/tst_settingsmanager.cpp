@@ -205,17 +205,9 @@ private slots:
         }
     }
 
-    void returningSpaceGetsItsConfigBack_data() {
-        QTest::addColumn<qint64>("spaces");
-        QTest::addColumn<qint64>("restored"); // of Spaces 2 and up: only the most recent removals are kept
-        QTest::newRow("desktops 3 and 4 go away for a moment") << qint64(4) << qint64(2);
-        QTest::newRow("more removed than are kept")
-            << qint64(RemovedSpaces::mostKept + 11) << qint64(RemovedSpaces::mostKept);
-    }
-
-    void returningSpaceGetsItsConfigBack() {
-        QFETCH(qint64, spaces);
-        QFETCH(qint64, restored);
+    // Only the most recent removals are kept for a return.
+    void returningSpacesGetTheirConfigsBack() {
+        const qint64 spaces = RemovedSpaces::mostKept + 11;
         Fixture fixture;
         QList<SpaceID> all;
         for (SpaceID spaceID = 1; spaceID <= spaces; ++spaceID) {
@@ -227,7 +219,7 @@ private slots:
         fixture.capture.clear();
         fixture.manager().syncConfigs(all);
         QCOMPARE(fixture.manager().settings().spaces.at(spaces), (SpaceConfig{spaces, "Mail", "#123456"}));
-        QCOMPARE(fixture.capture.output.filter("♻️ Restored config for Space ID ").size(), restored);
+        QCOMPARE(fixture.capture.output.filter("♻️ Restored config for Space ID ").size(), RemovedSpaces::mostKept);
         QVERIFY(fixture.capture.output.contains(
             QStringLiteral("♻️ Restored config for Space ID %1: name='Mail', color=#123456").arg(spaces)));
     }

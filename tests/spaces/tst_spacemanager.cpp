@@ -92,7 +92,7 @@ private slots:
         QTest::newRow("not in the list") << QList<qint64>{3, 5} << quint64(4) << qint64(0);
         QTest::newRow("second") << QList<qint64>{5, 3} << quint64(5) << qint64(1);
         QTest::newRow("after a duplicate, which stays") << QList<qint64>{9, 1, 1} << quint64(9) << qint64(2);
-        QTest::newRow("beyond 2^63 reads as negative") << QList<qint64>{-1, 4} << quint64(-1) << qint64(0);
+        QTest::newRow("beyond 2^63 reads as negative") << QList<qint64>{4, -1, -2} << quint64(-1) << qint64(1);
     }
 
     void currentSpaceIndex() {
