@@ -26,7 +26,8 @@ private slots:
         QDir().mkpath(configHome.path() + "/vantorel");
         QFile stored(configHome.path() + "/vantorel/app_settings.json");
         QVERIFY(stored.open(QIODevice::WriteOnly));
-        stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}}})");
+        stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}},)"
+                     R"("colorApplication": "label_background"})");
         stored.close();
         LocalizedTexts::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
         FakeWindowServer windowServer;

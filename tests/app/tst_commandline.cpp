@@ -59,8 +59,6 @@ private slots:
         QTest::newRow("switch without a desktop")
             << QStringList{"switch"} << "" << QByteArray() << QString() << "takes 1";
         QTest::newRow("no number") << QStringList{"switch", "two"} << "" << QByteArray() << QString() << "'two'";
-        QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << QString()
-                                        << "--json";
         QTest::newRow("a command for a feed")
             << QStringList{"--bar=plain", "list"} << "" << QByteArray() << QString() << "--bar";
         QTest::newRow("output without a feed")

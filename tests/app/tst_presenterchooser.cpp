@@ -13,18 +13,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-const QString offscreenLine = QStringLiteral("❌ No system tray is available: running offscreen");
-
-} // namespace
-
 // Offscreen, as the tests run: without a watcher the item is shown nowhere.
 class TestPresenterChooser : public QObject {
     Q_OBJECT
 
 private slots:
     void followsTheWatcherAsItComesGoesAndIsReplaced() {
+        const QString offscreenLine = QStringLiteral("❌ No system tray is available: running offscreen");
         DiagnosticsCapture capture;
         PanelBus panelBus; // a private bus, with a panel that may host the watcher
         QString error;

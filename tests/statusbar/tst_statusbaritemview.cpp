@@ -44,7 +44,7 @@ private slots:
                  qPrintable(QDebug::toString(image.size())));
         QVERIFY(pixelIs(image, {1, 11}, background));
         const QRect symbolArea = boundsOf(image.copy(0, 0, 24, 22), [](QRgb pixel) { return pixel == 0xFFFFFFFF; });
-        QCOMPARE(symbolArea.size(), symbol ? QSize(14, 14) : QSize());
+        QCOMPARE(symbolArea.size(), symbol ? QSize(14, 14) : QSize(0, 0));
         // The title's ink lies after the symbol, in the middle rows, clear of the label's rounded ends.
         const QRgb fill = image.pixel(1, 11);
         const QRect ink =
