@@ -116,6 +116,7 @@ void TestWaylandSessions::followsDesktopSwitches() {
     QVERIFY2(vantorel.waitForLine(backend, 0, 20000) >= 0, vantorel.transcript());
     const qsizetype shown = vantorel.waitForLine("🔄 Updating status bar:", 0, 20000);
     QVERIFY2(shown >= 0 && vantorel.lines()[shown].contains("Name=Desktop 1,"), vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("no XEmbed tray on wayland") >= 0, vantorel.transcript()); // nor a watcher here
 
     const qsizetype mark = vantorel.lines().size();
     QProcess switcher;
