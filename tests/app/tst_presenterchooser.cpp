@@ -75,11 +75,15 @@ void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
     QString error;
     QVERIFY2(fixture.panelBus.start(&error, true), qPrintable(error));
     fixture.choose();
-    QTRY_COMPARE(fixture.panelBus.panel->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+    const auto listsOurItem = [](const FakeStatusNotifierHost& watcher) {
+        return watcher.registeredItems.size() == 1 &&
+               watcher.registeredItems.first().endsWith(StatusNotifierPresenter::itemPath);
+    };
+    QTRY_VERIFY(listsOurItem(*fixture.panelBus.panel));
 
     FakeStatusNotifierHost restarted(fixture.panelBus.bus.address(), QStringLiteral("restarted host"));
     QVERIFY(restarted.startWatcher(true));
-    QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
+    QTRY_VERIFY(listsOurItem(restarted));
     QTRY_COMPARE(fixture.capture.systemLog.filter(registeredLine).size(), 2);
 }
 

@@ -42,6 +42,11 @@ QDBusMessage FakeStatusNotifierHost::call(const QString& service, const QString&
     return m_connection.call(message, QDBus::BlockWithGui);
 }
 
+QDBusMessage FakeStatusNotifierHost::clickMenuEntry(const QString& service, int id) {
+    return call(service, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
+                {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(QString())), 0u});
+}
+
 QVariantMap FakeStatusNotifierHost::itemProperties(const QString& service) {
     const QDBusMessage reply =
         call(service, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -51,8 +56,11 @@ QVariantMap FakeStatusNotifierHost::itemProperties(const QString& service) {
     return properties;
 }
 
-void FakeStatusNotifierHost::RegisterStatusNotifierItem(const QString& service) {
-    registeredItems.append(service);
+// An item names its service, or its object path on the caller's connection; listed as KDE's watcher lists them.
+void FakeStatusNotifierHost::RegisterStatusNotifierItem(const QString& serviceOrPath) {
+    const bool byPath = serviceOrPath.startsWith(QLatin1Char('/'));
+    const QString service = byPath ? message().service() : serviceOrPath;
+    registeredItems.append(byPath ? service + serviceOrPath : service);
     for (const char* interface : {"org.kde.StatusNotifierItem", "com.canonical.dbusmenu"}) {
         m_connection.connect(service, QString(), QString::fromLatin1(interface), QString(), this,
                              SLOT(recordSignal(QDBusMessage)));

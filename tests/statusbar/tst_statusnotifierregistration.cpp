@@ -31,7 +31,8 @@ void TestStatusNotifierRegistration::shownOnlyWhileListed() {
     QVERIFY2(panelBus.start(&error, true), qPrintable(error));
     FakeStatusNotifierHost& panel = *panelBus.panel;
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-1-1");
-    StatusNotifierRegistration registration(panelBus.connection, service, {300, 50, 200}, nullptr);
+    StatusNotifierRegistration registration(panelBus.connection, service, "/StatusNotifierItem", {300, 50, 200},
+                                            nullptr);
 
     panel.listsItems = false;
     registration.start();
