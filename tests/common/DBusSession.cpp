@@ -3,26 +3,17 @@
 
 #include "DBusSession.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
-
-DBusSession::DBusSession() = default;
-
-DBusSession::~DBusSession() {
-    if (m_daemon) {
-        m_daemon->terminate();
-        if (!m_daemon->waitForFinished(3000)) {
-            m_daemon->kill();
-            m_daemon->waitForFinished();
-        }
-    }
-}
+#include <QTest>
 
 bool DBusSession::start(QString* error, const QProcessEnvironment& environment) {
     if (!m_folder.isValid()) {
         *error = QStringLiteral("no temporary folder for the bus");
         return false;
     }
-    m_daemon = std::make_unique<QProcess>();
+    m_daemon = newProgram();
     m_daemon->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_daemon->setProcessEnvironment(environment);
     m_daemon->start(QStringLiteral("dbus-daemon"),
@@ -49,4 +40,20 @@ bool DBusSession::start(QString* error, const QProcessEnvironment& environment) 
 QProcessEnvironment DBusSession::withBus(QProcessEnvironment environment) const {
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
     return environment;
+}
+
+bool DBusSession::waitForName(const QString& address, const QString& name, int timeoutMs, QProcess* program) {
+    const QString connectionName = QStringLiteral("waiting for ") + name;
+    bool found = false;
+    {
+        const QDBusConnection bus = QDBusConnection::connectToBus(address, connectionName);
+        const QDeadlineTimer deadline(timeoutMs);
+        // Watching the program as well notices one that gave up (a file it could not read, say) at once.
+        while (!(found = bus.isConnected() && bus.interface()->isServiceRegistered(name).value()) &&
+               !deadline.hasExpired() && (program == nullptr || program->state() != QProcess::NotRunning)) {
+            QTest::qWait(50);
+        }
+    }
+    QDBusConnection::disconnectFromBus(connectionName);
+    return found;
 }

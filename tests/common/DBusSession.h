@@ -3,21 +3,15 @@
 
 #pragma once
 
-#include <QProcess>
+#include "Processes.h"
+
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-
-#include <memory>
 
 // A private session bus (dbus-daemon) for tests: programs given its address meet each other on it and never the
 // developer's own bus.
 class DBusSession {
 public:
-    DBusSession();
-    ~DBusSession();
-    DBusSession(const DBusSession&) = delete;
-    DBusSession& operator=(const DBusSession&) = delete;
-
     // Starts the bus and waits until it takes connections; false with a reason when it could not. Programs the bus
     // starts on demand get `environment`.
     bool start(QString* error, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
@@ -26,8 +20,11 @@ public:
     // `environment` with this bus as the session bus.
     QProcessEnvironment withBus(QProcessEnvironment environment) const;
 
+    // Waits until `name` is on the bus at `address`; false when it did not come in time, or `program` ended first.
+    static bool waitForName(const QString& address, const QString& name, int timeoutMs, QProcess* program = nullptr);
+
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<QProcess> m_daemon;
+    OwnedProgram m_daemon;
     QString m_address;
 };

@@ -3,9 +3,6 @@
 
 #include "PanelSession.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -13,12 +10,6 @@
 
 #include <csignal>
 #include <unistd.h>
-
-namespace {
-
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-} // namespace
 
 const QList<PanelDesktop>& PanelDesktop::all() {
     static const QList<PanelDesktop> desktops{
@@ -75,11 +66,10 @@ bool PanelSession::prepare(QString* error) {
     // Everything, the buses included, is started with the session's environment: programs the bus starts on demand
     // (xfconfd, dconf-service, kglobalaccel5) take the bus's, and would otherwise write into the real home.
     m_environment = m_x11.environment();
-    for (const char* folder : {"home", "config", "data", "cache"}) {
+    for (const char* folder : {"home", "data", "cache"}) {
         QDir(m_home.path()).mkpath(QString::fromLatin1(folder));
     }
     m_environment.insert(QStringLiteral("HOME"), m_home.filePath(QStringLiteral("home")));
-    m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
     m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
     m_environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
@@ -111,32 +101,15 @@ bool PanelSession::startPanel(QString* error) {
         m_x11.launch(program.constFirst(), program.mid(1), m_environment);
         QTest::qWait(500);
     }
-    if (!waitForWatcher(20000)) {
+    if (!DBusSession::waitForName(m_bus.address(), QStringLiteral("org.kde.StatusNotifierWatcher"), 20000)) {
         *error = m_desktop.name + QStringLiteral(": no StatusNotifierWatcher came");
         return false;
     }
     return true;
 }
 
-bool PanelSession::waitForWatcher(int timeoutMs) const {
-    const QString connectionName = QStringLiteral("panel session ") + QString::fromLatin1(m_marker);
-    bool found = false;
-    {
-        QDBusConnection bus = QDBusConnection::connectToBus(m_bus.address(), connectionName);
-        const QDeadlineTimer deadline(timeoutMs);
-        while (!(found = bus.interface()->isServiceRegistered(watcherService).value()) && !deadline.hasExpired()) {
-            QTest::qWait(50);
-        }
-    }
-    QDBusConnection::disconnectFromBus(connectionName);
-    return found;
-}
-
 bool PanelSession::run(const QString& program, const QStringList& arguments) const {
-    QProcess process;
-    process.setProcessEnvironment(m_environment);
-    process.start(program, arguments);
-    return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return runProgram(program, arguments, m_environment).succeeded;
 }
 
 // Only processes with this session's marker: never the developer's own, nor another session's.

@@ -42,7 +42,7 @@ public:
     // Then starts the desktop's programs and waits for the watcher.
     bool startPanel(QString* error);
     QProcessEnvironment environment() const { return m_environment; }
-    QString configHome() const { return m_home.filePath(QStringLiteral("config")); }
+    QString configHome() const { return m_x11.configFolder(); }
     QString busAddress() const { return m_bus.address(); }
     QImage screenshot() const { return m_x11.grab(screen); }
     // Runs a program of the session to its end: whether it succeeded.
@@ -51,7 +51,6 @@ public:
     static constexpr QRect screen{0, 0, 1280, 800};
 
 private:
-    bool waitForWatcher(int timeoutMs) const;
     void stopMarkedProcesses(int signal) const;
 
     PanelDesktop m_desktop;

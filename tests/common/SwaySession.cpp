@@ -6,26 +6,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 
 #include <unistd.h>
 
-SwaySession::SwaySession() = default;
-
-SwaySession::~SwaySession() {
-    stop();
-}
-
 bool SwaySession::start(const QByteArray& config, QString* error, int outputs) {
     const QString configPath = m_runtime.filePath(QStringLiteral("config"));
-    QFile file(configPath);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write("xwayland disable\noutput HEADLESS-1 resolution 800x600\n" + config) < 0) {
+    if (!writeFile(configPath, "xwayland disable\noutput HEADLESS-1 resolution 800x600\n" + config)) {
         *error = QStringLiteral("cannot write %1").arg(configPath);
         return false;
     }
-    file.close();
     for (const QString& path : {m_runtime.path(), configPath}) {
         if (::chown(QFile::encodeName(path).constData(), unprivilegedId, unprivilegedId) != 0) {
             *error = QStringLiteral("cannot hand %1 to uid %2").arg(path).arg(unprivilegedId);
@@ -41,7 +31,7 @@ bool SwaySession::start(const QByteArray& config, QString* error, int outputs) {
     environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
     environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
     environment.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QString::number(outputs));
-    m_sway = std::make_unique<QProcess>();
+    m_sway = newProgram();
     m_sway->setProcessEnvironment(environment);
     m_sway->setStandardOutputFile(m_runtime.filePath(QStringLiteral("sway.log")));
     m_sway->setStandardErrorFile(m_runtime.filePath(QStringLiteral("sway.log")), QIODevice::Append);
@@ -55,24 +45,18 @@ bool SwaySession::start(const QByteArray& config, QString* error, int outputs) {
         QThread::msleep(50);
     }
     if (!message({"-t", "get_version"})) {
-        QFile log(m_runtime.filePath(QStringLiteral("sway.log")));
-        log.open(QIODevice::ReadOnly);
         *error = QStringLiteral("sway did not start (%1, exit code %2): %3")
                      .arg(m_sway->errorString())
                      .arg(m_sway->exitCode())
-                     .arg(QString::fromUtf8(log.readAll().right(2000)));
+                     .arg(QString::fromUtf8(readFile(m_runtime.filePath(QStringLiteral("sway.log"))).right(2000)));
         return false;
     }
     return true;
 }
 
 void SwaySession::stop() {
-    if (m_sway && m_sway->state() != QProcess::NotRunning) {
-        m_sway->terminate();
-        if (!m_sway->waitForFinished(5000)) {
-            m_sway->kill();
-            m_sway->waitForFinished(3000);
-        }
+    if (m_sway) {
+        endProgram(*m_sway, 5000);
     }
     // sway takes the path in SWAYSOCK only when nothing is there yet.
     QFile::remove(socketPath());
@@ -87,34 +71,24 @@ QString SwaySession::waylandSocketPath() const {
 }
 
 QProcessEnvironment SwaySession::clientEnvironment() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "I3SOCK", "DBUS_SESSION_BUS_ADDRESS", "QT_LOGGING_RULES"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
+    QProcessEnvironment environment = m_client.environment();
     environment.insert(QStringLiteral("SWAYSOCK"), socketPath());
     if (const QString wayland = waylandSocketPath(); !wayland.isEmpty()) {
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
     }
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_clientRuntime.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_clientConfig.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
 }
 
 bool SwaySession::message(const QStringList& arguments) const {
-    QProcess swaymsg;
-    swaymsg.setProcessEnvironment(clientEnvironment());
-    swaymsg.start(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), socketPath()} + arguments);
-    return swaymsg.waitForFinished(5000) && swaymsg.exitStatus() == QProcess::NormalExit && swaymsg.exitCode() == 0;
+    return runProgram(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), socketPath()} + arguments,
+                      clientEnvironment(), 5000)
+        .succeeded;
 }
 
 QImage SwaySession::screenshot() const {
-    QProcess grim;
-    grim.setProcessEnvironment(clientEnvironment());
     // PPM: no compression to wait for when a test polls for a change.
-    grim.start(QStringLiteral("grim"), {QStringLiteral("-t"), QStringLiteral("ppm"), QStringLiteral("-")});
-    if (!grim.waitForFinished(10000) || grim.exitStatus() != QProcess::NormalExit || grim.exitCode() != 0) {
-        return {};
-    }
-    return QImage::fromData(grim.readAllStandardOutput(), "PPM");
+    const ProgramRun grim =
+        runProgram(QStringLiteral("grim"), {QStringLiteral("-t"), QStringLiteral("ppm"), QStringLiteral("-")},
+                   clientEnvironment(), 10000);
+    return grim.succeeded ? QImage::fromData(grim.output, "PPM") : QImage();
 }

@@ -3,12 +3,10 @@
 
 #pragma once
 
-#include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include "ProgramHome.h"
+#include "Processes.h"
 
-#include <memory>
+#include <QImage>
 
 // A headless sway for tests. sway refuses to run as root, so it runs as nobody (uid and gid 65534, which every
 // Debian system has) in a runtime folder of its own; root reaches its IPC socket all the same.
@@ -16,15 +14,10 @@ class SwaySession {
 public:
     static constexpr uint unprivilegedId = 65534;
 
-    SwaySession();
-    ~SwaySession();
-    SwaySession(const SwaySession&) = delete;
-    SwaySession& operator=(const SwaySession&) = delete;
-
     // Starts sway on `config` (headless outputs HEADLESS-1 to -`outputs` and no Xwayland are added) and waits for its
     // socket.
     bool start(const QByteArray& config, QString* error, int outputs = 1);
-    // Ends sway (SIGTERM) and waits for it.
+    // Ends sway and waits for it.
     void stop();
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
     // Its Wayland socket, as an absolute path for WAYLAND_DISPLAY (clients have runtime folders of their own); empty
@@ -33,7 +26,7 @@ public:
     // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC and Wayland sockets, and folders
     // of their own.
     QProcessEnvironment clientEnvironment() const;
-    QString clientConfigFolder() const { return m_clientConfig.path(); }
+    QString clientConfigFolder() const { return m_client.configFolder(); }
     // Runs `swaymsg` with these arguments; whether it succeeded.
     bool message(const QStringList& arguments) const;
     // What sway shows on its output now (taken with grim); a null image when it could not be taken.
@@ -41,7 +34,6 @@ public:
 
 private:
     QTemporaryDir m_runtime; // sway's, owned by the unprivileged user
-    QTemporaryDir m_clientRuntime;
-    QTemporaryDir m_clientConfig;
-    std::unique_ptr<QProcess> m_sway;
+    ProgramHome m_client;
+    OwnedProgram m_sway; // declared last: ended first
 };

@@ -3,48 +3,12 @@
 
 #include "WaybarSession.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
+#include "DBusSession.h"
+
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-// Whether a StatusNotifierWatcher is on the bus at `address`.
-bool watcherIsOnBus(const QString& address) {
-    const QString name = QStringLiteral("waybar-session-probe");
-    bool registered = false;
-    {
-        const QDBusConnection bus = QDBusConnection::connectToBus(address, name);
-        registered = bus.isConnected() &&
-                     bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value();
-    }
-    QDBusConnection::disconnectFromBus(name);
-    return registered;
-}
-
-} // namespace
-
-WaybarSession::WaybarSession() = default;
-
-WaybarSession::~WaybarSession() {
-    if (m_waybar && m_waybar->state() != QProcess::NotRunning) {
-        m_waybar->terminate();
-        if (!m_waybar->waitForFinished(5000)) {
-            m_waybar->kill();
-            m_waybar->waitForFinished(3000);
-        }
-    }
-}
 
 bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCommand, QString* error) {
     const QJsonObject config{
@@ -71,25 +35,20 @@ bool WaybarSession::start(QProcessEnvironment environment, const QString& feedCo
     // No accessibility bus: GTK would have the session bus start one, which outlives the test.
     environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
     environment.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
-    m_waybar = std::make_unique<QProcess>();
+    m_waybar = newProgram();
     m_waybar->setProcessEnvironment(environment);
     m_waybar->setProcessChannelMode(QProcess::MergedChannels);
     m_waybar->setStandardOutputFile(m_logFolder.filePath(QStringLiteral("waybar.log")));
     m_waybar->start(QStringLiteral("waybar"),
                     {QStringLiteral("--config"), configPath, QStringLiteral("--style"), stylePath});
-    const QString bus = environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    // Waiting for its end in between notices a waybar that gave up (a style sheet it could not read, say) at once.
-    const QDeadlineTimer deadline(20000);
-    while (!watcherIsOnBus(bus)) {
-        if (deadline.hasExpired() || m_waybar->waitForFinished(50)) {
-            *error = QStringLiteral("waybar did not start: %1").arg(log());
-            return false;
-        }
+    if (!DBusSession::waitForName(environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
+                                  QStringLiteral("org.kde.StatusNotifierWatcher"), 20000, m_waybar.get())) {
+        *error = QStringLiteral("waybar did not start: %1").arg(log());
+        return false;
     }
     return true;
 }
 
 QString WaybarSession::log() const {
-    QFile file(m_logFolder.filePath(QStringLiteral("waybar.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000)) : QString();
+    return QString::fromUtf8(readFile(m_logFolder.filePath(QStringLiteral("waybar.log"))).right(3000));
 }

@@ -3,11 +3,10 @@
 
 #pragma once
 
-#include <QProcess>
+#include "Processes.h"
+
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-
-#include <memory>
 
 // waybar on a running compositor, configured as the README tells users: a black bar across the top with the module
 // `custom/vantorel` on the left, fed by a command (JSON lines), and the tray on the right; its style.css imports the
@@ -16,11 +15,6 @@ class WaybarSession {
 public:
     static constexpr int height = 30;
     static constexpr int trayIconSize = 22;
-
-    WaybarSession();
-    ~WaybarSession();
-    WaybarSession(const WaybarSession&) = delete;
-    WaybarSession& operator=(const WaybarSession&) = delete;
 
     // Starts waybar in `environment`, which names the compositor (WAYLAND_DISPLAY), the session bus and the config
     // folder (XDG_CONFIG_HOME, where waybar's files go); the feed runs in it too. Waits until the tray's watcher is
@@ -31,5 +25,5 @@ public:
 
 private:
     QTemporaryDir m_logFolder;
-    std::unique_ptr<QProcess> m_waybar;
+    OwnedProgram m_waybar;
 };

@@ -3,31 +3,11 @@
 
 #include "X11Session.h"
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include <xcb/xcb.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <unistd.h>
-
-X11Session::X11Session() = default;
-
-X11Session::~X11Session() {
-    for (auto it = m_programs.rbegin(); it != m_programs.rend(); ++it) {
-        (*it)->terminate();
-        if (!(*it)->waitForFinished(3000)) {
-            (*it)->kill();
-            (*it)->waitForFinished(3000);
-        }
-    }
-    if (m_server) {
-        m_server->terminate();
-        m_server->waitForFinished(3000);
-    }
-}
 
 bool X11Session::start(QSize screenSize, QString* error) {
     // A display number of our own choosing: Xvfb refuses one that is taken (its lock file says so), and then we try
@@ -43,7 +23,7 @@ bool X11Session::start(QSize screenSize, QString* error) {
 
 bool X11Session::startServer(int displayNumber, QSize screenSize) {
     m_display = QStringLiteral(":%1").arg(displayNumber);
-    m_server = std::make_unique<QProcess>();
+    m_server = newProgram();
     m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server->start(QStringLiteral("Xvfb"),
                     {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
@@ -64,28 +44,23 @@ bool X11Session::startServer(int displayNumber, QSize screenSize) {
         }
         m_server->waitForFinished(50);
     }
-    m_server->kill();
-    m_server->waitForFinished();
+    m_server.reset();
     return false;
 }
 
 QProcessEnvironment X11Session::environment() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = ProgramHome::environment();
     environment.insert(QStringLiteral("DISPLAY"), m_display);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    for (const char* name : {"WAYLAND_DISPLAY", "SWAYSOCK", "I3SOCK", "QT_QPA_PLATFORM", "QT_LOGGING_RULES"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     // No session bus, said outright: without an address libdbus would try to start one through the X server, and
     // that attempt leaks, which the sanitizer build reports as a crash when the program ends.
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                       QStringLiteral("unix:path=") + m_runtime.filePath(QStringLiteral("no-session-bus")));
+                       QStringLiteral("unix:path=") + runtimeFolder() + QStringLiteral("/no-session-bus"));
     return environment;
 }
 
 QProcess& X11Session::launch(const QString& program, const QStringList& arguments, QProcessEnvironment environment) {
-    auto process = std::make_unique<QProcess>();
+    OwnedProgram process = newProgram();
     process->setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
     process->start(program, arguments);
     process->waitForStarted();
@@ -116,20 +91,7 @@ QImage X11Session::grab(const QRect& rectangle) const {
 }
 
 QString X11Session::run(const QString& program, const QStringList& arguments) const {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        return QStringLiteral("failed: ") + QString::fromUtf8(process.readAllStandardError());
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-QString X11Session::writeConfigFile(const QString& name, const QByteArray& content) const {
-    const QString path = configFolder() + QLatin1Char('/') + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(content);
-    }
-    return path;
+    const ProgramRun run = runProgram(program, arguments, environment(), 10000);
+    return run.succeeded ? QString::fromUtf8(run.output).trimmed()
+                         : QStringLiteral("failed: ") + QString::fromUtf8(run.errors);
 }

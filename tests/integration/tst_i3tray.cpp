@@ -4,10 +4,10 @@
 // Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch; a
 // click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
 #include "I3Bar.h"
+#include "PixelChecks.h"
 #include "Screenshots.h"
 #include "ShowTiming.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -42,24 +42,21 @@ void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
     const QColor blue("#6BA3FF");
     // Enough pixels of the colour to be the icon: 17 × 17 minus the number.
     const auto showsIcon = [&](QColor colour) {
-        return trayIconOfColour(session.grab(barArea), colour).width() > 8;
+        return boundsOfColour(session.grab(barArea), colour).width() > 8;
     };
     QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
     QVERIFY(!showsIcon(blue));
     keepScreenshot(session.grab(QRect(784, 0, 240, 24)), "i3bar-tray.png");
 
     QElapsedTimer sinceSwitch;
-    QFile scriptFile(script);
-    QVERIFY(scriptFile.open(QIODevice::Append));
-    scriptFile.write("{\"spaces\": [1, 2], \"active\": 2}\n");
-    scriptFile.close();
+    QVERIFY(writeFile(script, "{\"spaces\": [1, 2], \"active\": 2}\n", QIODevice::Append));
     sinceSwitch.start();
     const auto shownAfter = millisecondsUntil(sinceSwitch, [&] { return showsIcon(blue); });
     QVERIFY(shownAfter);
     qInfo("tray showed the new desktop's colour %lld ms after the reading", *shownAfter);
     QVERIFY(!showsIcon(red));
 
-    const QPoint icon = trayIconOfColour(session.grab(barArea), blue).center();
+    const QPoint icon = boundsOfColour(session.grab(barArea), blue).center();
     // Vantorel's visible windows: the tray icon's, then a menu on top when one is open.
     const QStringList ownWindows{"--pid", QString::number(vantorel.processId())};
     const int withoutMenu = visibleWindowCount(session, ownWindows);
@@ -82,10 +79,9 @@ void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
     QCOMPARE(vantorel.state(), QProcess::Running);
 
     // Quit ends the program with status 0 and writes nothing.
-    QFile settings(session.configFolder() + "/vantorel/app_settings.json");
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    const QByteArray stored = settings.readAll();
-    settings.close();
+    const QString settings = session.configFolder() + "/vantorel/app_settings.json";
+    const QByteArray stored = readFile(settings);
+    QVERIFY(!stored.isEmpty());
     const int withWindow = visibleWindowCount(session, ownWindows);
     clickIcon("1");
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withWindow + 1, 5000);
@@ -93,8 +89,7 @@ void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
     QVERIFY(vantorel.waitForFinished(10000));
     QCOMPARE(vantorel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(vantorel.exitCode(), 0);
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), stored);
+    QCOMPARE(readFile(settings), stored);
 }
 
 QTEST_GUILESS_MAIN(TestI3Tray)

@@ -5,12 +5,12 @@
 // reconnects where the stream can't be read on, and an event storm neither floods it nor makes it grow.
 #include "FakeIpcServer.h"
 #include "IpcHeader.h"
+#include "ProgramHome.h"
 #include "VantorelProcess.h"
 #include "windowserver/i3ipc/I3IpcWindowServer.h"
 #include "windowserver/i3ipc/IpcMessage.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 
@@ -20,15 +20,10 @@ namespace {
 
 const QRegularExpression faultLine(QStringLiteral("^(⚠️|❌) sway: "));
 
-QProcessEnvironment environmentFor(const FakeIpcServer& server, const QTemporaryDir& folder) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "I3SOCK", "QT_LOGGING_RULES"}) {
-        environment.remove(name);
-    }
+// The environment that has Vantorel follow a fake sway, in folders of its own.
+QProcessEnvironment following(const FakeIpcServer& server, const ProgramHome& home) {
+    QProcessEnvironment environment = home.environment();
     environment.insert("SWAYSOCK", server.socketPath());
-    environment.insert("XDG_RUNTIME_DIR", folder.path());
-    environment.insert("XDG_CONFIG_HOME", folder.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
     return environment;
 }
 
@@ -44,11 +39,11 @@ private slots:
 };
 
 void TestIpcFaults::reportsEachFaultAndCarriesOn() {
-    QTemporaryDir folder;
-    FakeIpcServer server(folder.filePath("sway.sock"));
+    ProgramHome home;
+    FakeIpcServer server(home.runtimeFolder() + "/sway.sock");
     server.workspaces = R"([{"num":1,"name":"1","focused":true},{"num":2,"name":"2","focused":false}])";
     QVERIFY(server.listen());
-    VantorelProcess vantorel(environmentFor(server, folder));
+    VantorelProcess vantorel(following(server, home));
     QVERIFY(vantorel.start());
     QVERIFY2(vantorel.waitForLine("🔌 Following sway at ") >= 0, vantorel.transcript());
 
@@ -118,13 +113,13 @@ void TestIpcFaults::reportsEachFaultAndCarriesOn() {
 }
 
 void TestIpcFaults::signalWhileConnectingEndsIt() {
-    QTemporaryDir folder;
-    FakeIpcServer server(folder.filePath("sway.sock"));
+    ProgramHome home;
+    FakeIpcServer server(home.runtimeFolder() + "/sway.sock");
     server.answerOverride = [](quint32) {
         return std::optional(QByteArray());
     }; // never answers
     QVERIFY(server.listen());
-    VantorelProcess vantorel(environmentFor(server, folder));
+    VantorelProcess vantorel(following(server, home));
     QVERIFY(vantorel.start());
     QTRY_COMPARE(server.requestCount(IpcMessage::Subscribe), 1);
     QElapsedTimer timer;
@@ -135,10 +130,10 @@ void TestIpcFaults::signalWhileConnectingEndsIt() {
 }
 
 void TestIpcFaults::peerThatKeepsShuttingDownIsNotHammered() {
-    QTemporaryDir folder;
-    FakeIpcServer server(folder.filePath("sway.sock"));
+    ProgramHome home;
+    FakeIpcServer server(home.runtimeFolder() + "/sway.sock");
     QVERIFY(server.listen());
-    VantorelProcess vantorel(environmentFor(server, folder));
+    VantorelProcess vantorel(following(server, home));
     QVERIFY(vantorel.start());
     QVERIFY2(vantorel.waitForLine("🔌 Following sway at ") >= 0, vantorel.transcript());
     // Every connection is told "restart" just after it has read the workspaces.

@@ -30,7 +30,7 @@ constexpr QRect trayArea(400, 0, 400, WaybarSession::height); // modules-right
 
 // Both draw the label at 0.9 opacity on the bar's black.
 QRect labelIn(const QImage& screen, const QRect& area, const QColor& colour) {
-    return boundsOfColour(screen.copy(area), overBlack(colour, 0.9));
+    return boundsOfColour(screen.copy(area), blended(colour, 0.9));
 }
 
 bool moduleShows(const QImage& screen, const QColor& colour) {

@@ -4,9 +4,8 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "DiagnosticsCapture.h"
+#include "Processes.h"
 
-#include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +23,7 @@ public:
         });
     }
 
-    void append(const QByteArray& text) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(text);
-    }
+    void append(const QByteArray& text) { QVERIFY(writeFile(path, text, QIODevice::Append)); }
 
     QTemporaryDir folder;
     QString path;
@@ -114,12 +109,9 @@ void TestScriptedWindowServer::followsAFileReplacedByRename() {
     fixture.append("{\"spaces\": [1], \"active\": 1}\n");
     QCOMPARE(fixture.server.open(), QString());
     fixture.server.start();
-    QFile saved(fixture.folder.filePath("saved-by-an-editor"));
-    QVERIFY(saved.open(QIODevice::WriteOnly));
-    saved.write("{\"spaces\": [1, 2], \"active\": 2}\n");
-    saved.close();
-    QVERIFY(::rename(QFile::encodeName(saved.fileName()).constData(), QFile::encodeName(fixture.path).constData()) ==
-            0);
+    const QString saved = fixture.folder.filePath("saved-by-an-editor");
+    QVERIFY(writeFile(saved, "{\"spaces\": [1, 2], \"active\": 2}\n"));
+    QVERIFY(std::rename(QFile::encodeName(saved).constData(), QFile::encodeName(fixture.path).constData()) == 0);
     QTRY_COMPARE(fixture.seen, QStringList{"2 2"});
 }
 
