@@ -36,40 +36,39 @@ class TestBarsOnI3 : public QObject {
     Q_OBJECT
 
 private slots:
-    void barsShowTheLabelAndFollowASwitch();
-};
+    void barsShowTheLabelAndFollowASwitch() {
+        REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "i3-msg", "i3blocks", "polybar");
+        X11Session session;
+        QString error;
+        QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
+        storeMailAndChat(session.configFolder());
 
-void TestBarsOnI3::barsShowTheLabelAndFollowASwitch() {
-    REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "i3-msg", "i3blocks", "polybar");
-    X11Session session;
-    QString error;
-    QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
-    storeMailAndChat(session.configFolder());
+        // The program the feeds start is nobody's child: the session ends it.
+        launchI3WithBlocks(session, VANTOREL_BINARY " --bar=i3blocks",
+                           "bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n");
+        const auto labelIn = [&](const QRect& bar, const QColor& colour) {
+            return boundsOfColour(session.grab(bar), colour);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(labelIn(i3barArea, mailColour).width() > 20, 20000);
+        QProcess& polybar = launchPolybar(session, VANTOREL_BINARY " --bar=polybar");
+        QTRY_VERIFY2_WITH_TIMEOUT(labelIn(polybarArea, mailColour).width() > 20,
+                                  polybar.readAllStandardError().right(2000).constData(), 20000);
+        QVERIFY(labelIn(i3barArea, chatColour).isEmpty() && labelIn(polybarArea, chatColour).isEmpty());
+        keepScreenshot(session.grab(QRect(0, 0, 240, polybarHeight)), "polybar.png");
+        keepScreenshot(session.grab(i3barArea.adjusted(400, 0, 0, 0)), "i3blocks.png");
 
-    // The program the feeds start is nobody's child: the session ends it.
-    launchI3WithBlocks(session, VANTOREL_BINARY " --bar=i3blocks",
-                       "bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n");
-    const auto labelIn = [&](const QRect& bar, const QColor& colour) {
-        return boundsOfColour(session.grab(bar), colour);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(labelIn(i3barArea, mailColour).width() > 20, 20000);
-    QProcess& polybar = launchPolybar(session, VANTOREL_BINARY " --bar=polybar");
-    QTRY_VERIFY2_WITH_TIMEOUT(labelIn(polybarArea, mailColour).width() > 20,
-                              polybar.readAllStandardError().right(2000).constData(), 20000);
-    QVERIFY(labelIn(i3barArea, chatColour).isEmpty() && labelIn(polybarArea, chatColour).isEmpty());
-    keepScreenshot(session.grab(QRect(0, 0, 240, polybarHeight)), "polybar.png");
-    keepScreenshot(session.grab(i3barArea.adjusted(400, 0, 0, 0)), "i3blocks.png");
-
-    QElapsedTimer sinceSwitch;
-    sinceSwitch.start();
-    QCOMPARE(session.run("i3-msg", {"workspace", "number", "2"}), R"([{"success":true}])");
-    for (const auto& [bar, area] : {std::pair{"polybar", polybarArea}, {"i3blocks", i3barArea}}) {
-        const auto shownAfter = millisecondsUntil(sinceSwitch, [&] { return labelIn(area, chatColour).width() > 20; });
-        QVERIFY2(shownAfter, bar);
-        qInfo("%s showed the new desktop's label within %lld ms of the switch", bar, *shownAfter);
-        QVERIFY(labelIn(area, mailColour).isEmpty());
+        QElapsedTimer sinceSwitch;
+        sinceSwitch.start();
+        QCOMPARE(session.run("i3-msg", {"workspace", "number", "2"}), R"([{"success":true}])");
+        for (const auto& [bar, area] : {std::pair{"polybar", polybarArea}, {"i3blocks", i3barArea}}) {
+            const auto shownAfter =
+                millisecondsUntil(sinceSwitch, [&] { return labelIn(area, chatColour).width() > 20; });
+            QVERIFY2(shownAfter, bar);
+            qInfo("%s showed the new desktop's label within %lld ms of the switch", bar, *shownAfter);
+            QVERIFY(labelIn(area, mailColour).isEmpty());
+        }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestBarsOnI3)
 #include "tst_barsoni3.moc"

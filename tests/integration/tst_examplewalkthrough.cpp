@@ -28,20 +28,18 @@ class TestExampleWalkthrough : public QObject {
     Q_OBJECT
 
 private slots:
-    void printsTheExpectedLinesAndEndsCleanly();
+    void printsTheExpectedLinesAndEndsCleanly() {
+        ProgramHome home;
+        const QStringList expected = QString::fromUtf8(readFile(VANTOREL_SOURCE_DIR "/tests/data/walkthrough.expected"))
+                                         .split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!expected.isEmpty());
+        VantorelProcess program(home.environment());
+        QVERIFY(program.start({"--spaces-from=" VANTOREL_SOURCE_DIR "/examples/walkthrough.jsonl"}));
+        QTRY_VERIFY_WITH_TIMEOUT(normalised(program.lines(), home.configFolder()).size() >= expected.size(), 20000);
+        QCOMPARE(program.stop(), 0);
+        QCOMPARE(normalised(program.lines(), home.configFolder()), expected);
+    }
 };
-
-void TestExampleWalkthrough::printsTheExpectedLinesAndEndsCleanly() {
-    ProgramHome home;
-    const QStringList expected = QString::fromUtf8(readFile(VANTOREL_SOURCE_DIR "/tests/data/walkthrough.expected"))
-                                     .split('\n', Qt::SkipEmptyParts);
-    QVERIFY(!expected.isEmpty());
-    VantorelProcess program(home.environment());
-    QVERIFY(program.start({"--spaces-from=" VANTOREL_SOURCE_DIR "/examples/walkthrough.jsonl"}));
-    QTRY_VERIFY_WITH_TIMEOUT(normalised(program.lines(), home.configFolder()).size() >= expected.size(), 20000);
-    QCOMPARE(program.stop(), 0);
-    QCOMPARE(normalised(program.lines(), home.configFolder()), expected);
-}
 
 QTEST_GUILESS_MAIN(TestExampleWalkthrough)
 #include "tst_examplewalkthrough.moc"
