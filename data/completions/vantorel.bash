@@ -8,7 +8,7 @@ _vantorel() {
 
     case $prev in
     --window-server)
-        mapfile -t COMPREPLY < <(compgen -W 'x11 i3 sway scripted' -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W 'x11 kwin i3 sway scripted' -- "$cur")
         return
         ;;
     --bar)

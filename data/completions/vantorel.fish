@@ -4,7 +4,7 @@
 complete -c vantorel -f
 complete -c vantorel -s h -l help -d 'Show the help and exit'
 complete -c vantorel -s v -l version -d 'Show the version and exit'
-complete -c vantorel -l window-server -x -a 'x11 i3 sway scripted' -d 'Follow this window server'
+complete -c vantorel -l window-server -x -a 'x11 kwin i3 sway scripted' -d 'Follow this window server'
 complete -c vantorel -l spaces-from -r -F -d 'Follow desktops written by hand in a file'
 complete -c vantorel -l bar -x -a 'waybar polybar i3blocks plain' -d 'Write the label for a text bar'
 complete -c vantorel -l output -x -d 'Show the desktop visible on this monitor'

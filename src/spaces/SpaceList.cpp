@@ -21,9 +21,11 @@ std::optional<QList<qint64>> getAllSpaceIDs(WindowServer& windowServer, qint32 c
     return spaces;
 }
 
-Converted convert(const QList<qint64>& raw) {
+Converted convert(const QList<qint64>& raw, bool listedInOrder) {
     Converted converted{raw, raw};
-    std::sort(converted.sorted.begin(), converted.sorted.end());
+    if (!listedInOrder) {
+        std::sort(converted.sorted.begin(), converted.sorted.end());
+    }
     return converted;
 }
 

@@ -64,7 +64,7 @@ void SpaceManager::refreshSpaces() {
 
     if (const std::optional<QList<qint64>> raw = SpaceList::getAllSpaceIDs(m_windowServer, m_connectionID)) {
         Diagnostics::print(QStringLiteral("📋 Raw spaces array: %1").arg(Diagnostics::formatList(*raw)));
-        SpaceList::Converted converted = SpaceList::convert(*raw);
+        SpaceList::Converted converted = SpaceList::convert(*raw, m_windowServer.listsSpacesInOrder());
         setAllSpaceIDs(std::move(converted.sorted));
         Diagnostics::print(
             QStringLiteral("✅ Converted Space IDs (sorted by ID): %1 (raw: %2)")

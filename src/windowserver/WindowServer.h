@@ -35,6 +35,9 @@ public:
     virtual void setDesktopName(SpaceID, const QString&) {}
     // Whether the window manager's key bindings find desktops by name, so that a new name can break them.
     virtual bool bindsByName() const { return false; }
+    // Whether copySpaces lists the Spaces in the order the user sees them, for window managers whose identities
+    // say nothing of a desktop's place; otherwise Spaces go in the order of their identities.
+    virtual bool listsSpacesInOrder() const { return false; }
     // Where Spaces are shown, for window managers that give every monitor a desktop of its own.
     struct Placement {
         QHash<SpaceID, QString> outputOfSpace;   // the monitor each existing Space is on

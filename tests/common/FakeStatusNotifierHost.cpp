@@ -42,6 +42,11 @@ QDBusMessage FakeStatusNotifierHost::call(const QString& service, const QString&
     return m_connection.call(message, QDBus::BlockWithGui);
 }
 
+QDBusMessage FakeStatusNotifierHost::clickMenuEntry(const QString& service, int id) {
+    return call(service, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
+                {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(QString())), 0u});
+}
+
 QVariantMap FakeStatusNotifierHost::itemProperties(const QString& service) {
     const QDBusMessage reply =
         call(service, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),

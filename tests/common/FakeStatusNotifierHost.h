@@ -30,6 +30,8 @@ public:
     // A method call to `service`, its reply (or error) once it came.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments = {});
+    // Chooses the entry `id` of the menu the item at `service` exports, as a panel does on a click.
+    QDBusMessage clickMenuEntry(const QString& service, int id);
     // Every property of the item that `service` offers.
     QVariantMap itemProperties(const QString& service);
 

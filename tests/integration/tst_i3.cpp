@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // Vantorel on i3 under a private X server: it finds i3 through the root window, follows switches, keeps a named
-// workspace that a key binding reaches while i3 has destroyed it, and survives a restart of i3.
+// workspace that a key binding reaches while i3 has destroyed it, gives i3 the names without breaking a key binding,
+// switches from the tray icon's menu, and survives a restart of i3.
 #include "I3Bar.h"
 #include "VantorelProcess.h"
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -26,22 +28,24 @@ private slots:
 };
 
 void TestI3::followsWorkspacesAcrossRestarts() {
-    REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg");
+    REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg", "xdotool");
     X11Session session;
     QString error;
     QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
     launchI3(session, "set $mod Mod4\nset $mail \"mail\"\nbindsym $mod+1 workspace number 1\n"
-                      "bindsym $mod+2 workspace number 2\nbindsym $mod+m workspace $mail\n");
+                      "bindsym $mod+2 workspace number 2\nbindsym $mod+3 workspace 3\nbindsym $mod+m workspace $mail\n"
+                      "bar {\n    position top\n    tray_output screen\n}\n");
     QTRY_VERIFY_WITH_TIMEOUT(i3Message(session, {"-t", "get_version"}), 10000);
     const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
     storeSpaceConfig(session.configFolder(), mail, "Post", "#123456");
+    QFile pushNames(session.configFolder() + "/vantorel/names_in_window_manager.json");
+    QVERIFY(pushNames.open(QIODevice::WriteOnly) && pushNames.write("true\n") == 5);
+    pushNames.close();
 
-    QProcessEnvironment environment = session.environment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    VantorelProcess vantorel(environment);
+    VantorelProcess vantorel(session.environment());
     QVERIFY(vantorel.start());
     QVERIFY2(vantorel.waitForLine("🔌 Following i3 at ") >= 0, vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine(QStringLiteral("Converted Space IDs (sorted by ID): [1, 2, %1]").arg(mail)) >= 0,
+    QVERIFY2(vantorel.waitForLine(QStringLiteral("Converted Space IDs (sorted by ID): [1, 2, 3, %1]").arg(mail)) >= 0,
              vantorel.transcript());
 
     qsizetype mark = vantorel.lines().size();
@@ -58,6 +62,39 @@ void TestI3::followsWorkspacesAcrossRestarts() {
     QVERIFY(i3Message(session, {"workspace", "mail"}));
     QVERIFY2(vantorel.waitForLine("Name=Post, Color=#123456", mark) >= 0, vantorel.transcript());
     QCOMPARE(vantorel.lines().filter("➖ Deleted Spaces: "), QStringList{"➖ Deleted Spaces: [7]"});
+
+    // Names reach i3 as "N: name", which `workspace number N` still finds, also once i3 has destroyed the workspace
+    // and made it again; workspace 3, which a key finds by its name, keeps that name.
+    const auto rename = [&](const QString& number, const QString& name) {
+        return session.run(VANTOREL_BINARY, {"rename", number, name}).isEmpty();
+    };
+    const auto focused = [&](const QString& name) {
+        return session.run("i3-msg", {"-t", "get_workspaces"})
+            .contains("\"name\":\"" + name + "\",\"visible\":true,\"focused\":true");
+    };
+    mark = vantorel.lines().size();
+    QVERIFY(i3Message(session, {"workspace", "3"}));
+    QVERIFY(rename("1", "Web") && rename("3", "Code"));
+    QVERIFY2(vantorel.waitForLine("ℹ️ i3: workspace \"3\" keeps its name", mark) >= 0, vantorel.transcript());
+    session.run("xdotool", {"key", "super+1"});
+    QTRY_VERIFY_WITH_TIMEOUT(focused("1: Web"), 5000);
+    session.run("xdotool", {"key", "super+3"});
+    QTRY_VERIFY_WITH_TIMEOUT(focused("3"), 5000);
+
+    // The tray icon's menu lists the desktops first: the second entry goes to workspace 2.
+    QRect icon;
+    QTRY_VERIFY_WITH_TIMEOUT((icon = trayIconOfColour(session.grab(QRect(0, 0, 640, 24)), QColor("#6BCF7F"))).isValid(),
+                             10000);
+    const auto ownWindows = [&] {
+        return session.run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(vantorel.processId())})
+            .count('\n');
+    };
+    const qsizetype withoutMenu = ownWindows();
+    session.run("xdotool",
+                {"mousemove", QString::number(icon.center().x()), QString::number(icon.center().y()), "click", "1"});
+    QTRY_COMPARE_WITH_TIMEOUT(ownWindows(), withoutMenu + 1, 5000);
+    session.run("xdotool", {"key", "Down", "Down", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(focused("2"), 5000);
 
     // i3 moves its socket on a restart; Vantorel finds the new one through the root window.
     mark = vantorel.lines().size();

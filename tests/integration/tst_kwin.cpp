@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // Vantorel on a real KWin (kwin_x11 on a private X server and a private session bus), through KWin's D-Bus
-// interface: the desktops by their UUIDs, KWin's own names for new Spaces, switches, desktops created and removed,
-// and the same identities after KWin reorders its desktops.
+// interface: the desktops by their UUIDs in KWin's order, KWin's own names for new Spaces, switches, desktops created
+// and removed, names given in Vantorel, and switching from the panel's menu.
 #include "DBusSession.h"
+#include "FakeStatusNotifierHost.h"
 #include "VantorelProcess.h"
 #include "X11Session.h"
 #include "windowserver/kwin/KWinDesktops.h"
@@ -104,6 +105,8 @@ void TestKWin::followsKWinByItsDesktopIdentities() {
     m_bus = QDBusConnection::connectToBus(bus.address(), "kwin test");
     QTRY_VERIFY_WITH_TIMEOUT(m_bus.interface()->isServiceRegistered("org.kde.KWin").value(), 20000);
 
+    FakeStatusNotifierHost panel(bus.address(), "panel");
+    QVERIFY(panel.startWatcher());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     VantorelProcess vantorel(environment);
     QVERIFY(vantorel.start());
@@ -119,7 +122,7 @@ void TestKWin::followsKWinByItsDesktopIdentities() {
     mark = vantorel.lines().size();
     callManager("org.freedesktop.DBus.Properties", "Set",
                 {manager, "current", QVariant::fromValue(QDBusVariant(uuids[2]))});
-    QVERIFY2(says("Updating status bar: Space ID=" + spaceID(uuids[2])), vantorel.transcript());
+    QVERIFY2(says("Updating status bar: Space ID=" + spaceID(uuids[2]) + ", Index=2,"), vantorel.transcript());
 
     // A desktop made in KWin, placed first: the others keep their identities.
     mark = vantorel.lines().size();
@@ -131,6 +134,35 @@ void TestKWin::followsKWinByItsDesktopIdentities() {
     callManager(manager, "removeDesktop", {uuids[3]});
     QVERIFY2(says("➖ Deleted Spaces: [" + spaceID(uuids[3]) + "]"), vantorel.transcript());
     QVERIFY(vantorel.lines().filter("❌").filter("KWin").isEmpty());
+
+    // A name given in Vantorel becomes KWin's; the menu's entries follow KWin's order, the new desktop first.
+    QProcess rename;
+    rename.setProcessEnvironment(environment);
+    rename.start(VANTOREL_BINARY, {"rename", "2", "Inbox"});
+    QVERIFY(rename.waitForFinished(10000) && rename.exitCode() == 0);
+    const auto kwinNames = [&] {
+        const QDBusMessage reply = callManager("org.freedesktop.DBus.Properties", "Get", {manager, "desktops"});
+        QStringList names;
+        for (const KWinDesktops::Desktop& desktop :
+             KWinDesktops::decode(reply.arguments().value(0).value<QDBusVariant>().variant())
+                 .value_or(QList<KWinDesktops::Desktop>())) {
+            names.append(desktop.name);
+        }
+        return names;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(kwinNames().value(1), QString("Inbox"), 5000);
+    QVERIFY(!panel.registeredItems.isEmpty());
+    mark = vantorel.lines().size();
+    panel.clickMenuEntry(panel.registeredItems.first().section('/', 0, 0), 2);
+    QVERIFY2(says("Updating status bar: Space ID=" + spaceID(uuids[0]) + ", Index=1, Name=Inbox"),
+             vantorel.transcript());
+    QCOMPARE(callManager("org.freedesktop.DBus.Properties", "Get", {manager, "current"})
+                 .arguments()
+                 .value(0)
+                 .value<QDBusVariant>()
+                 .variant()
+                 .toString(),
+             uuids[0]);
     QCOMPARE(vantorel.stop(), 0);
 }
 

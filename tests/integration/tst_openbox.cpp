@@ -3,7 +3,10 @@
 
 // Vantorel on openbox, a window manager with fixed desktops, under a private X server: it follows switches and
 // changes of the desktop count, the names given before survive a restart of Vantorel and desktops that go away
-// for a moment, and a second start opens the running one's marking window.
+// for a moment, a second start opens the running one's marking window, a name typed there reaches openbox, and the
+// panel's menu switches desktops.
+#include "DBusSession.h"
+#include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
 #include "Screenshots.h"
 #include "VantorelProcess.h"
@@ -28,7 +31,7 @@ private slots:
 };
 
 void TestOpenbox::followsDesktopsAndKeepsNames() {
-    REQUIRE_PROGRAMS("Xvfb", "openbox", "wmctrl", "xdotool");
+    REQUIRE_PROGRAMS("Xvfb", "openbox", "wmctrl", "xdotool", "xprop", "dbus-daemon");
     X11Session session;
     QString error;
     QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
@@ -71,8 +74,13 @@ void TestOpenbox::followsDesktopsAndKeepsNames() {
     const QByteArray document = stored.readAll();
     QVERIFY2(document.contains("\"Mail\"") && !document.contains("Desktop 4"), document.constData());
 
-    // Started again on the same desktop, now on the X server itself: the name given before is still there.
-    vantorel = std::make_unique<VantorelProcess>(session.environment());
+    // Started again on the same desktop, now on the X server itself and with a panel on the session bus: the name
+    // given before is still there.
+    DBusSession bus;
+    QVERIFY2(bus.start(&error), qPrintable(error));
+    FakeStatusNotifierHost panel(bus.address(), "panel");
+    QVERIFY(panel.startWatcher());
+    vantorel = std::make_unique<VantorelProcess>(bus.withBus(session.environment()));
     QVERIFY(vantorel->start());
     QVERIFY2(vantorel->waitForLine("Updating status bar: Space ID=2, Index=1, Name=Mail, Color=#123456") >= 0,
              vantorel->transcript());
@@ -106,6 +114,21 @@ void TestOpenbox::followsDesktopsAndKeepsNames() {
     };
     QTRY_VERIFY_WITH_TIMEOUT(showsThreeRows(), 5000);
     keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), "second-start.png");
+
+    // The first desktop's name, typed in the window, reaches openbox's list of names, which pagers show.
+    session.run("xdotool", {"mousemove", "--window", window, "240", "51", "click", "1"}); // on the first name
+    session.run("xdotool", {"key", "--window", window, "ctrl+a"});
+    session.run("xdotool", {"type", "--window", window, "Inbox"});
+    session.run("xdotool", {"key", "--window", window, "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(session.run("xprop", {"-root", "_NET_DESKTOP_NAMES"}).contains("= \"Inbox\", "), 5000);
+
+    // The menu's third entry is the third desktop.
+    QTRY_VERIFY_WITH_TIMEOUT(!panel.registeredItems.isEmpty(), 10000);
+    mark = vantorel->lines().size();
+    const QDBusMessage chosen = panel.clickMenuEntry(panel.registeredItems.first().section('/', 0, 0), 3);
+    QVERIFY2(chosen.type() == QDBusMessage::ReplyMessage, qPrintable(chosen.errorMessage()));
+    QVERIFY2(vantorel->waitForLine("Updating status bar: Space ID=3, Index=2,", mark) >= 0, vantorel->transcript());
+    QVERIFY(session.run("wmctrl", {"-d"}).contains(QRegularExpression("^2  \\*", QRegularExpression::MultilineOption)));
     QCOMPARE(vantorel->stop(), 0);
 }
 

@@ -13,6 +13,11 @@ namespace ConfigBindings {
 namespace {
 
 using Variables = QList<std::pair<QString, QString>>;
+
+struct BoundWorkspace {
+    QString name;
+    bool byNumber = false; // `workspace number N` still finds the workspace once it is called "N: name"
+};
 // Far longer than any binding; only a configuration built to explode gets there.
 constexpr qsizetype longestExpandedLine = 64 * 1024;
 
@@ -140,7 +145,7 @@ QList<QStringView> commands(QStringView chain) {
 }
 
 // The workspace a `workspace` or `move` command takes the user to, if it names one.
-QString workspaceTarget(QStringView command) {
+BoundWorkspace workspaceTarget(QStringView command) {
     static const QSet<QString> relativeTargets{QStringLiteral("next"),           QStringLiteral("prev"),
                                                QStringLiteral("next_on_output"), QStringLiteral("prev_on_output"),
                                                QStringLiteral("back_and_forth"), QStringLiteral("current")};
@@ -165,8 +170,8 @@ QString workspaceTarget(QStringView command) {
     if (next == u"to" || relativeTargets.contains(next.toString())) {
         return {}; // `move workspace to output ...` moves a workspace; the others name none
     }
-    cursor.skipWordIf(u"number");
-    return cursor.string();
+    const bool byNumber = cursor.skipWordIf(u"number");
+    return {cursor.string(), byNumber};
 }
 
 // The command of a binding, after its flags ("--release", ...) and its key.
@@ -236,13 +241,11 @@ QString expanded(const QString& line, const Variables& variables) {
     return result;
 }
 
-} // namespace
-
-QStringList reachableWorkspaces(const QString& configText) {
+// Every workspace target of every binding, in the configuration's order.
+QList<BoundWorkspace> boundWorkspaces(const QString& configText) {
     const QStringList lines = logicalLines(configText);
     const Variables variables = variablesOf(lines);
-    QStringList targets;
-    QSet<QString> seen;
+    QList<BoundWorkspace> targets;
     QList<bool> blocks; // for each open block: whether it is a block of bindings
     for (const QString& rawLine : lines) {
         const QString line = expanded(rawLine.trimmed(), variables);
@@ -271,14 +274,36 @@ QStringList reachableWorkspaces(const QString& configText) {
             continue;
         }
         for (const QStringView command : commands(bindingCommand(binding))) {
-            const QString target = workspaceTarget(command);
-            if (!target.isEmpty() && !seen.contains(target)) {
-                seen.insert(target);
-                targets.append(target);
+            if (BoundWorkspace target = workspaceTarget(command); !target.name.isEmpty()) {
+                targets.append(std::move(target));
             }
         }
     }
     return targets;
+}
+
+} // namespace
+
+QStringList reachableWorkspaces(const QString& configText) {
+    QStringList names;
+    QSet<QString> seen;
+    for (const BoundWorkspace& target : boundWorkspaces(configText)) {
+        if (!seen.contains(target.name)) {
+            seen.insert(target.name);
+            names.append(target.name);
+        }
+    }
+    return names;
+}
+
+QSet<QString> workspacesBoundByName(const QString& configText) {
+    QSet<QString> names;
+    for (const BoundWorkspace& target : boundWorkspaces(configText)) {
+        if (!target.byNumber) {
+            names.insert(target.name);
+        }
+    }
+    return names;
 }
 
 } // namespace ConfigBindings

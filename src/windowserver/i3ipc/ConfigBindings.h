@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +15,8 @@ namespace ConfigBindings {
 
 // The workspace names in the order the configuration first names them, each once.
 QStringList reachableWorkspaces(const QString& configText);
+// The workspaces some binding reaches by their whole name rather than with `workspace number`: renaming one of them
+// would leave that key going to a new, empty workspace.
+QSet<QString> workspacesBoundByName(const QString& configText);
 
 } // namespace ConfigBindings

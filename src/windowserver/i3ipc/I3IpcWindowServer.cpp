@@ -65,20 +65,41 @@ QString I3IpcWindowServer::desktopName(SpaceID spaceID) const {
 }
 
 void I3IpcWindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
-    const auto current = m_listedNames.constFind(spaceID);
-    if (current != m_listedNames.cend() && WorkspaceIdentity::givenName(*current) != name) {
-        runCommand(WorkspaceIdentity::renameCommand(spaceID, *current, name));
+    const QString current = m_listedNames.value(spaceID, m_names.value(spaceID));
+    if (m_boundByName.contains(current)) {
+        Diagnostics::systemLog(
+            QStringLiteral("ℹ️ %1: workspace \"%2\" keeps its name: a key binding finds it by it")
+                .arg(m_windowManager, current));
+        return;
+    }
+    m_givenNames.insert(spaceID, name);
+    applyGivenNames();
+}
+
+// i3 forgets a name with the workspace it destroys when it is left empty: a workspace made again gets it back.
+void I3IpcWindowServer::applyGivenNames() {
+    for (auto given = m_givenNames.cbegin(); given != m_givenNames.cend(); ++given) {
+        const auto listed = m_listedNames.constFind(given.key());
+        if (listed != m_listedNames.cend() && WorkspaceIdentity::givenName(*listed) != given.value()) {
+            runCommand(WorkspaceIdentity::renameCommand(given.key(), *listed, given.value()),
+                       [this, spaceID = given.key()] { m_givenNames.remove(spaceID); });
+        }
     }
 }
 
-void I3IpcWindowServer::runCommand(const QByteArray& command) {
+void I3IpcWindowServer::runCommand(const QByteArray& command, const std::function<void()>& refused) {
     if (command.isEmpty() || m_state != State::Following) {
         return;
     }
-    m_requests.request(IpcMessage::RunCommand, command, [this, command](const QByteArray& reply) {
-        if (!QByteArray(reply).replace(' ', QByteArray()).contains("\"success\":true")) {
-            Diagnostics::systemLog(QStringLiteral("❌ %1: refused \"%2\": %3")
-                                       .arg(m_windowManager, QString::fromUtf8(command), QString::fromUtf8(reply)));
+    m_requests.request(IpcMessage::RunCommand, command, [this, command, refused](const QByteArray& payload) {
+        const IpcReplies::Parsed<QString> error = IpcReplies::commandError(payload);
+        if (!error.value || !error.value->isEmpty()) {
+            Diagnostics::systemLog(
+                QStringLiteral("❌ %1 refused \"%2\": %3")
+                    .arg(m_windowManager, QString::fromUtf8(command), error.value.value_or(error.error)));
+            if (refused) {
+                refused();
+            }
         }
     });
 }
@@ -87,23 +108,11 @@ QString I3IpcWindowServer::switchTo(SpaceID spaceID) {
     if (m_state != State::Following) {
         return QStringLiteral("%1 does not answer").arg(m_windowManager);
     }
-    QString command;
-    if (spaceID >= 0 && spaceID <= std::numeric_limits<qint32>::max()) {
-        command = QStringLiteral("workspace number %1").arg(spaceID);
-    } else if (const auto name = m_names.constFind(spaceID); name != m_names.cend()) {
-        QString quoted = *name;
-        quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-        command = QStringLiteral("workspace \"%1\"").arg(quoted);
-    } else {
+    const QByteArray command = WorkspaceIdentity::switchCommand(spaceID, m_names.value(spaceID));
+    if (command.isEmpty()) {
         return QStringLiteral("%1 has no workspace for desktop %2").arg(m_windowManager).arg(spaceID);
     }
-    m_requests.request(IpcMessage::RunCommand, command.toUtf8(), [this, command](const QByteArray& payload) {
-        const IpcReplies::Parsed<QString> error = IpcReplies::commandError(payload);
-        if (!error.value || !error.value->isEmpty()) {
-            Diagnostics::systemLog(QStringLiteral("❌ %1 refused \"%2\": %3")
-                                       .arg(m_windowManager, command, error.value.value_or(error.error)));
-        }
-    });
+    runCommand(command);
     return {};
 }
 
@@ -145,6 +154,7 @@ void I3IpcWindowServer::configReceived(const QByteArray& payload) {
     for (const QString& name : ConfigBindings::reachableWorkspaces(*text.value)) {
         m_reachable.append({WorkspaceIdentity::spaceIDForName(name), name});
     }
+    m_boundByName = ConfigBindings::workspacesBoundByName(*text.value);
 }
 
 void I3IpcWindowServer::requestWorkspaces() {
@@ -182,6 +192,7 @@ void I3IpcWindowServer::workspacesReceived(const QByteArray& payload) {
                              active != m_active || workspaces.value->placement != m_placement;
         m_spaces = m_limit.bounded(std::move(spaces));
         m_listedNames = workspaces.value->names;
+        applyGivenNames();
         m_active = active;
         m_placement = workspaces.value->placement;
         m_names = workspaces.value->names;

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <chrono>
@@ -57,7 +58,9 @@ public:
     QString switchTo(SpaceID spaceID) override;
 
 private:
-    void runCommand(const QByteArray& command);
+    void applyGivenNames();
+    // Runs an i3 command; a refusal is reported in a line, then `refused` runs.
+    void runCommand(const QByteArray& command, const std::function<void()>& refused = {});
     enum class State { Opening, Following, Reconnecting };
 
     void connectToWindowManager();
@@ -92,7 +95,9 @@ private:
     bool m_announcing = false;
 
     QList<std::pair<SpaceID, QString>> m_reachable; // by the configuration's key bindings, in its order
-    QHash<SpaceID, QString> m_names; // of every workspace the key bindings reach or the last reading listed
+    QSet<QString> m_boundByName;          // workspaces a key binding reaches by their whole name: never renamed
+    QHash<SpaceID, QString> m_givenNames; // names the user gave in Vantorel, for i3 to show
+    QHash<SpaceID, QString> m_names;      // of every workspace the key bindings reach or the last reading listed
     Placement m_placement;
     std::optional<QList<qint64>> m_spaces;
     QHash<SpaceID, QString> m_listedNames; // as the window manager has them, for the names it gives and takes

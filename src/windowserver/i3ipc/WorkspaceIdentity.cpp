@@ -62,7 +62,10 @@ QString givenName(QStringView name) {
 }
 
 QByteArray switchCommand(SpaceID spaceID, QStringView name) {
-    return isNumbered(spaceID) ? "workspace number " + QByteArray::number(spaceID) : "workspace " + quoted(name);
+    if (isNumbered(spaceID)) {
+        return "workspace number " + QByteArray::number(spaceID);
+    }
+    return name.isEmpty() ? QByteArray() : "workspace " + quoted(name);
 }
 
 QByteArray renameCommand(SpaceID spaceID, QStringView currentName, QStringView newName) {

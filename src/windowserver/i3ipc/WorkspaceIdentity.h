@@ -21,7 +21,8 @@ SpaceID spaceID(qint64 number, QStringView name);
 SpaceID spaceIDForName(QStringView name);
 // What the user wrote after the number ("3: mail" gives "mail", "3" nothing), or a name without a number.
 QString givenName(QStringView name);
-// The command that goes to the workspace, whether or not it exists yet.
+// The command that goes to the workspace, whether or not it exists yet; nothing for a workspace without a number
+// whose name is unknown.
 QByteArray switchCommand(SpaceID spaceID, QStringView name);
 // The command that names a numbered workspace "N: name" (or "N" for an empty name); nothing for a named workspace,
 // whose name is its identity.

@@ -50,9 +50,12 @@ SpaceID spaceIDOf(const QString& id) {
 }
 
 QList<qint64> spaceIDs(const Reading& reading) {
+    QList<Desktop> desktops = reading.desktops;
+    std::stable_sort(desktops.begin(), desktops.end(),
+                     [](const Desktop& a, const Desktop& b) { return a.position < b.position; });
     QList<qint64> spaces;
-    spaces.reserve(reading.desktops.size());
-    for (const Desktop& desktop : reading.desktops) {
+    spaces.reserve(desktops.size());
+    for (const Desktop& desktop : desktops) {
         spaces.append(spaceIDOf(desktop.id));
     }
     return spaces;

@@ -33,6 +33,7 @@ struct Reading {
 // int, the values carry an unsigned int: both are taken. Nothing when the value has another shape.
 std::optional<QList<Desktop>> decode(const QVariant& value);
 SpaceID spaceIDOf(const QString& id);
+// The desktops' SpaceIDs in KWin's order, by position.
 QList<qint64> spaceIDs(const Reading& reading);
 // The current desktop's SpaceID; the first desktop's when KWin names none it lists, 0 when it lists none.
 quint64 activeSpace(const Reading& reading);

@@ -32,6 +32,7 @@ public:
     QString desktopName(SpaceID spaceID) const override;
     void setDesktopName(SpaceID spaceID, const QString& name) override;
     // Sets the manager's "current" property; the change it then announces reports the switch.
+    bool listsSpacesInOrder() const override { return true; }
     QString switchTo(SpaceID spaceID) override;
 
 private slots:
