@@ -11,23 +11,6 @@ class TestIpcMessage : public QObject {
     Q_OBJECT
 
 private slots:
-    void encodesInNativeOrder() {
-        QCOMPARE(IpcMessage::encode(IpcMessage::Subscribe, "[]"), ipcHeader("i3-ipc", 2, 2) + "[]");
-    }
-
-    void decodesBackToBackMessages() {
-        const QByteArray stream =
-            IpcMessage::encode(IpcMessage::WorkspaceEvent, "{}") + IpcMessage::encode(IpcMessage::GetWorkspaces);
-        const auto first = std::get<IpcMessage::Message>(IpcMessage::decode(stream));
-        QCOMPARE(first.type, quint32(IpcMessage::WorkspaceEvent));
-        QCOMPARE(first.payload, QByteArray("{}"));
-        const auto second =
-            std::get<IpcMessage::Message>(IpcMessage::decode(QByteArrayView(stream).sliced(first.size)));
-        QCOMPARE(second.type, quint32(IpcMessage::GetWorkspaces));
-        QCOMPARE(second.payload, QByteArray());
-        QCOMPARE(first.size + second.size, stream.size());
-    }
-
     void waitsForTheRestAtEveryCut() {
         const QByteArray message = IpcMessage::encode(IpcMessage::GetConfig, R"({"config":"x"})");
         for (qsizetype cut = 0; cut < message.size(); ++cut) {

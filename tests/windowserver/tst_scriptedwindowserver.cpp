@@ -94,11 +94,6 @@ private slots:
         QVERIFY(fixture.capture.systemLog.at(2).startsWith("❌ " + fixture.path + ":5: line too long"));
     }
 
-    void missingFileIsAnError() {
-        ScriptedWindowServer server("/nonexistent/spaces.jsonl");
-        QVERIFY(server.open().startsWith("cannot read /nonexistent/spaces.jsonl: "));
-    }
-
     void followsAFileReplacedByRename() {
         Fixture fixture;
         fixture.append("{\"spaces\": [1], \"active\": 1}\n");
