@@ -60,19 +60,6 @@ private slots:
         QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 2"}));
     }
 
-    void sleepsBeforeTheNextLine() {
-        Fixture fixture;
-        fixture.append("{\"spaces\": [], \"active\": 0}\n{\"spaces\": [1], \"active\": 1}\n{\"sleep\": 0.3}\n"
-                       "{\"spaces\": [1], \"active\": 2}\n");
-        QCOMPARE(fixture.server.open(), QString());
-        QElapsedTimer timer;
-        timer.start();
-        fixture.server.start();
-        QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
-        QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 1"}));
-        QVERIFY(timer.elapsed() >= 300);
-    }
-
     void reportsAndSkipsBadLines_data() {
         QTest::addColumn<QByteArray>("overlong");
         QTest::newRow("2 MiB of garbage") << QByteArray(2 * 1024 * 1024, 'x');
