@@ -9,7 +9,6 @@
 #include "VantorelProcess.h"
 #include "instance/SingleInstance.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -46,13 +45,10 @@ public:
     }
 
     QByteArray nextLine() {
-        const QDeadlineTimer deadline(20000);
-        while (!m_shell.canReadLine() && !deadline.hasExpired()) {
-            if (!m_shell.waitForReadyRead(int(deadline.remainingTime())) && m_shell.state() != QProcess::Running) {
-                break;
-            }
+        if (!QTest::qWaitFor([this] { return m_shell.canReadLine(); }, 20000)) {
+            return "(no line)";
         }
-        return m_shell.canReadLine() ? m_shell.readLine().chopped(1) : QByteArray("(no line)");
+        return m_shell.readLine().chopped(1);
     }
 
 private:
