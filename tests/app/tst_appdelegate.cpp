@@ -20,71 +20,57 @@ class TestAppDelegate : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpRunsInOrderAndEndsWithTheLaunchLine();
-    void anotherStartOpensTheMarkingWindow();
+    void startUpRunsInOrderAndAnotherStartOpensTheMarkingWindow() {
+        QTemporaryDir configHome;
+        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        QDir().mkpath(configHome.path() + "/vantorel");
+        QFile stored(configHome.path() + "/vantorel/app_settings.json");
+        QVERIFY(stored.open(QIODevice::WriteOnly));
+        stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}},)"
+                     R"("colorApplication": "label_background"})");
+        stored.close();
+        LocalizedTexts::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
+        FakeWindowServer windowServer;
+        windowServer.spaces = QList<qint64>{40, 10, 30, 20};
+        windowServer.active = 30;
+        WindowServer::setShared(&windowServer);
 
-private:
-    QTemporaryDir m_configHome;
-    FakeWindowServer m_windowServer;
+        DiagnosticsCapture capture;
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(
+            std::none_of(windows.cbegin(), windows.cend(), [](const QWidget* window) { return window->isVisible(); }));
+        QVERIFY(delegate.updaterController()->isStarted());
+        QCOMPARE(&delegate.statusBarController()->updaterController(), delegate.updaterController());
+
+        const QStringList& lines = capture.all;
+        QCOMPARE(lines.constLast(), "✅ Vantorel launched");
+        const auto at = [&](const QString& line) {
+            return lines.indexOf(line);
+        };
+        QVERIFY(at("🖥️  Total Spaces: 4") >= 0);
+        QVERIFY(at("🖥️  Total Spaces: 4") < at("🧹 Cleaning up configs for deleted Spaces..."));
+        const QStringList created = lines.filter("✨");
+        QCOMPARE(created.size(), 4);
+        const qsizetype firstUpdate = at("🔄 Updating status bar: Space ID=30, Index=2, Name=Desktop 3, Color=#6BCF7F");
+        QVERIFY(firstUpdate > at(created.constLast()));
+        QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
+
+        SettingsManager::shared().updateConfig(30, std::nullopt, "#654321");
+        QFile sheet(configHome.path() + "/vantorel/waybar.css");
+        QVERIFY(sheet.open(QIODevice::ReadOnly) && sheet.readAll().contains("vantorel-654321"));
+
+        // The window's title and contents on screen are checked under openbox.
+        capture.clear();
+        delegate.activationRequested();
+        QCOMPARE(capture.output.value(0), "📡 Another start asked for the marking window");
+        QVERIFY(delegate.statusBarController()->settingsWindowController()->window()->isVisible());
+        WindowServer::setShared(nullptr);
+    }
 };
-
-void TestAppDelegate::startUpRunsInOrderAndEndsWithTheLaunchLine() {
-    qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
-    QDir().mkpath(m_configHome.path() + "/vantorel");
-    QFile stored(m_configHome.path() + "/vantorel/app_settings.json");
-    QVERIFY(stored.open(QIODevice::WriteOnly));
-    stored.write(R"({"spaces": {"77": {"id": 77, "name": "Gone", "color": "#000000"}},
-                     "colorApplication": "label_background"})");
-    stored.close();
-    LocalizedTexts::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
-    m_windowServer.spaces = QList<qint64>{40, 10, 30, 20};
-    m_windowServer.active = 30;
-    WindowServer::setShared(&m_windowServer);
-
-    DiagnosticsCapture capture;
-    AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-
-    QVERIFY(!QApplication::quitOnLastWindowClosed());
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.cbegin(), windows.cend(), [](const QWidget* window) { return window->isVisible(); }));
-    QVERIFY(delegate.updaterController()->isStarted());
-    QCOMPARE(&delegate.statusBarController()->updaterController(), delegate.updaterController());
-
-    const QStringList& lines = capture.all;
-    QCOMPARE(lines.constLast(), "✅ Vantorel launched");
-    const auto at = [&](const QString& line) {
-        return lines.indexOf(line);
-    };
-    QVERIFY(at("🖥️  Total Spaces: 4") >= 0);
-    QVERIFY(at("🖥️  Total Spaces: 4") < at("🧹 Cleaning up configs for deleted Spaces..."));
-    const QStringList created = lines.filter("✨");
-    QCOMPARE(created.size(), 4);
-    const qsizetype firstUpdate = at("🔄 Updating status bar: Space ID=30, Index=2, Name=Desktop 3, Color=#6BCF7F");
-    QVERIFY(firstUpdate > at(created.constLast()));
-    QCOMPARE(SettingsManager::shared().settings().spaces.size(), size_t(4));
-
-    SettingsManager::shared().updateConfig(30, std::nullopt, "#654321");
-    QFile sheet(m_configHome.path() + "/vantorel/waybar.css");
-    QVERIFY(sheet.open(QIODevice::ReadOnly) && sheet.readAll().contains("vantorel-654321"));
-    WindowServer::setShared(nullptr);
-}
-
-void TestAppDelegate::anotherStartOpensTheMarkingWindow() {
-    WindowServer::setShared(&m_windowServer);
-    AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-    DiagnosticsCapture capture;
-
-    delegate.activationRequested();
-    QCOMPARE(capture.output.first(), "📡 Another start asked for the marking window");
-    const MarkDesktopsWindowController* host = delegate.statusBarController()->settingsWindowController();
-    QVERIFY(host != nullptr);
-    const QWidget* window = host->window();
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->windowTitle(), "Mark My Desktops");
-    WindowServer::setShared(nullptr);
-}
 
 QTEST_MAIN(TestAppDelegate)
 #include "tst_appdelegate.moc"

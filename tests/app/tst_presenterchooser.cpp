@@ -22,101 +22,81 @@ const QString registeredLine =
 
 } // namespace
 
-// A private bus with a panel that may host the watcher, and an item whose presenter is chosen on that bus.
-class Fixture {
-public:
-    void choose() { chooser = std::make_unique<PresenterChooser>(item, panelBus.connection); }
-
-    DiagnosticsCapture capture;
-    PanelBus panelBus;
-    StatusItem item{std::make_unique<StatusBarButton>()};
-    std::unique_ptr<PresenterChooser> chooser;
-};
-
 // Offscreen, as the tests run: without a watcher the item is shown nowhere.
 class TestPresenterChooser : public QObject {
     Q_OBJECT
 
 private slots:
-    void followsTheWatcherAsItComesAndGoes();
-    void aReplacedWatcherGetsTheItemAgain();
-    void busIsReachableOnlyWhenNamed_data();
-    void busIsReachableOnlyWhenNamed();
-};
+    void followsTheWatcherAsItComesGoesAndIsReplaced() {
+        DiagnosticsCapture capture;
+        PanelBus panelBus; // a private bus, with a panel that may host the watcher
+        QString error;
+        QVERIFY2(panelBus.start(&error, false), qPrintable(error));
+        FakeStatusNotifierHost& panel = *panelBus.panel;
+        StatusItem item{std::make_unique<StatusBarButton>()};
+        const PresenterChooser chooser(item, panelBus.connection);
+        QCOMPARE(capture.systemLog, QStringList{offscreenLine});
+        QVERIFY(chooser.presenter() == nullptr);
 
-void TestPresenterChooser::followsTheWatcherAsItComesAndGoes() {
-    Fixture fixture;
-    QString error;
-    QVERIFY2(fixture.panelBus.start(&error, false), qPrintable(error));
-    FakeStatusNotifierHost& panel = *fixture.panelBus.panel;
-    fixture.choose();
-    QCOMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
-    QVERIFY(fixture.chooser->presenter() == nullptr);
+        for (int round = 1; round <= 2; ++round) {
+            capture.clear();
+            QVERIFY(panel.startWatcher());
+            QTRY_COMPARE(panel.registeredItems.size(), round);
+            QTRY_COMPARE(capture.systemLog, QStringList{registeredLine});
+            QVERIFY(qobject_cast<StatusNotifierPresenter*>(chooser.presenter()));
 
-    for (int round = 1; round <= 2; ++round) {
-        fixture.capture.clear();
+            capture.clear();
+            panel.stopWatcher();
+            QTRY_COMPARE(capture.systemLog, QStringList{offscreenLine});
+            QVERIFY(chooser.presenter() == nullptr);
+            QVERIFY(
+                !panelBus.connection.interface()->isServiceRegistered(StatusNotifierPresenter::serviceName()).value());
+        }
+
+        // A restarted panel takes the watcher's name over: the item registers with it.
         QVERIFY(panel.startWatcher());
-        QTRY_COMPARE(panel.registeredItems.size(), round);
-        QTRY_COMPARE(fixture.capture.systemLog, QStringList{registeredLine});
-        QVERIFY(qobject_cast<StatusNotifierPresenter*>(fixture.chooser->presenter()));
-
-        fixture.capture.clear();
-        panel.stopWatcher();
-        QTRY_COMPARE(fixture.capture.systemLog, QStringList{offscreenLine});
-        QVERIFY(fixture.chooser->presenter() == nullptr);
-        QVERIFY(!fixture.panelBus.connection.interface()
-                     ->isServiceRegistered(StatusNotifierPresenter::serviceName())
-                     .value());
+        QTRY_COMPARE(panel.registeredItems.size(), 3);
+        FakeStatusNotifierHost restarted(panelBus.bus.address(), QStringLiteral("restarted host"));
+        QVERIFY(restarted.startWatcher(true));
+        QTRY_COMPARE(restarted.registeredItems.size(), 1);
+        QVERIFY(restarted.registeredItems.constFirst().endsWith(StatusNotifierPresenter::itemPath));
     }
-}
 
-void TestPresenterChooser::aReplacedWatcherGetsTheItemAgain() {
-    Fixture fixture;
-    QString error;
-    QVERIFY2(fixture.panelBus.start(&error, true), qPrintable(error));
-    fixture.choose();
-    QTRY_COMPARE(fixture.panelBus.panel->registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
-
-    FakeStatusNotifierHost restarted(fixture.panelBus.bus.address(), QStringLiteral("restarted host"));
-    QVERIFY(restarted.startWatcher(true));
-    QTRY_COMPARE(restarted.registeredItems, QStringList{StatusNotifierPresenter::serviceName()});
-    QTRY_COMPARE(fixture.capture.systemLog.filter(registeredLine).size(), 2);
-}
-
-void TestPresenterChooser::busIsReachableOnlyWhenNamed_data() {
-    QTest::addColumn<bool>("addressSet");
-    QTest::addColumn<QString>("runtimeBus"); // what $XDG_RUNTIME_DIR/bus is
-    QTest::addColumn<bool>("reachable");
-    QTest::newRow("nothing") << false << QString() << false;
-    QTest::newRow("a plain file in the runtime folder") << false << "file" << false;
-    QTest::newRow("a socket in the runtime folder") << false << "socket" << true;
-    QTest::newRow("an address") << true << QString() << true;
-}
-
-void TestPresenterChooser::busIsReachableOnlyWhenNamed() {
-    QFETCH(bool, addressSet);
-    QFETCH(QString, runtimeBus);
-    QFETCH(bool, reachable);
-    DBusSession bus;
-    QString error;
-    QVERIFY2(bus.start(&error), qPrintable(error));
-    QTemporaryDir runtimeFolder;
-    const QString runtimeBusPath = runtimeFolder.filePath("bus");
-    if (runtimeBus == "file") {
-        QFile file(runtimeBusPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    } else if (runtimeBus == "socket") { // the private bus's socket, so that a connection, if made, works
-        const QString socket = bus.address().section("unix:path=", 1).section(',', 0, 0);
-        QVERIFY(QFile::link(socket, runtimeBusPath));
+    void busIsReachableOnlyWhenNamed_data() {
+        QTest::addColumn<bool>("addressSet");
+        QTest::addColumn<QString>("runtimeBus"); // what $XDG_RUNTIME_DIR/bus is
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("nothing") << false << QString() << false;
+        QTest::newRow("a plain file in the runtime folder") << false << "file" << false;
+        QTest::newRow("a socket in the runtime folder") << false << "socket" << true;
+        QTest::newRow("an address") << true << QString() << true;
     }
-    qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
-    if (addressSet) {
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
-    } else {
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+
+    void busIsReachableOnlyWhenNamed() {
+        QFETCH(bool, addressSet);
+        QFETCH(QString, runtimeBus);
+        QFETCH(bool, reachable);
+        DBusSession bus;
+        QString error;
+        QVERIFY2(bus.start(&error), qPrintable(error));
+        QTemporaryDir runtimeFolder;
+        const QString runtimeBusPath = runtimeFolder.filePath("bus");
+        if (runtimeBus == "file") {
+            QFile file(runtimeBusPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (runtimeBus == "socket") { // the private bus's socket, so that a connection, if made, works
+            const QString socket = bus.address().section("unix:path=", 1).section(',', 0, 0);
+            QVERIFY(QFile::link(socket, runtimeBusPath));
+        }
+        qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
+        if (addressSet) {
+            qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+        } else {
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        }
+        QCOMPARE(PresenterChooser::reachableSessionBus().has_value(), reachable);
     }
-    QCOMPARE(PresenterChooser::reachableSessionBus().has_value(), reachable);
-}
+};
 
 QTEST_MAIN(TestPresenterChooser)
 #include "tst_presenterchooser.moc"

@@ -56,8 +56,11 @@ QVariantMap FakeStatusNotifierHost::itemProperties(const QString& service) {
     return properties;
 }
 
-void FakeStatusNotifierHost::RegisterStatusNotifierItem(const QString& service) {
-    registeredItems.append(service);
+// An item names its service, or its object path on the caller's connection; listed as KDE's watcher lists them.
+void FakeStatusNotifierHost::RegisterStatusNotifierItem(const QString& serviceOrPath) {
+    const bool byPath = serviceOrPath.startsWith(QLatin1Char('/'));
+    const QString service = byPath ? message().service() : serviceOrPath;
+    registeredItems.append(byPath ? service + serviceOrPath : service);
     for (const char* interface : {"org.kde.StatusNotifierItem", "com.canonical.dbusmenu"}) {
         m_connection.connect(service, QString(), QString::fromLatin1(interface), QString(), this,
                              SLOT(recordSignal(QDBusMessage)));

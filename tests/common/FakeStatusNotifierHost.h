@@ -41,7 +41,7 @@ public:
     QList<QDBusMessage> itemSignals; // from the items that registered, status item and menu alike
 
 public slots:
-    void RegisterStatusNotifierItem(const QString& service);
+    void RegisterStatusNotifierItem(const QString& serviceOrPath);
 
 signals:
     void StatusNotifierItemUnregistered(const QString& service);

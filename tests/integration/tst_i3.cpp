@@ -50,8 +50,10 @@ void TestI3::followsWorkspacesAcrossRestarts() {
              vantorel.transcript());
 
     qsizetype mark = vantorel.lines().size();
-    QVERIFY(i3Message(session, {"workspace", "7"}));
+    QVERIFY(i3Message(session, {"workspace", "7: music"})); // the name given in i3 is the new Space's
     QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [7]", mark) >= 0, vantorel.transcript());
+    QVERIFY2(vantorel.waitForLine("✨ Created default config for Space ID 7: name='music'", mark) >= 0,
+             vantorel.transcript());
     QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=7,", mark) >= 0, vantorel.transcript());
 
     // Leaving "mail" empty makes i3 destroy it; its key binding keeps it a Space, and so its name.

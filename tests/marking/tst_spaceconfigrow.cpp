@@ -86,16 +86,25 @@ private slots:
         QVERIFY(test.colors.isEmpty());
     }
 
+    // Only a click on the disc counts, and only a new colour is reported; the check mark follows the selection.
     void reportsANewColourOnce() {
         RowUnderTest test;
+        const QList<ColorButton*>& buttons = test.row.colorPicker()->buttons();
+        QTest::mouseClick(buttons[2], Qt::LeftButton, {}, QPoint(1, 1)); // the shadow's margin
         for (int click = 0; click < 2; ++click) {
-            ColorButton* second = test.row.colorPicker()->buttons().at(1);
-            QTest::mouseClick(second, Qt::LeftButton, {}, second->swatchRect().center());
+            QTest::mouseClick(buttons[1], Qt::LeftButton, {}, buttons[1]->swatchRect().center());
         }
         QCOMPARE(test.colors, QStringList{"#6BA3FF"});
         QCOMPARE(test.selectedSwatch(), 1);
         QVERIFY(test.dotShows(QColor("#6BA3FF")));
         QVERIFY(test.names.isEmpty());
+        QCOMPARE(buttons[1]->toolTip(), "#6BA3FF");
+        for (ColorButton* button : buttons.mid(0, 2)) {
+            const QImage image = button->grab().toImage();
+            const QPoint centre = button->swatchRect().center();
+            QCOMPARE(pixelIs(image, centre + QPoint(-3, -4), Qt::white), button == buttons[1]); // beside the tick
+            QVERIFY(pixelIs(image, centre + QPoint(0, 10), QColor(button->colorHex())));
+        }
     }
 
     void showsTheStoredColour_data() {

@@ -9,29 +9,26 @@ class TestColorArgument : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsColours_data();
-    void readsColours();
+    void readsColours_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::newRow("palette name in any case") << QString(" Purple") << "#B76BFF";
+        QTest::newRow("lower case, no #") << QString("6bcf7f ") << "#6BCF7F";
+        QTest::newRow("three digits") << QString("#f80") << "#FF8800";
+        QTest::newRow("with alpha") << QString("#80ff0000") << "#80FF0000";
+        QTest::newRow("opaque alpha") << QString("#ffff0000") << "#FF0000";
+        QTest::newRow("five digits") << QString("#12345") << "";
+        QTest::newRow("not hexadecimal") << QString("#12345g") << "";
+        QTest::newRow("hexadecimal prefix") << QString("0xFFFFFF") << "";
+        QTest::newRow("other colour name") << QString("mauve") << "";
+    }
+
+    void readsColours() {
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        QCOMPARE(ColorArgument::colorHex(text).value_or(QString()), stored);
+    }
 };
-
-void TestColorArgument::readsColours_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stored"); // empty: refused
-    QTest::newRow("palette name in any case") << QString(" Purple") << "#B76BFF";
-    QTest::newRow("lower case, no #") << QString("6bcf7f ") << "#6BCF7F";
-    QTest::newRow("three digits") << QString("#f80") << "#FF8800";
-    QTest::newRow("with alpha") << QString("#80ff0000") << "#80FF0000";
-    QTest::newRow("opaque alpha") << QString("#ffff0000") << "#FF0000";
-    QTest::newRow("five digits") << QString("#12345") << "";
-    QTest::newRow("not hexadecimal") << QString("#12345g") << "";
-    QTest::newRow("hexadecimal prefix") << QString("0xFFFFFF") << "";
-    QTest::newRow("other colour name") << QString("mauve") << "";
-}
-
-void TestColorArgument::readsColours() {
-    QFETCH(QString, text);
-    QFETCH(QString, stored);
-    QCOMPARE(ColorArgument::colorHex(text).value_or(QString()), stored);
-}
 
 QTEST_APPLESS_MAIN(TestColorArgument)
 #include "tst_colorargument.moc"

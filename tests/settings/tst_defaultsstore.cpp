@@ -22,171 +22,147 @@ class TestDefaultsStore : public QObject {
     Q_OBJECT
 
 private slots:
-    void standardFolderFollowsXdgConfigHome_data();
-    void standardFolderFollowsXdgConfigHome();
-    void writesAndReadsBlobs();
-    void reportsAFailedWriteAndKeepsThePreviousBlob();
-    void unreadableFileReadsAsEmptyBlob();
-    void copiesABlobAside();
-    void killedWriterAlwaysLeavesAWholeDocument();
-    void specialFileReadsAsAbsent_data();
-    void specialFileReadsAsAbsent();
-    void linkedFileIsWrittenThrough_data();
-    void linkedFileIsWrittenThrough();
-};
-
-void TestDefaultsStore::standardFolderFollowsXdgConfigHome_data() {
-    QTest::addColumn<QByteArray>("configHome");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("set") << QByteArray("/tmp/cfg/") << QStringLiteral("/tmp/cfg/vantorel");
-    QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config/vantorel";
-    QTest::newRow("relative, so ignored") << QByteArray("cfg") << QDir::homePath() + "/.config/vantorel";
-}
-
-void TestDefaultsStore::standardFolderFollowsXdgConfigHome() {
-    QFETCH(QByteArray, configHome);
-    QFETCH(QString, folder);
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    configHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
-    const QString actual = DefaultsStore::standardFolder();
-    qputenv("XDG_CONFIG_HOME", saved);
-    QCOMPARE(actual, folder);
-}
-
-void TestDefaultsStore::writesAndReadsBlobs() {
-    QTemporaryDir home;
-    DefaultsStore store(home.path() + "/config/vantorel");
-    QVERIFY(!store.data("app_settings"));
-
-    const DefaultsStore::Result first = store.setData("app_settings", "first");
-    QVERIFY2(first, qPrintable(first.error));
-    QCOMPARE(first.path, home.path() + "/config/vantorel/app_settings.json");
-    QCOMPARE(QFileInfo(store.folder()).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                                   QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-    QVERIFY(store.setData("app_settings", "second"));
-    QCOMPARE(store.data("app_settings"), QByteArray("second"));
-    QCOMPARE(QDir(store.folder()).entryList(QDir::Files), QStringList{"app_settings.json"});
-}
-
-void TestDefaultsStore::reportsAFailedWriteAndKeepsThePreviousBlob() {
-    QTemporaryDir home;
-    DefaultsStore store(home.path());
-    QVERIFY(store.setData("app_settings", "previous"));
-
-    // A full disk, as far as this process can tell, even for root.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const DefaultsStore::Result failed = store.setData("app_settings", QByteArray(4096, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QVERIFY(!failed);
-    QCOMPARE(failed.path, home.path() + "/app_settings.json");
-    QVERIFY(!failed.error.isEmpty());
-    QCOMPARE(store.data("app_settings"), QByteArray("previous"));
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"app_settings.json"});
-
-    DefaultsStore blocked(home.path() + "/app_settings.json/vantorel"); // its folder would sit inside a file
-    const DefaultsStore::Result noFolder = blocked.setData("app_settings", "x");
-    QVERIFY(!noFolder);
-    QVERIFY(!noFolder.error.isEmpty());
-}
-
-void TestDefaultsStore::unreadableFileReadsAsEmptyBlob() {
-    QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkdir("app_settings.json"));
-    DefaultsStore store(home.path());
-    QCOMPARE(store.data("app_settings"), QByteArray());
-}
-
-void TestDefaultsStore::copiesABlobAside() {
-    QTemporaryDir home;
-    DefaultsStore store(home.path());
-    QVERIFY(store.setData("app_settings", "keep me"));
-    const DefaultsStore::Result copy = store.copyAside("app_settings", "unreadable-1");
-    QVERIFY2(copy, qPrintable(copy.error));
-    QCOMPARE(copy.path, home.path() + "/app_settings.json.unreadable-1");
-    QFile aside(copy.path);
-    QVERIFY(aside.open(QIODevice::ReadOnly));
-    QCOMPARE(aside.readAll(), QByteArray("keep me"));
-    QCOMPARE(store.data("app_settings"), QByteArray("keep me"));
-    QVERIFY(!store.copyAside("app_settings", "unreadable-1")); // never overwrites an earlier copy
-}
-
-void TestDefaultsStore::killedWriterAlwaysLeavesAWholeDocument() {
-    QTemporaryDir home;
-    for (int round = 0; round < 8; ++round) {
-        QProcess writer;
-        writer.start(SETTINGS_BURST_WRITER, {home.path()});
-        QVERIFY(writer.waitForReadyRead(10000));
-        QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(5, 120)));
-        writer.kill();
-        QVERIFY(writer.waitForFinished(10000));
-
-        QFile document(home.path() + "/app_settings.json");
-        QVERIFY(document.open(QIODevice::ReadOnly));
-        const SettingsDocument::DecodeResult decoded = SettingsDocument::decode(document.readAll());
-        QVERIFY2(decoded.settings, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(decoded.error)));
-        QVERIFY(!decoded.settings->spaces.empty());
+    void standardFolderFollowsXdgConfigHome_data() {
+        QTest::addColumn<QByteArray>("configHome");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("set") << QByteArray("/tmp/cfg/") << QStringLiteral("/tmp/cfg/vantorel");
+        QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config/vantorel";
+        QTest::newRow("relative, so ignored") << QByteArray("cfg") << QDir::homePath() + "/.config/vantorel";
     }
-    // A kill between write and rename leaves a temporary file; the next start clears those, and only those.
-    for (const char* name : {"app_settings.json.Ab12Cd", "app_settings.json.unreadable-1"}) {
-        QFile planted(home.path() + "/" + QLatin1String(name));
-        QVERIFY(planted.open(QIODevice::WriteOnly));
+
+    void standardFolderFollowsXdgConfigHome() {
+        QFETCH(QByteArray, configHome);
+        QFETCH(QString, folder);
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        configHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
+        const QString actual = DefaultsStore::standardFolder();
+        qputenv("XDG_CONFIG_HOME", saved);
+        QCOMPARE(actual, folder);
     }
-    DefaultsStore(home.path()).removeLeftovers("app_settings");
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files),
-             QStringList({"app_settings.json", "app_settings.json.unreadable-1"}));
-}
 
-void TestDefaultsStore::specialFileReadsAsAbsent_data() {
-    QTest::addColumn<QString>("linkTarget"); // empty: a FIFO, which an ordinary open would wait on for ever
-    QTest::newRow("FIFO") << QString();
-    QTest::newRow("link to /dev/zero") << "/dev/zero";
-    QTest::newRow("link to /dev/urandom") << "/dev/urandom";
-}
+    void writesReadsAndCopiesBlobs() {
+        QTemporaryDir home;
+        DefaultsStore store(home.path() + "/config/vantorel");
+        QVERIFY(!store.data("app_settings"));
 
-void TestDefaultsStore::specialFileReadsAsAbsent() {
-    QFETCH(QString, linkTarget);
-    QTemporaryDir home;
-    DefaultsStore store(home.path());
-    const QString path = store.pathForKey("app_settings");
-    QVERIFY(linkTarget.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                                 : QFile::link(linkTarget, path));
-    DiagnosticsCapture capture;
-    QVERIFY(!store.data("app_settings"));
-    QCOMPARE(capture.output, QStringList("❌ Ignoring " + path + ": not a regular file"));
-    QVERIFY(store.setData("app_settings", "new"));
-    QCOMPARE(store.data("app_settings"), QByteArray("new"));
-}
+        const DefaultsStore::Result first = store.setData("app_settings", "first");
+        QVERIFY2(first, qPrintable(first.error));
+        QCOMPARE(first.path, home.path() + "/config/vantorel/app_settings.json");
+        QCOMPARE(QFileInfo(store.folder()).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                                       QFile::ExeOwner | QFile::ReadUser |
+                                                                       QFile::WriteUser | QFile::ExeUser);
+        QVERIFY(store.setData("app_settings", "second"));
+        QCOMPARE(store.data("app_settings"), QByteArray("second"));
 
-void TestDefaultsStore::linkedFileIsWrittenThrough_data() {
-    QTest::addColumn<bool>("targetExists");
-    QTest::newRow("to a file") << true;
-    QTest::newRow("to a file not made yet") << false;
-}
+        const DefaultsStore::Result copy = store.copyAside("app_settings", "unreadable-1");
+        QVERIFY2(copy, qPrintable(copy.error));
+        QCOMPARE(copy.path, store.pathForKey("app_settings") + ".unreadable-1");
+        QVERIFY(!store.copyAside("app_settings", "unreadable-1")); // never overwrites an earlier copy
+        QFile aside(copy.path);
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), QByteArray("second"));
+        QCOMPARE(QDir(store.folder()).entryList(QDir::Files),
+                 QStringList({"app_settings.json", "app_settings.json.unreadable-1"}));
 
-void TestDefaultsStore::linkedFileIsWrittenThrough() {
-    QFETCH(bool, targetExists);
-    QTemporaryDir home;
-    const QString target = home.path() + "/dotfiles.json";
-    if (targetExists) {
+        QVERIFY(QDir(store.folder()).mkdir("unreadable.json")); // a folder reads as an empty blob, not as none
+        QCOMPARE(store.data("unreadable"), QByteArray());
+    }
+
+    void reportsAFailedWriteAndKeepsThePreviousBlob() {
+        QTemporaryDir home;
+        DefaultsStore store(home.path());
+        QVERIFY(store.setData("app_settings", "previous"));
+
+        // A full disk, as far as this process can tell, even for root.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        const DefaultsStore::Result failed = store.setData("app_settings", QByteArray(4096, 'x'));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(!failed);
+        QCOMPARE(failed.path, home.path() + "/app_settings.json");
+        QCOMPARE(store.data("app_settings"), QByteArray("previous"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"app_settings.json"});
+
+        DefaultsStore blocked(home.path() + "/app_settings.json/vantorel"); // its folder would sit inside a file
+        QVERIFY(!blocked.setData("app_settings", "x"));
+    }
+
+    void killedWriterAlwaysLeavesAWholeDocument() {
+        QTemporaryDir home;
+        for (int round = 0; round < 8; ++round) {
+            QProcess writer;
+            writer.start(SETTINGS_BURST_WRITER, {home.path()});
+            QVERIFY(writer.waitForReadyRead(10000));
+            QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(5, 120)));
+            writer.kill();
+            QVERIFY(writer.waitForFinished(10000));
+
+            QFile document(home.path() + "/app_settings.json");
+            QVERIFY(document.open(QIODevice::ReadOnly));
+            const SettingsDocument::DecodeResult decoded = SettingsDocument::decode(document.readAll());
+            QVERIFY2(decoded.settings, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(decoded.error)));
+            QVERIFY(!decoded.settings->spaces.empty());
+        }
+        // A kill between write and rename leaves a temporary file; the next start clears those, and only those.
+        for (const char* name : {"app_settings.json.Ab12Cd", "app_settings.json.unreadable-1"}) {
+            QFile planted(home.path() + "/" + QLatin1String(name));
+            QVERIFY(planted.open(QIODevice::WriteOnly));
+        }
+        DefaultsStore(home.path()).removeLeftovers("app_settings");
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files),
+                 QStringList({"app_settings.json", "app_settings.json.unreadable-1"}));
+    }
+
+    void specialFileReadsAsAbsent_data() {
+        QTest::addColumn<QString>("linkTarget"); // empty: a FIFO, which an ordinary open would wait on for ever
+        QTest::newRow("FIFO") << QString();
+        QTest::newRow("link to /dev/zero") << "/dev/zero";
+    }
+
+    void specialFileReadsAsAbsent() {
+        QFETCH(QString, linkTarget);
+        QTemporaryDir home;
+        DefaultsStore store(home.path());
+        const QString path = store.pathForKey("app_settings");
+        QVERIFY(linkTarget.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                     : QFile::link(linkTarget, path));
+        DiagnosticsCapture capture;
+        QVERIFY(!store.data("app_settings"));
+        QCOMPARE(capture.output, QStringList("❌ Ignoring " + path + ": not a regular file"));
+        QVERIFY(store.setData("app_settings", "new"));
+        QCOMPARE(store.data("app_settings"), QByteArray("new"));
+    }
+
+    void linkedFileIsWrittenThrough_data() {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("to a file") << true;
+        QTest::newRow("to a file not made yet") << false;
+    }
+
+    void linkedFileIsWrittenThrough() {
+        QFETCH(bool, targetExists);
+        QTemporaryDir home;
+        const QString target = home.path() + "/dotfiles.json";
+        if (targetExists) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        DefaultsStore store(home.path() + "/store");
+        QVERIFY(QDir().mkpath(store.folder()));
+        QVERIFY(QFile::link(target, store.pathForKey("app_settings")));
+        QVERIFY(store.setData("app_settings", "new"));
+        QVERIFY(QFileInfo(store.pathForKey("app_settings")).isSymLink());
         QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("new"));
     }
-    DefaultsStore store(home.path() + "/store");
-    QVERIFY(QDir().mkpath(store.folder()));
-    QVERIFY(QFile::link(target, store.pathForKey("app_settings")));
-    QVERIFY(store.setData("app_settings", "new"));
-    QVERIFY(QFileInfo(store.pathForKey("app_settings")).isSymLink());
-    QFile file(target);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("new"));
-}
+};
 
 QTEST_GUILESS_MAIN(TestDefaultsStore)
 #include "tst_defaultsstore.moc"

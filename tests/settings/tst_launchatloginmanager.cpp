@@ -53,7 +53,6 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::newRow("no entry") << QString() << false;
         QTest::newRow("registered") << registered << true;
-        QTest::newRow("hidden") << hidden << false;
         QTest::newRow("hidden, spaced, CRLF") << "[Desktop Entry]\r\nHidden = true\r\n" << false;
         QTest::newRow("hidden as GLib's 1") << "[Desktop Entry]\nHidden=1\n" << false;
         QTest::newRow("not hidden") << "[Desktop Entry]\nHidden=false\n" << true;

@@ -80,11 +80,7 @@ private slots:
         QCOMPARE(qdbus_cast<QList<DBusMenuItem>>(group.arguments().value(0)).value(0).properties,
                  (QVariantMap{{"type", "separator"}, {"enabled", true}, {"visible", true}}));
 
-        QCOMPARE(fixture.call("Event", {1, "clicked", noData, 0u}).type(), QDBusMessage::ReplyMessage);
-        QTRY_COMPARE(fixture.clicks, 1);
-        QVERIFY(fixture.panelBus.panel->itemSignals.isEmpty());
-
-        // A changed menu gets a new revision.
+        // A changed menu gets a new revision, and only it a signal.
         QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
         QCOMPARE(fixture.call("AboutToShow", {0}).arguments(), QVariantList{false});
         fixture.label = "Einstellungen"; // another language

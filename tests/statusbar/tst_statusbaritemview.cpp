@@ -47,16 +47,12 @@ private slots:
         QTest::addColumn<qreal>("width");
         QTest::newRow("empty") << "" << 74.0;
         QTest::newRow("narrower than 40") << "Mail" << 74.0;
-        QTest::newRow("wide") << longTitle
-                              << QFontMetricsF(StatusBarItemView::textFont()).horizontalAdvance(longTitle) + 34;
+        const QFontMetricsF metrics(StatusBarItemView::textFont());
+        QTest::newRow("wide") << longTitle << metrics.horizontalAdvance(longTitle) + 34;
         // Elided, so that no picture of the item grows with the name.
         const QString endless(200000, u'W');
         QTest::newRow("200,000 characters")
-            << endless
-            << QFontMetricsF(StatusBarItemView::textFont())
-                       .horizontalAdvance(QFontMetricsF(StatusBarItemView::textFont())
-                                              .elidedText(endless.left(1000), Qt::ElideRight, 400)) +
-                   34;
+            << endless << metrics.horizontalAdvance(metrics.elidedText(endless.left(1000), Qt::ElideRight, 400)) + 34;
     }
 
     void intrinsicSize() {
@@ -69,7 +65,7 @@ private slots:
 
     void labelAndSymbol_data() {
         // An empty title: the label spans all 74 pixels; the 14-pixel symbol is centred at x = 28, y = 3 to 17. The
-        // colour's own alpha (0x40) gives way to the label's.
+        // colour's own alpha (0x40) gives way to the label's. Drawn at twice the resolution, as panels ask for it.
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QColor>("expected");
         const QColor label(0x33, 0x66, 0xCC, 230);
@@ -88,7 +84,8 @@ private slots:
     void labelAndSymbol() {
         QFETCH(QPoint, point);
         QFETCH(QColor, expected);
-        QVERIFY(pixelIs(render("", "#403366CC", ColorApplication::labelBackground), point, expected));
+        StatusBarItemView view("", "#403366CC", ColorApplication::labelBackground);
+        QVERIFY(pixelIs(renderItemView(view, 2), point * 2, expected));
     }
 
     void wideTitleFollowsTheSymbol() {

@@ -40,147 +40,132 @@ class TestStatusNotifierPresenter : public QObject {
     Q_OBJECT
 
 private slots:
-    void publishesWhatSuitsThePanel_data();
-    void publishesWhatSuitsThePanel();
-    void changesGoOutLiterallyAndOnlyWhenThereAreAny_data();
-    void changesGoOutLiterallyAndOnlyWhenThereAreAny();
-    void clicksReachTheButton_data();
-    void clicksReachTheButton();
-    void menuOpensWhereTheUserClicked_data();
-    void menuOpensWhereTheUserClicked();
-};
-
-void TestStatusNotifierPresenter::publishesWhatSuitsThePanel_data() {
-    QTest::addColumn<TrayStyle>("style");
-    QTest::addColumn<bool>("wide");
-    QTest::addColumn<QVariant>("label"); // none where the panel would draw it instead of the icon
-    QTest::newRow("wide") << TrayStyle::Wide << true << QVariant();
-    QTest::newRow("tile") << TrayStyle::Tile << false << QVariant();
-    QTest::newRow("tile and text") << TrayStyle::TileAndText << false << QVariant("Mail");
-    QTest::newRow("a panel of unknown ways") << TrayStyle::Automatic << false << QVariant("Mail");
-}
-
-void TestStatusNotifierPresenter::publishesWhatSuitsThePanel() {
-    QFETCH(TrayStyle, style);
-    QFETCH(bool, wide);
-    QFETCH(QVariant, label);
-    Fixture fixture(style);
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    const QVariantMap properties = fixture.properties();
-    for (const char* fixed :
-         {"Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName=", "Title=Mail"}) {
-        const QString name = QString(fixed).section('=', 0, 0);
-        QCOMPARE(name + '=' + properties.value(name).toString(), fixed);
+    void publishesWhatSuitsThePanel_data() {
+        QTest::addColumn<TrayStyle>("style");
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<QVariant>("label"); // none where the panel would draw it instead of the icon
+        QTest::newRow("wide") << TrayStyle::Wide << true << QVariant();
+        QTest::newRow("tile") << TrayStyle::Tile << false << QVariant();
+        QTest::newRow("tile and text") << TrayStyle::TileAndText << false << QVariant("Mail");
+        QTest::newRow("a panel of unknown ways") << TrayStyle::Automatic << false << QVariant("Mail");
     }
-    QCOMPARE(properties.value("XAyatanaLabel"), label);
 
-    QList<QSize> sizes;
-    for (const SniPixmap& pixmap : qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"))) {
-        sizes << QSize(pixmap.width, pixmap.height);
-        QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
-    }
-    const QSize label1x(StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width(), 22);
-    QList<QSize> tiles;
-    for (int side : {16, 22, 24, 32, 44, 64}) {
-        tiles << QSize(side, side);
-    }
-    QCOMPARE(sizes, wide ? QList<QSize>({label1x, label1x * 2}) : tiles);
-
-    // A label shown before is not drawn again.
-    const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
-    fixture.show("Chat", "#FF6B6B");
-    fixture.show("Mail", "#6BA3FF");
-    QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
-}
-
-void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("color");
-    QTest::addColumn<qint64>("position");
-    QTest::addColumn<QStringList>("expectedSignals");
-    QTest::newRow("hostile name") << "<b>&amp; %{F#f00} \"; rm -rf ~"
-                                  << "#6BA3FF" << qint64(0)
-                                  << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
-    QTest::newRow("new colour") << "Mail"
-                                << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
-    QTest::newRow("another desktop, same name and colour") << "Mail"
-                                                           << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
-    QTest::newRow("same again") << "Mail"
-                                << "#6BA3FF" << qint64(0) << QStringList{};
-}
-
-void TestStatusNotifierPresenter::changesGoOutLiterallyAndOnlyWhenThereAreAny() {
-    QFETCH(QString, title);
-    QFETCH(QString, color);
-    QFETCH(qint64, position);
-    QFETCH(QStringList, expectedSignals);
-    Fixture fixture;
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    fixture.show(title, color, position);
-
-    const QVariantMap properties = fixture.properties();
-    QStringList signalNames;
-    for (const QDBusMessage& message : std::as_const(fixture.panelBus.panel->itemSignals)) {
-        signalNames.append(message.member());
-        if (message.member() == "XAyatanaNewLabel") {
-            QCOMPARE(message.arguments(), (QVariantList{title, title}));
+    void publishesWhatSuitsThePanel() {
+        QFETCH(TrayStyle, style);
+        QFETCH(bool, wide);
+        QFETCH(QVariant, label);
+        Fixture fixture(style);
+        QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
+        const QVariantMap properties = fixture.properties();
+        for (const char* fixed : {"Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName="}) {
+            const QString name = QString(fixed).section('=', 0, 0);
+            QCOMPARE(name + '=' + properties.value(name).toString(), fixed);
         }
+        QCOMPARE(properties.value("XAyatanaLabel"), label);
+
+        QList<QSize> sizes;
+        for (const SniPixmap& pixmap : qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"))) {
+            sizes << QSize(pixmap.width, pixmap.height);
+            QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
+        }
+        const QSize label1x(StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width(), 22);
+        const QList<QSize> tiles{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {44, 44}, {64, 64}};
+        QCOMPARE(sizes, wide ? QList<QSize>({label1x, label1x * 2}) : tiles);
+
+        // A label shown before is not drawn again.
+        const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
+        fixture.show("Chat", "#FF6B6B");
+        fixture.show("Mail", "#6BA3FF");
+        QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
     }
-    QCOMPARE(signalNames, expectedSignals);
-    for (const char* property : {"Title", "XAyatanaLabel", "XAyatanaLabelGuide"}) {
-        QCOMPARE(properties.value(property), title);
+
+    void changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("color");
+        QTest::addColumn<qint64>("position");
+        QTest::addColumn<QStringList>("expectedSignals");
+        QTest::newRow("hostile name") << QString("<b>&amp; %{F#f00} \"; rm -rf ~") << "#6BA3FF" << qint64(0)
+                                      << QStringList{"NewTitle", "NewToolTip", "XAyatanaNewLabel"};
+        QTest::newRow("new colour") << QString("Mail") << "#FF6B6B" << qint64(0) << QStringList{"NewIcon"};
+        QTest::newRow("another desktop, same name and colour")
+            << QString("Mail") << "#6BA3FF" << qint64(1) << QStringList{"NewIcon"};
+        QTest::newRow("same again") << QString("Mail") << "#6BA3FF" << qint64(0) << QStringList{};
     }
-    const SniToolTip toolTip = qdbus_cast<SniToolTip>(properties.value("ToolTip"));
-    QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}),
-             QStringList({BuildInfo::applicationId, title, ""}));
-    QVERIFY(toolTip.iconPixmaps.isEmpty());
-}
 
-void TestStatusNotifierPresenter::clicksReachTheButton_data() {
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<int>("clicksListenedTo");
-    QTest::newRow("Activate: a left click") << "Activate" << int(StatusBarButton::LeftMouseUp);
-    QTest::newRow("ContextMenu: a right click") << "ContextMenu" << int(StatusBarButton::RightMouseUp);
-}
+    void changesGoOutLiterallyAndOnlyWhenThereAreAny() {
+        QFETCH(QString, title);
+        QFETCH(QString, color);
+        QFETCH(qint64, position);
+        QFETCH(QStringList, expectedSignals);
+        Fixture fixture;
+        QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
+        fixture.show(title, color, position);
 
-void TestStatusNotifierPresenter::clicksReachTheButton() {
-    QFETCH(QString, method);
-    QFETCH(int, clicksListenedTo);
-    Fixture fixture;
-    QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
-    StatusBarButton& button = *fixture.item.button();
-    int clicks = 0;
-    button.sendActionOn(clicksListenedTo);
-    // As the controller does: a menu attached while the click lasts. Offscreen nobody could choose from it.
-    button.setAction([&](StatusBarButton*) {
-        QMenu menu;
-        fixture.item.setMenu(&menu);
-        button.performClick();
-        fixture.item.setMenu(nullptr);
-        ++clicks;
-    });
-    const QDBusMessage reply =
-        fixture.panelBus.panel->call(StatusNotifierPresenter::serviceName(), StatusNotifierPresenter::itemPath,
-                                     "org.kde.StatusNotifierItem", method, {10, 20});
-    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-    QTRY_COMPARE(clicks, 1);
-}
+        const QVariantMap properties = fixture.properties();
+        QStringList signalNames;
+        for (const QDBusMessage& message : std::as_const(fixture.panelBus.panel->itemSignals)) {
+            signalNames.append(message.member());
+            if (message.member() == "XAyatanaNewLabel") {
+                QCOMPARE(message.arguments(), (QVariantList{title, title}));
+            }
+        }
+        QCOMPARE(signalNames, expectedSignals);
+        for (const char* property : {"Title", "XAyatanaLabel", "XAyatanaLabelGuide"}) {
+            QCOMPARE(properties.value(property), title);
+        }
+        const SniToolTip toolTip = qdbus_cast<SniToolTip>(properties.value("ToolTip"));
+        QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}),
+                 QStringList({BuildInfo::applicationId, title, ""}));
+        QVERIFY(toolTip.iconPixmaps.isEmpty());
+    }
 
-void TestStatusNotifierPresenter::menuOpensWhereTheUserClicked_data() {
-    QTest::addColumn<QPoint>("reported");
-    QTest::addColumn<std::optional<QPoint>>("pointer");
-    QTest::addColumn<QPoint>("menuAt");
-    QTest::newRow("pointer unknown") << QPoint(0, 25) << std::optional<QPoint>() << QPoint(0, 25);
-    QTest::newRow("reported at the pointer") << QPoint(1100, 12) << std::optional(QPoint(1130, 20)) << QPoint(1100, 12);
-    QTest::newRow("MATE's (0, 25)") << QPoint(0, 25) << std::optional(QPoint(1100, 12)) << QPoint(1100, 12);
-}
+    void clicksReachTheButton_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<int>("clicksListenedTo");
+        QTest::newRow("Activate: a left click") << "Activate" << int(StatusBarButton::LeftMouseUp);
+        QTest::newRow("ContextMenu: a right click") << "ContextMenu" << int(StatusBarButton::RightMouseUp);
+    }
 
-void TestStatusNotifierPresenter::menuOpensWhereTheUserClicked() {
-    QFETCH(QPoint, reported);
-    QFETCH(std::optional<QPoint>, pointer);
-    QFETCH(QPoint, menuAt);
-    QCOMPARE(StatusNotifierPresenter::menuPosition(reported, pointer), menuAt);
-}
+    void clicksReachTheButton() {
+        QFETCH(QString, method);
+        QFETCH(int, clicksListenedTo);
+        Fixture fixture;
+        QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
+        StatusBarButton& button = *fixture.item.button();
+        int clicks = 0;
+        button.sendActionOn(clicksListenedTo);
+        // As the controller does: a menu attached while the click lasts. Offscreen nobody could choose from it.
+        button.setAction([&](StatusBarButton*) {
+            QMenu menu;
+            fixture.item.setMenu(&menu);
+            button.performClick();
+            fixture.item.setMenu(nullptr);
+            ++clicks;
+        });
+        const QDBusMessage reply =
+            fixture.panelBus.panel->call(StatusNotifierPresenter::serviceName(), StatusNotifierPresenter::itemPath,
+                                         "org.kde.StatusNotifierItem", method, {10, 20});
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(clicks, 1);
+    }
+
+    void menuOpensWhereTheUserClicked_data() {
+        QTest::addColumn<QPoint>("reported");
+        QTest::addColumn<std::optional<QPoint>>("pointer");
+        QTest::addColumn<QPoint>("menuAt");
+        QTest::newRow("pointer unknown") << QPoint(0, 25) << std::optional<QPoint>() << QPoint(0, 25);
+        QTest::newRow("reported at the pointer")
+            << QPoint(1100, 12) << std::optional(QPoint(1130, 20)) << QPoint(1100, 12);
+        QTest::newRow("MATE's (0, 25)") << QPoint(0, 25) << std::optional(QPoint(1100, 12)) << QPoint(1100, 12);
+    }
+
+    void menuOpensWhereTheUserClicked() {
+        QFETCH(QPoint, reported);
+        QFETCH(std::optional<QPoint>, pointer);
+        QFETCH(QPoint, menuAt);
+        QCOMPARE(StatusNotifierPresenter::menuPosition(reported, pointer), menuAt);
+    }
+};
 
 QTEST_MAIN(TestStatusNotifierPresenter)
 #include "tst_statusnotifierpresenter.moc"

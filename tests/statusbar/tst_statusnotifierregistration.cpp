@@ -12,49 +12,47 @@ class TestStatusNotifierRegistration : public QObject {
     Q_OBJECT
 
 private slots:
-    void shownOnlyWhileListed_data();
-    void shownOnlyWhileListed();
-};
-
-void TestStatusNotifierRegistration::shownOnlyWhileListed_data() {
-    // Whether the watcher says it dropped the item, or just stops listing it a moment after taking it.
-    QTest::addColumn<bool>("announced");
-    QTest::newRow("dropped with a signal") << true;
-    QTest::newRow("dropped silently") << false;
-}
-
-void TestStatusNotifierRegistration::shownOnlyWhileListed() {
-    QFETCH(bool, announced);
-    DiagnosticsCapture capture;
-    PanelBus panelBus;
-    QString error;
-    QVERIFY2(panelBus.start(&error, true), qPrintable(error));
-    FakeStatusNotifierHost& panel = *panelBus.panel;
-    const QString service = QStringLiteral("org.kde.StatusNotifierItem-1-1");
-    StatusNotifierRegistration registration(panelBus.connection, service, {300, 50, 200}, nullptr);
-
-    panel.listsItems = false;
-    registration.start();
-    QTRY_VERIFY(panel.registeredItems.size() >= 4); // again and again, ever more slowly
-    QVERIFY(!registration.isShown());
-    QVERIFY(capture.systemLog.filter("✅").isEmpty());
-
-    panel.listsItems = true;
-    QTRY_VERIFY(registration.isShown());
-    QCOMPARE(capture.systemLog.filter("✅"),
-             QStringList{"✅ Status item shown by the StatusNotifierWatcher as " + service});
-
-    panel.registeredItems.clear();
-    registration.start(); // as for a new watcher
-    QTRY_VERIFY(registration.isShown());
-    panel.registeredItems.clear();
-    if (announced) {
-        emit panel.StatusNotifierItemUnregistered(service + "/StatusNotifierItem");
+    void shownOnlyWhileListed_data() {
+        // Whether the watcher says it dropped the item, or just stops listing it a moment after taking it.
+        QTest::addColumn<bool>("announced");
+        QTest::newRow("dropped with a signal") << true;
+        QTest::newRow("dropped silently") << false;
     }
-    QTRY_COMPARE(panel.registeredItems.size(), 1);
-    QTRY_VERIFY(registration.isShown());
-    QCOMPARE(capture.systemLog.filter("✅").size(), 3);
-}
+
+    void shownOnlyWhileListed() {
+        QFETCH(bool, announced);
+        DiagnosticsCapture capture;
+        PanelBus panelBus;
+        QString error;
+        QVERIFY2(panelBus.start(&error, true), qPrintable(error));
+        FakeStatusNotifierHost& panel = *panelBus.panel;
+        const QString service = QStringLiteral("org.kde.StatusNotifierItem-1-1");
+        StatusNotifierRegistration registration(panelBus.connection, service, "/StatusNotifierItem", {300, 50, 200},
+                                                nullptr);
+
+        panel.listsItems = false;
+        registration.start();
+        QTRY_VERIFY(panel.registeredItems.size() >= 4); // again and again, ever more slowly
+        QVERIFY(!registration.isShown());
+        QVERIFY(capture.systemLog.filter("✅").isEmpty());
+
+        panel.listsItems = true;
+        QTRY_VERIFY(registration.isShown());
+        QCOMPARE(capture.systemLog.filter("✅"),
+                 QStringList{"✅ Status item shown by the StatusNotifierWatcher as " + service});
+
+        panel.registeredItems.clear();
+        registration.start(); // as for a new watcher
+        QTRY_VERIFY(registration.isShown());
+        panel.registeredItems.clear();
+        if (announced) {
+            emit panel.StatusNotifierItemUnregistered(service + "/StatusNotifierItem");
+        }
+        QTRY_COMPARE(panel.registeredItems.size(), 1);
+        QTRY_VERIFY(registration.isShown());
+        QCOMPARE(capture.systemLog.filter("✅").size(), 3);
+    }
+};
 
 QTEST_MAIN(TestStatusNotifierRegistration)
 #include "tst_statusnotifierregistration.moc"

@@ -47,7 +47,7 @@ StatusNotifierPresenter::StatusNotifierPresenter(StatusItem& item, QDBusConnecti
     , m_connection(std::move(connection))
     , m_menuExporter(new DBusMenuExporter([&item] { return item.buildMenu(); }, this))
     , m_host(new StatusNotifierHost(m_connection, this))
-    , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), {}, this)) {
+    , m_registration(new StatusNotifierRegistration(m_connection, serviceName(), itemPath, {}, this)) {
     registerDBusTypes();
     connect(m_host, &StatusNotifierHost::found, this, &StatusNotifierPresenter::hostFound);
     connect(&item, &StatusItem::labelChanged, this, &StatusNotifierPresenter::present);

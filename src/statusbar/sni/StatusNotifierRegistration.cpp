@@ -9,6 +9,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QRegularExpression>
 
 namespace {
 
@@ -17,11 +18,12 @@ const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
 
 } // namespace
 
-StatusNotifierRegistration::StatusNotifierRegistration(QDBusConnection connection, QString service, Timing timing,
-                                                       QObject* parent)
+StatusNotifierRegistration::StatusNotifierRegistration(QDBusConnection connection, QString service, QString itemPath,
+                                                       Timing timing, QObject* parent)
     : QObject(parent)
     , m_connection(std::move(connection))
     , m_service(std::move(service))
+    , m_itemPath(std::move(itemPath))
     , m_timing(timing) {
     m_retry.setSingleShot(true);
     m_settle.setSingleShot(true);
@@ -42,7 +44,7 @@ void StatusNotifierRegistration::start() {
 void StatusNotifierRegistration::registerItem() {
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, watcherPath, watcherService,
                                                        QStringLiteral("RegisterStatusNotifierItem"));
-    call << m_service;
+    call << m_itemPath;
     auto* reply = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
     connect(reply, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
         finished->deleteLater();
@@ -104,8 +106,9 @@ void StatusNotifierRegistration::setShown(bool shown) {
     emit shownChanged(shown);
 }
 
-// Watchers list "service/path" or "service", with the name we registered or our connection's unique name.
+// Watchers list "service/path", "service@path" (GNOME) or "service", with our connection's unique name or the name we
+// hold.
 bool StatusNotifierRegistration::isOurs(const QString& item) const {
-    const QString service = item.section(QLatin1Char('/'), 0, 0);
+    const QString service = item.section(QRegularExpression(QStringLiteral("[/@]")), 0, 0);
     return service == m_service || service == m_connection.baseService();
 }

@@ -11,6 +11,10 @@
 // watcher drops it. A watcher may take an item and lose it moments later (GNOME's AppIndicator extension does with an
 // item that comes while the shell is starting), so the item counts as shown only once the watcher still lists it a
 // little after taking it.
+//
+// The item registers by its object path, as libappindicator's items do, so that the watcher follows the item's
+// connection. Given the well-known name, GNOME's AppIndicator extension also watches that name and, when the name's
+// first report races with its own start of the item, keeps the item listed but never shows it.
 class StatusNotifierRegistration : public QObject {
     Q_OBJECT
 
@@ -23,7 +27,9 @@ public:
         int longestRetryMs = 16000;
     };
 
-    StatusNotifierRegistration(QDBusConnection connection, QString service, Timing timing, QObject* parent);
+    // `service` is the well-known name the item also holds, `itemPath` its object on `connection`.
+    StatusNotifierRegistration(QDBusConnection connection, QString service, QString itemPath, Timing timing,
+                               QObject* parent);
 
     // Registers now, forgetting earlier attempts: for a new watcher, or a new host.
     void start();
@@ -43,6 +49,7 @@ private:
 
     QDBusConnection m_connection;
     QString m_service;
+    QString m_itemPath;
     Timing m_timing;
     QTimer m_retry;
     QTimer m_settle;

@@ -73,18 +73,27 @@ void I3IpcWindowServer::setDesktopName(SpaceID spaceID, const QString& name) {
         return;
     }
     m_givenNames.insert(spaceID, name);
-    applyGivenNames();
+    if (const auto listed = m_listedNames.constFind(spaceID);
+        listed != m_listedNames.cend() && WorkspaceIdentity::givenName(*listed) != name) {
+        renameWorkspace(spaceID, *listed, name);
+    }
 }
 
-// i3 forgets a name with the workspace it destroys when it is left empty: a workspace made again gets it back.
+// i3 forgets a name with the workspace it destroys when it is left empty: one made again, a bare "N", gets it back.
+// A name given in i3 itself stays.
 void I3IpcWindowServer::applyGivenNames() {
     for (auto given = m_givenNames.cbegin(); given != m_givenNames.cend(); ++given) {
         const auto listed = m_listedNames.constFind(given.key());
-        if (listed != m_listedNames.cend() && WorkspaceIdentity::givenName(*listed) != given.value()) {
-            runCommand(WorkspaceIdentity::renameCommand(given.key(), *listed, given.value()),
-                       [this, spaceID = given.key()] { m_givenNames.remove(spaceID); });
+        if (listed != m_listedNames.cend() && WorkspaceIdentity::givenName(*listed).isEmpty() &&
+            !given.value().isEmpty()) {
+            renameWorkspace(given.key(), *listed, given.value());
         }
     }
+}
+
+void I3IpcWindowServer::renameWorkspace(SpaceID spaceID, const QString& current, const QString& name) {
+    runCommand(WorkspaceIdentity::renameCommand(spaceID, current, name),
+               [this, spaceID] { m_givenNames.remove(spaceID); });
 }
 
 void I3IpcWindowServer::runCommand(const QByteArray& command, const std::function<void()>& refused) {
@@ -246,6 +255,9 @@ void I3IpcWindowServer::eventReceived(quint32 type, const QByteArray& payload) {
         m_active = *event.value->current;
         if (!m_spaces->contains(m_active) && m_spaces->size() < SpaceLimit::mostSpaces) {
             m_spaces->append(m_active); // it exists: it has the focus
+            // Its name, for a new Space's configuration, which comes before the workspaces are read again.
+            m_listedNames.insert(m_active, event.value->currentName);
+            m_names.insert(m_active, event.value->currentName);
         }
         announceChange();
     }

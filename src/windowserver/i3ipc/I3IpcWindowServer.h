@@ -59,6 +59,7 @@ public:
 
 private:
     void applyGivenNames();
+    void renameWorkspace(SpaceID spaceID, const QString& current, const QString& name);
     // Runs an i3 command; a refusal is reported in a line, then `refused` runs.
     void runCommand(const QByteArray& command, const std::function<void()>& refused = {});
     enum class State { Opening, Following, Reconnecting };

@@ -123,7 +123,8 @@ Parsed<Event> event(QByteArrayView payload) {
         return {std::nullopt, QStringLiteral("expected a string \"change\"")};
     }
     const JsonValue* current = root.value->member(u"current");
-    return {Event{change->string(), current ? workspaceSpaceID(*current) : std::nullopt}, {}};
+    const std::optional<SpaceID> currentID = current ? workspaceSpaceID(*current) : std::nullopt;
+    return {Event{change->string(), currentID, currentID ? current->member(u"name")->string() : QString()}, {}};
 }
 
 } // namespace IpcReplies

@@ -39,8 +39,9 @@ Parsed<bool> subscribed(QByteArrayView payload);
 Parsed<QString> configText(QByteArrayView payload);
 struct Event {
     QString change; // "focus", "init", "reload", ... for a workspace event; "restart" or "exit" for a shutdown
-    // The workspace the event is about, when it names one that can be read.
+    // The workspace the event is about, when it names one that can be read, and its name.
     std::optional<SpaceID> current;
+    QString currentName;
 };
 
 // RUN_COMMAND: an array of {"success": bool, "error": "..."}; the value is the first error, empty when all succeeded.
