@@ -96,17 +96,6 @@ private slots:
         QCOMPARE(fixture.spaceManager->currentSpaceIndex(), index);
     }
 
-    void followUpUsesTheListOfItsOwnRefresh() {
-        Fixture fixture({3}, 3);
-        fixture.switchTo(QList<qint64>{3, 4}, 3);
-        fixture.switchTo(QList<qint64>{3, 4, 5}, 3);
-        fixture.capture.clear();
-        QCoreApplication::processEvents();
-        QCOMPARE(fixture.capture.output.filter("✨"),
-                 (QStringList{"✨ Created default config for Space ID 4: name='Desktop 2', color=#6BA3FF",
-                              "✨ Created default config for Space ID 5: name='Desktop 3', color=#6BCF7F"}));
-    }
-
     void nothingRunsOnceTheManagerIsGone() {
         Fixture fixture({3, 5}, 3);
         fixture.switchTo(QList<qint64>{3, 5, 7}, 7); // its follow-up waits
