@@ -30,6 +30,9 @@ packages=(
     plasma-workspace plasma-desktop kwin-x11 kded5 libkf5config-bin
     gnome-shell gnome-shell-extension-appindicator libglib2.0-bin dconf-gsettings-backend dconf-service
     xfce4-panel xfwm4 xfconf lxqt-panel mate-panel
+    # GNOME and KDE Plasma as headless Wayland sessions, their X11 clients on Xwayland; dbus-send switches KWin's
+    # desktops
+    kwin-wayland xwayland dbus-bin
 )
 
 missing=()

@@ -65,9 +65,18 @@ void PresenterChooser::showThroughWatcher() {
 
 void PresenterChooser::showInTray() {
     m_presenter.reset();
-    // Offscreen there is no panel to show the item in; it still exists and is kept up to date.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    // Offscreen there is no panel to show the item in, and XEmbed trays live on X11 alone (not on Wayland); the item
+    // still exists, is kept up to date, and is shown once a StatusNotifierWatcher comes.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen")) {
         Diagnostics::systemLog(QStringLiteral("❌ No system tray is available: running offscreen"));
+        return;
+    }
+    if (platform != QLatin1String("xcb")) {
+        Diagnostics::systemLog(
+            QStringLiteral("❌ No system tray is available: no StatusNotifierWatcher on the session bus, and no XEmbed "
+                           "tray on %1")
+                .arg(platform));
         return;
     }
     Diagnostics::systemLog(

@@ -13,8 +13,8 @@ class StatusItem;
 
 // Chooses who shows a status item, and switches when the session changes: while a StatusNotifierWatcher is on the
 // session bus, our StatusNotifierItem (StatusNotifierPresenter) alone; while there is none, the XEmbed system tray
-// (TrayPresenter), or nothing offscreen. A watcher that appears, goes away or is replaced (a panel restarting) moves
-// the item by itself.
+// (TrayPresenter) on X11, or nothing elsewhere (offscreen, Wayland). A watcher that appears, goes away or is replaced
+// (a panel restarting) moves the item by itself.
 class PresenterChooser : public QObject {
     Q_OBJECT
 

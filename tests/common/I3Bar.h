@@ -3,11 +3,9 @@
 
 #pragma once
 
-#include "PixelChecks.h"
 #include "X11Session.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QString>
 
 // i3 on the session's screen with a configuration of `moreConfig` beyond the font (none: i3 without a bar).
@@ -29,9 +27,4 @@ inline void launchI3WithBlocks(X11Session& session, const QString& feedCommand, 
                                                                         "\ninterval=persist\nformat=json\n");
     launchI3(session,
              moreConfig + "bar {\n    position bottom\n    status_command i3blocks -c " + blocks.toUtf8() + "\n}\n");
-}
-
-// Where the bar shows a tray icon (an opaque tile) of this colour; empty if nowhere.
-inline QRect trayIconOfColour(const QImage& bar, QColor colour) {
-    return boundsOfColour(bar, colour);
 }

@@ -44,7 +44,11 @@ inline QRect boundsOfColour(const QImage& image, const QColor& colour, int toler
     });
 }
 
-// The colour that `colour` drawn at `opacity` shows on a black background, as a label on a black bar.
-inline QColor overBlack(const QColor& colour, qreal opacity) {
-    return QColor(qRound(colour.red() * opacity), qRound(colour.green() * opacity), qRound(colour.blue() * opacity));
+// The colour that `colour` drawn at `opacity` shows on `background`, as a translucent label on a bar.
+inline QColor blended(const QColor& colour, qreal opacity, const QColor& background = Qt::black) {
+    const auto mix = [opacity](int front, int back) {
+        return qRound(front * opacity + back * (1 - opacity));
+    };
+    return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()),
+                  mix(colour.blue(), background.blue()));
 }

@@ -7,12 +7,12 @@
 #include <QTest>
 
 // Integration tests need real programs. On a developer's machine without them a test skips; in CI
-// (VANTOREL_REQUIRE_INTEGRATION=1) a missing program is a failure.
+// (VANTOREL_REQUIRE_INTEGRATION=1) a missing program is a failure. Takes names, or lists of them.
 #define REQUIRE_PROGRAMS(...)                                                                                          \
     do {                                                                                                               \
-        for (const char* program : {__VA_ARGS__}) {                                                                    \
-            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {                              \
-                const QByteArray message = QByteArray("program not installed: ") + program;                            \
+        for (const QString& program : QStringList{__VA_ARGS__}) {                                                      \
+            if (QStandardPaths::findExecutable(program).isEmpty()) {                                                   \
+                const QByteArray message = "program not installed: " + program.toLocal8Bit();                          \
                 if (qEnvironmentVariableIntValue("VANTOREL_REQUIRE_INTEGRATION") == 1) {                               \
                     QFAIL(message.constData());                                                                        \
                 }                                                                                                      \

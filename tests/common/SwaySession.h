@@ -3,12 +3,16 @@
 
 #pragma once
 
-#include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include "ProgramHome.h"
+#include "Processes.h"
 
-#include <memory>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QThread>
+
+#include <unistd.h>
 
 // A headless sway for tests. sway refuses to run as root, so it runs as nobody (uid and gid 65534, which every
 // Debian system has) in a runtime folder of its own; root reaches its IPC socket all the same.
@@ -16,32 +20,97 @@ class SwaySession {
 public:
     static constexpr uint unprivilegedId = 65534;
 
-    SwaySession();
-    ~SwaySession();
-    SwaySession(const SwaySession&) = delete;
-    SwaySession& operator=(const SwaySession&) = delete;
-
     // Starts sway on `config` (headless outputs HEADLESS-1 to -`outputs` and no Xwayland are added) and waits for its
     // socket.
-    bool start(const QByteArray& config, QString* error, int outputs = 1);
-    // Ends sway (SIGTERM) and waits for it.
-    void stop();
+    bool start(const QByteArray& config, QString* error, int outputs = 1) {
+        const QString configPath = m_runtime.filePath(QStringLiteral("config"));
+        if (!writeFile(configPath, "xwayland disable\noutput HEADLESS-1 resolution 800x600\n" + config)) {
+            *error = QStringLiteral("cannot write %1").arg(configPath);
+            return false;
+        }
+        for (const QString& path : {m_runtime.path(), configPath}) {
+            if (::chown(QFile::encodeName(path).constData(), unprivilegedId, unprivilegedId) != 0) {
+                *error = QStringLiteral("cannot hand %1 to uid %2").arg(path).arg(unprivilegedId);
+                return false;
+            }
+        }
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/local/bin:/usr/bin:/bin"));
+        environment.insert(QStringLiteral("HOME"), m_runtime.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        environment.insert(QStringLiteral("SWAYSOCK"), socketPath());
+        environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+        environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+        environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QString::number(outputs));
+        m_sway = newProgram();
+        m_sway->setProcessEnvironment(environment);
+        m_sway->setStandardOutputFile(m_runtime.filePath(QStringLiteral("sway.log")));
+        m_sway->setStandardErrorFile(m_runtime.filePath(QStringLiteral("sway.log")), QIODevice::Append);
+        const QString id = QString::number(unprivilegedId);
+        m_sway->start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
+                       QStringLiteral("--clear-groups"), QStringLiteral("sway"), QStringLiteral("-c"), configPath});
+        m_sway->waitForStarted();
+        const QDeadlineTimer deadline(15000);
+        while (!deadline.hasExpired() && m_sway->state() == QProcess::Running && !message({"-t", "get_version"})) {
+            QThread::msleep(50);
+        }
+        if (!message({"-t", "get_version"})) {
+            *error = QStringLiteral("sway did not start (%1, exit code %2): %3")
+                         .arg(m_sway->errorString())
+                         .arg(m_sway->exitCode())
+                         .arg(QString::fromUtf8(readFile(m_runtime.filePath(QStringLiteral("sway.log"))).right(2000)));
+            return false;
+        }
+        return true;
+    }
+    // Ends sway and waits for it.
+    void stop() {
+        if (m_sway) {
+            endProgram(*m_sway, 5000);
+        }
+        // sway takes the path in SWAYSOCK only when nothing is there yet.
+        QFile::remove(socketPath());
+    }
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
     // Its Wayland socket, as an absolute path for WAYLAND_DISPLAY (clients have runtime folders of their own); empty
     // while sway has none.
-    QString waylandSocketPath() const;
+    QString waylandSocketPath() const {
+        // sway takes the first free name (wayland-1, ...); its lock file beside it is a plain file, which System leaves
+        // out.
+        const QFileInfoList sockets =
+            QDir(m_runtime.path()).entryInfoList({QStringLiteral("wayland-*")}, QDir::System | QDir::NoDotAndDotDot);
+        return sockets.isEmpty() ? QString() : sockets.constFirst().absoluteFilePath();
+    }
     // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC and Wayland sockets, and folders
     // of their own.
-    QProcessEnvironment clientEnvironment() const;
-    QString clientConfigFolder() const { return m_clientConfig.path(); }
+    QProcessEnvironment clientEnvironment() const {
+        QProcessEnvironment environment = m_client.environment();
+        environment.insert(QStringLiteral("SWAYSOCK"), socketPath());
+        if (const QString wayland = waylandSocketPath(); !wayland.isEmpty()) {
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+        }
+        return environment;
+    }
+    QString clientConfigFolder() const { return m_client.configFolder(); }
     // Runs `swaymsg` with these arguments; whether it succeeded.
-    bool message(const QStringList& arguments) const;
+    bool message(const QStringList& arguments) const {
+        return runProgram(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), socketPath()} + arguments,
+                          clientEnvironment(), 5000)
+            .succeeded;
+    }
     // What sway shows on its output now (taken with grim); a null image when it could not be taken.
-    QImage screenshot() const;
+    QImage screenshot() const {
+        // PPM: no compression to wait for when a test polls for a change.
+        const ProgramRun grim =
+            runProgram(QStringLiteral("grim"), {QStringLiteral("-t"), QStringLiteral("ppm"), QStringLiteral("-")},
+                       clientEnvironment(), 10000);
+        return grim.succeeded ? QImage::fromData(grim.output, "PPM") : QImage();
+    }
 
 private:
     QTemporaryDir m_runtime; // sway's, owned by the unprivileged user
-    QTemporaryDir m_clientRuntime;
-    QTemporaryDir m_clientConfig;
-    std::unique_ptr<QProcess> m_sway;
+    ProgramHome m_client;
+    OwnedProgram m_sway; // declared last: ended first
 };

@@ -29,7 +29,11 @@ VantorelProcess::~VantorelProcess() {
 }
 
 bool VantorelProcess::start(const QStringList& arguments) {
-    m_process.start(QStringLiteral(VANTOREL_BINARY), arguments);
+    return start(QStringLiteral(VANTOREL_BINARY), arguments);
+}
+
+bool VantorelProcess::start(const QString& program, const QStringList& arguments) {
+    m_process.start(program, arguments);
     return m_process.waitForStarted();
 }
 

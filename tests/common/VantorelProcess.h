@@ -21,6 +21,8 @@ public:
     VantorelProcess& operator=(const VantorelProcess&) = delete;
 
     bool start(const QStringList& arguments = {});
+    // Another program, its lines read alike: a compositor whose log says when its session is up.
+    bool start(const QString& program, const QStringList& arguments);
     // Asks it to end (SIGTERM) and waits; its exit code, or -1 when it crashed or did not end.
     int stop();
     bool isRunning() const { return m_process.state() == QProcess::Running; }

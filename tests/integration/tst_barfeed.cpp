@@ -4,30 +4,17 @@
 // `vantorel --bar=FORMAT` as a bar runs it, against the program on the hand-fed window server: the feed starts the
 // program when none runs, writes a line per switch, blanks when the program quits, follows the next one, and ends
 // when the bar closes its output.
+#include "Processes.h"
+#include "ProgramHome.h"
 #include "VantorelProcess.h"
 #include "instance/SingleInstance.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 
 namespace {
-
-void append(const QString& path, const QByteArray& lines) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::Append));
-    file.write(lines);
-}
-
-QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The feed behind a pipe that its reader closes after `lines` lines, as a bar that goes away; the shell then says
 // how the feed ended. Standard error is appended to `errors`, or shares the pipe (as polybar has it) when empty.
@@ -58,13 +45,10 @@ public:
     }
 
     QByteArray nextLine() {
-        const QDeadlineTimer deadline(20000);
-        while (!m_shell.canReadLine() && !deadline.hasExpired()) {
-            if (!m_shell.waitForReadyRead(int(deadline.remainingTime())) && m_shell.state() != QProcess::Running) {
-                break;
-            }
+        if (!QTest::qWaitFor([this] { return m_shell.canReadLine(); }, 20000)) {
+            return "(no line)";
         }
-        return m_shell.canReadLine() ? m_shell.readLine().chopped(1) : QByteArray("(no line)");
+        return m_shell.readLine().chopped(1);
     }
 
 private:
@@ -73,7 +57,7 @@ private:
 
 // Fields of /proc/PID/stat after the command name: state, parent, process group, session, ...
 QList<QByteArray> statusFields(pid_t pid) {
-    const QByteArray line = fileContent(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QByteArray line = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
     return line.mid(line.lastIndexOf(')') + 2).split(' ');
 }
 
@@ -83,101 +67,74 @@ class TestBarFeed : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsFollowsAndOutlivesTheProgram();
-    void startingWithAFeedOpensNoWindow();
-};
+    void startsFollowsAndOutlivesTheProgram() {
+        ProgramHome home;
+        const QString script = home.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2, 3], \"active\": 1}\n");
+        storeSpaceConfig(home.configFolder(), 2, "100% <b>", "#123456");
+        const QProcessEnvironment environment = home.environment();
+        const QString errors = home.configFolder() + "/feeds.log";
 
-void TestBarFeed::startsFollowsAndOutlivesTheProgram() {
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    const auto stopProgram = qScopeGuard([&runtime] {
-        if (const pid_t program = instanceProcessId(runtime.path()); program > 0) {
-            ::kill(program, SIGTERM);
-        }
-    });
-    const QString script = home.filePath("spaces.jsonl");
-    append(script, "{\"spaces\": [1, 2, 3], \"active\": 1}\n");
-    storeSpaceConfig(home.path(), 2, "100% <b>", "#123456");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", home.path());
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString errors = home.filePath("feeds.log");
+        // Two bars start at once, with no program running: one program is started, and both show its label.
+        FeedPipeline polybar(environment, "polybar", 4, script, errors);
+        FeedPipeline waybar(environment, "waybar", 1, script, errors);
+        QCOMPARE(polybar.nextLine(), "%{B#ff6b6b}%{F#ffffff} Desktop 1 %{F-}%{B-}");
+        QCOMPARE(waybar.nextLine(),
+                 R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" Desktop 1 ","tooltip":"Desktop 1"})");
+        QCOMPARE(waybar.nextLine(), "feed exited 0");
+        QCOMPARE(readFile(errors).count("🚀 No Vantorel is running: starting one for the bar"), 1);
 
-    // Two bars start at once, with no program running: one program is started, and both show its label.
-    FeedPipeline polybar(environment, "polybar", 4, script, errors);
-    FeedPipeline waybar(environment, "waybar", 1, script, errors);
-    QCOMPARE(polybar.nextLine(), "%{B#ff6b6b}%{F#ffffff} Desktop 1 %{F-}%{B-}");
-    QCOMPARE(waybar.nextLine(),
-             R"({"alt":"#ff6b6b","class":"vantorel-ff6b6b","text":" Desktop 1 ","tooltip":"Desktop 1"})");
-    QCOMPARE(waybar.nextLine(), "feed exited 0");
-    QCOMPARE(fileContent(errors).count("🚀 No Vantorel is running: starting one for the bar"), 1);
+        // Detached: a session of its own, not a feed's child, and no pipe of a bar held open.
+        const pid_t program = instanceProcessId(home.runtimeFolder());
+        QVERIFY(program > 0);
+        const QList<QByteArray> fields = statusFields(program);
+        QCOMPARE(fields.value(3).toInt(), program);
+        QVERIFY(readFile(QStringLiteral("/proc/%1/comm").arg(fields.value(1).toInt())) != "vantorel\n");
+        QCOMPARE(QFileInfo(QStringLiteral("/proc/%1/fd/1").arg(program)).symLinkTarget(), "/dev/null");
 
-    // Detached: a session of its own, not a feed's child, and no pipe of a bar held open.
-    const pid_t program = instanceProcessId(runtime.path());
-    QVERIFY(program > 0);
-    const QList<QByteArray> fields = statusFields(program);
-    QCOMPARE(fields.value(3).toInt(), program);
-    QVERIFY(fileContent(QStringLiteral("/proc/%1/comm").arg(fields.value(1).toInt())) != "vantorel\n");
-    QCOMPARE(QFileInfo(QStringLiteral("/proc/%1/fd/1").arg(program)).symLinkTarget(), "/dev/null");
+        QVERIFY(writeFile(script, "{\"spaces\": [1, 2, 3], \"active\": 2}\n", QIODevice::Append));
+        QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
 
-    append(script, "{\"spaces\": [1, 2, 3], \"active\": 2}\n");
-    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+        // The program quits: the bar shows nothing until another one runs, and the feed starts none itself.
+        ::kill(program, SIGTERM);
+        QCOMPARE(polybar.nextLine(), "");
+        // A start while the quitting one still holds the lock would hand over to it.
+        QTRY_VERIFY(!SingleInstance(home.runtimeFolder() + "/vantorel").isInstanceRunning());
+        VantorelProcess next(environment);
+        QVERIFY(next.start({"--spaces-from=" + script}));
+        QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
+        QCOMPARE(polybar.nextLine(), "feed exited 0");
+        QCOMPARE(readFile(errors).count("🚀"), 1);
+        QCOMPARE(next.stop(), 0);
 
-    // The program quits: the bar shows nothing until another one runs, and the feed starts none itself.
-    ::kill(program, SIGTERM);
-    QCOMPARE(polybar.nextLine(), "");
-    // A start while the quitting one still holds the lock would hand over to it.
-    QTRY_VERIFY(!SingleInstance(runtime.filePath("vantorel")).isInstanceRunning());
-    VantorelProcess next(environment);
-    QVERIFY(next.start({"--spaces-from=" + script}));
-    QCOMPARE(polybar.nextLine(), "%{B#123456}%{F#ffffff} 100%\u200B <b> %{F-}%{B-}");
-    QCOMPARE(polybar.nextLine(), "feed exited 0");
-    QCOMPARE(fileContent(errors).count("🚀"), 1);
-    QCOMPARE(next.stop(), 0);
-
-    // On one pipe for both outputs, neither the feed's diagnostics nor those of the program it starts reach the bar.
-    FeedPipeline plain(environment, "plain", 1, script);
-    QCOMPARE(plain.nextLine(), "100% <b>");
-    QCOMPARE(plain.nextLine(), "feed exited 0");
-}
-
-// The session's autostart and a bar's feed start at about the same moment: one program runs and nobody asked it
-// for its window.
-void TestBarFeed::startingWithAFeedOpensNoWindow() {
-    for (const int delayMs : {0, 20, 40, 60, 80, 120}) {
-        QTemporaryDir home;
-        QTemporaryDir runtime;
-        const QString script = home.filePath("spaces.jsonl");
-        append(script, "{\"spaces\": [1], \"active\": 1}\n");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", home.path());
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        QProcess feed;
-        QProcess autostart;
-        for (QProcess* process : {&feed, &autostart}) {
-            process->setProcessEnvironment(environment);
-        }
-        const auto stop = qScopeGuard([&] {
-            if (const pid_t program = instanceProcessId(runtime.path()); program > 0) {
-                ::kill(program, SIGTERM);
-            }
-            autostart.kill();
-            feed.kill();
-            autostart.waitForFinished();
-            feed.waitForFinished();
-        });
-        feed.start(VANTOREL_BINARY, {"--bar=plain", "--spaces-from=" + script});
-        QTest::qWait(delayMs);
-        autostart.start(VANTOREL_BINARY, {"--spaces-from=" + script});
-        QTRY_VERIFY_WITH_TIMEOUT(feed.canReadLine(), 10000);
-        QTest::qWait(300);
-        const QByteArray output = autostart.readAllStandardOutput();
-        QVERIFY2(!output.contains("📡 Another start asked for the marking window"),
-                 qPrintable(QString::number(delayMs)));
+        // On one pipe for both outputs, neither the feed's diagnostics nor those of the program it starts reach the
+        // bar.
+        FeedPipeline plain(environment, "plain", 1, script);
+        QCOMPARE(plain.nextLine(), "100% <b>");
+        QCOMPARE(plain.nextLine(), "feed exited 0");
     }
-}
+
+    // The session's autostart and a bar's feed start at about the same moment: one program runs and nobody asked it
+    // for its window.
+    void startingWithAFeedOpensNoWindow() {
+        for (const int delayMs : {0, 20, 40, 60, 80, 120}) {
+            ProgramHome home;
+            const QString script = home.writeConfigFile("spaces.jsonl", "{\"spaces\": [1], \"active\": 1}\n");
+            const OwnedProgram feed = newProgram();
+            const OwnedProgram autostart = newProgram();
+            for (QProcess* process : {feed.get(), autostart.get()}) {
+                process->setProcessEnvironment(home.environment());
+            }
+            feed->start(VANTOREL_BINARY, {"--bar=plain", "--spaces-from=" + script});
+            QTest::qWait(delayMs);
+            autostart->start(VANTOREL_BINARY, {"--spaces-from=" + script});
+            QTRY_VERIFY_WITH_TIMEOUT(feed->canReadLine(), 10000);
+            QTest::qWait(300);
+            const QByteArray output = autostart->readAllStandardOutput();
+            QVERIFY2(!output.contains("📡 Another start asked for the marking window"),
+                     qPrintable(QString::number(delayMs)));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBarFeed)
 #include "tst_barfeed.moc"

@@ -5,6 +5,7 @@
 // workspace that a key binding reaches while i3 has destroyed it, gives i3 the names without breaking a key binding,
 // switches from the tray icon's menu, and survives a restart of i3.
 #include "I3Bar.h"
+#include "PixelChecks.h"
 #include "VantorelProcess.h"
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
@@ -85,7 +86,7 @@ void TestI3::followsWorkspacesAcrossRestarts() {
 
     // The tray icon's menu lists the desktops first: the second entry goes to workspace 2.
     QRect icon;
-    QTRY_VERIFY_WITH_TIMEOUT((icon = trayIconOfColour(session.grab(QRect(0, 0, 640, 24)), QColor("#6BCF7F"))).isValid(),
+    QTRY_VERIFY_WITH_TIMEOUT((icon = boundsOfColour(session.grab(QRect(0, 0, 640, 24)), QColor("#6BCF7F"))).isValid(),
                              10000);
     const auto ownWindows = [&] {
         return session.run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(vantorel.processId())})

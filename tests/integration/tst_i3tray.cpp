@@ -4,10 +4,10 @@
 // Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch; a
 // click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
 #include "I3Bar.h"
+#include "PixelChecks.h"
 #include "Screenshots.h"
 #include "ShowTiming.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -25,77 +25,71 @@ class TestI3Tray : public QObject {
     Q_OBJECT
 
 private slots:
-    void trayFollowsTheActiveSpaceAndOpensTheMenu();
-};
+    void trayFollowsTheActiveSpaceAndOpensTheMenu() {
+        REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "xdotool");
+        X11Session session;
+        QString error;
+        QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
+        const QString script = session.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2], \"active\": 1}\n");
+        // Vantorel starts before any tray exists: its icon must appear once the bar's tray does.
+        QProcess& vantorel = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
+        launchI3WithTray(session);
 
-void TestI3Tray::trayFollowsTheActiveSpaceAndOpensTheMenu() {
-    REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "xdotool");
-    X11Session session;
-    QString error;
-    QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
-    const QString script = session.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2], \"active\": 1}\n");
-    // Vantorel starts before any tray exists: its icon must appear once the bar's tray does.
-    QProcess& vantorel = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
-    launchI3WithTray(session);
+        const QColor red("#FF6B6B");
+        const QColor blue("#6BA3FF");
+        // Enough pixels of the colour to be the icon: 17 × 17 minus the number.
+        const auto showsIcon = [&](QColor colour) {
+            return boundsOfColour(session.grab(barArea), colour).width() > 8;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
+        QVERIFY(!showsIcon(blue));
+        keepScreenshot(session.grab(QRect(784, 0, 240, 24)), "i3bar-tray.png");
 
-    const QColor red("#FF6B6B");
-    const QColor blue("#6BA3FF");
-    // Enough pixels of the colour to be the icon: 17 × 17 minus the number.
-    const auto showsIcon = [&](QColor colour) {
-        return trayIconOfColour(session.grab(barArea), colour).width() > 8;
-    };
-    QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
-    QVERIFY(!showsIcon(blue));
-    keepScreenshot(session.grab(QRect(784, 0, 240, 24)), "i3bar-tray.png");
+        QElapsedTimer sinceSwitch;
+        QVERIFY(writeFile(script, "{\"spaces\": [1, 2], \"active\": 2}\n", QIODevice::Append));
+        sinceSwitch.start();
+        const auto shownAfter = millisecondsUntil(sinceSwitch, [&] { return showsIcon(blue); });
+        QVERIFY(shownAfter);
+        qInfo("tray showed the new desktop's colour %lld ms after the reading", *shownAfter);
+        QVERIFY(!showsIcon(red));
 
-    QElapsedTimer sinceSwitch;
-    QFile scriptFile(script);
-    QVERIFY(scriptFile.open(QIODevice::Append));
-    scriptFile.write("{\"spaces\": [1, 2], \"active\": 2}\n");
-    scriptFile.close();
-    sinceSwitch.start();
-    const auto shownAfter = millisecondsUntil(sinceSwitch, [&] { return showsIcon(blue); });
-    QVERIFY(shownAfter);
-    qInfo("tray showed the new desktop's colour %lld ms after the reading", *shownAfter);
-    QVERIFY(!showsIcon(red));
+        const QPoint icon = boundsOfColour(session.grab(barArea), blue).center();
+        // Vantorel's visible windows: the tray icon's, then a menu on top when one is open.
+        const QStringList ownWindows{"--pid", QString::number(vantorel.processId())};
+        const int withoutMenu = visibleWindowCount(session, ownWindows);
+        const auto clickIcon = [&](const char* button) {
+            session.run("xdotool",
+                        {"mousemove", QString::number(icon.x()), QString::number(icon.y()), "click", button});
+        };
+        for (const char* button : {"1", "3"}) { // left and right click open the same menu
+            clickIcon(button);
+            QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
+            keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), QStringLiteral("i3-menu-button%1.png").arg(button));
+            session.run("xdotool", {"key", "Escape"}); // dismissed: the menu goes, and the next click builds a new one
+            QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu, 5000);
+        }
 
-    const QPoint icon = trayIconOfColour(session.grab(barArea), blue).center();
-    // Vantorel's visible windows: the tray icon's, then a menu on top when one is open.
-    const QStringList ownWindows{"--pid", QString::number(vantorel.processId())};
-    const int withoutMenu = visibleWindowCount(session, ownWindows);
-    const auto clickIcon = [&](const char* button) {
-        session.run("xdotool", {"mousemove", QString::number(icon.x()), QString::number(icon.y()), "click", button});
-    };
-    for (const char* button : {"1", "3"}) { // left and right click open the same menu
-        clickIcon(button);
+        clickIcon("1");
         QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
-        keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), QStringLiteral("i3-menu-button%1.png").arg(button));
-        session.run("xdotool", {"key", "Escape"}); // dismissed: the menu goes, and the next click builds a new one
-        QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu, 5000);
+        session.run("xdotool", {"key", "Up", "Up", "Up", "Return"}); // from the last entry, Quit, up to Settings
+        QTRY_VERIFY_WITH_TIMEOUT(visibleWindowCount(session, {"--name", "Mark My Desktops"}) > 0, 10000);
+        QTest::qWait(300); // the window settles before the next click
+        QCOMPARE(vantorel.state(), QProcess::Running);
+
+        // Quit ends the program with status 0 and writes nothing.
+        const QString settings = session.configFolder() + "/vantorel/app_settings.json";
+        const QByteArray stored = readFile(settings);
+        QVERIFY(!stored.isEmpty());
+        const int withWindow = visibleWindowCount(session, ownWindows);
+        clickIcon("1");
+        QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withWindow + 1, 5000);
+        session.run("xdotool", {"key", "Up", "Return"}); // the last entry: Quit Vantorel
+        QVERIFY(vantorel.waitForFinished(10000));
+        QCOMPARE(vantorel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(vantorel.exitCode(), 0);
+        QCOMPARE(readFile(settings), stored);
     }
-
-    clickIcon("1");
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
-    session.run("xdotool", {"key", "Up", "Up", "Up", "Return"}); // from the last entry, Quit, up to Settings
-    QTRY_VERIFY_WITH_TIMEOUT(visibleWindowCount(session, {"--name", "Mark My Desktops"}) > 0, 10000);
-    QTest::qWait(300); // the window settles before the next click
-    QCOMPARE(vantorel.state(), QProcess::Running);
-
-    // Quit ends the program with status 0 and writes nothing.
-    QFile settings(session.configFolder() + "/vantorel/app_settings.json");
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    const QByteArray stored = settings.readAll();
-    settings.close();
-    const int withWindow = visibleWindowCount(session, ownWindows);
-    clickIcon("1");
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withWindow + 1, 5000);
-    session.run("xdotool", {"key", "Up", "Return"}); // the last entry: Quit Vantorel
-    QVERIFY(vantorel.waitForFinished(10000));
-    QCOMPARE(vantorel.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(vantorel.exitCode(), 0);
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), stored);
-}
+};
 
 QTEST_GUILESS_MAIN(TestI3Tray)
 #include "tst_i3tray.moc"

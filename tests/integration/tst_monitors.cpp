@@ -11,16 +11,6 @@
 
 #include <QTest>
 
-#include <functional>
-
-class TestMonitors : public QObject {
-    Q_OBJECT
-
-private slots:
-    void eachMonitorHasItsLabel_data();
-    void eachMonitorHasItsLabel();
-};
-
 namespace {
 
 // Workspaces 1 to 4 are reachable, so that their names stay while they do not exist; 1 and 2 start on the two
@@ -35,89 +25,75 @@ QByteArray configFor(const QString& first, const QString& second) {
 
 } // namespace
 
-void TestMonitors::eachMonitorHasItsLabel_data() {
-    QTest::addColumn<QString>("windowManager");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::newRow("i3") << "i3"
-                        << "fake-0"
-                        << "fake-1";
-    QTest::newRow("sway") << "sway"
-                          << "HEADLESS-1"
-                          << "HEADLESS-2";
-}
+class TestMonitors : public QObject {
+    Q_OBJECT
 
-void TestMonitors::eachMonitorHasItsLabel() {
-    QFETCH(QString, windowManager);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    X11Session x11;
-    SwaySession sway;
-    QProcessEnvironment environment;
-    std::function<void(const QString&)> command;
-    QString error;
-    if (windowManager == "i3") {
-        REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg");
-        QVERIFY2(x11.start(QSize(2560, 800), &error), qPrintable(error));
-        launchI3(x11, "fake-outputs 1280x800+0+0,1280x800+1280+0\n" + configFor(first, second));
-        environment = x11.environment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        QTRY_VERIFY(!x11.run("i3-msg", {"-t", "get_version"}).startsWith("failed: "));
-        command = [&x11](const QString& text) {
-            QVERIFY(!x11.run("i3-msg", {text}).startsWith("failed: "));
+private slots:
+    void eachMonitorHasItsLabel_data() {
+        QTest::addColumn<QString>("windowManager");
+        QTest::newRow("i3") << "i3";
+        QTest::newRow("sway") << "sway";
+    }
+
+    void eachMonitorHasItsLabel() {
+        QFETCH(QString, windowManager);
+        // Monitors as each names them.
+        const QString first = windowManager == "i3" ? "fake-0" : "HEADLESS-1";
+        const QString second = windowManager == "i3" ? "fake-1" : "HEADLESS-2";
+        X11Session x11;
+        SwaySession sway;
+        QProcessEnvironment environment;
+        QString error;
+        if (windowManager == "i3") {
+            REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg");
+            QVERIFY2(x11.start(QSize(2560, 800), &error), qPrintable(error));
+            launchI3(x11, "fake-outputs 1280x800+0+0,1280x800+1280+0\n" + configFor(first, second));
+            environment = x11.environment();
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            QTRY_VERIFY(!x11.run("i3-msg", {"-t", "get_version"}).startsWith("failed: "));
+        } else {
+            REQUIRE_PROGRAMS("sway", "swaymsg", "setpriv");
+            QVERIFY2(sway.start(configFor(first, second), &error, 2), qPrintable(error));
+            environment = sway.clientEnvironment();
+        }
+        const auto command = [&](const QString& text) {
+            return windowManager == "i3" ? !x11.run("i3-msg", {text}).startsWith("failed: ") : sway.message({text});
         };
-    } else {
-        REQUIRE_PROGRAMS("sway", "swaymsg", "setpriv");
-        QVERIFY2(sway.start(configFor(first, second), &error, 2), qPrintable(error));
-        environment = sway.clientEnvironment();
-        command = [&sway](const QString& text) {
-            QVERIFY(sway.message({text}));
-        };
-    }
-    const QString configHome = environment.value("XDG_CONFIG_HOME");
-    const QStringList names{"Mail", "Chat", "Code", "Web"};
-    for (int number = 1; number <= 4; ++number) {
-        storeSpaceConfig(configHome, number, names[number - 1], mailColour.name());
-    }
-    VantorelProcess program(environment);
-    QVERIFY(program.start({"--window-server=" + windowManager}));
-    QVERIFY2(program.waitForLine("Vantorel launched") >= 0, program.transcript().constData());
+        for (const auto& [number, name] : {std::pair{1, "Mail"}, {2, "Chat"}, {3, "Code"}, {4, "Web"}}) {
+            storeSpaceConfig(environment.value("XDG_CONFIG_HOME"), number, name, mailColour.name());
+        }
+        VantorelProcess program(environment);
+        QVERIFY(program.start({"--window-server=" + windowManager}));
+        QVERIFY2(program.waitForLine("Vantorel launched") >= 0, program.transcript().constData());
 
-    QProcessEnvironment onFirst = environment;
-    onFirst.insert("MONITOR", first); // as polybar names it
-    QProcessEnvironment onSecond = environment;
-    onSecond.insert("WAYBAR_OUTPUT_NAME", second);
-    VantorelProcess firstBar(onFirst);
-    VantorelProcess secondBar(onSecond);
-    QVERIFY(firstBar.start({"--bar=plain"}));
-    QVERIFY(secondBar.start({"--bar=plain"}));
-    QVERIFY2(firstBar.waitForLine("Mail") == 0, firstBar.transcript().constData());
-    QVERIFY2(secondBar.waitForLine("Chat") == 0, secondBar.transcript().constData());
+        QProcessEnvironment onFirst = environment;
+        onFirst.insert("MONITOR", first); // as polybar names it
+        QProcessEnvironment onSecond = environment;
+        onSecond.insert("WAYBAR_OUTPUT_NAME", second); // as waybar names it
+        VantorelProcess firstBar(onFirst);
+        VantorelProcess secondBar(onSecond);
+        QVERIFY(firstBar.start({"--bar=plain"}));
+        QVERIFY(secondBar.start({"--bar=plain"}));
+        QVERIFY2(firstBar.waitForLine("Mail") == 0, firstBar.transcript().constData());
+        QVERIFY2(secondBar.waitForLine("Chat") == 0, secondBar.transcript().constData());
 
-    // The command line's switch goes through the window manager's own.
-    command("focus output " + first);
-    QProcess switcher;
-    switcher.setProcessEnvironment(environment);
-    switcher.start(VANTOREL_BINARY, {"switch", "3"});
-    QVERIFY(switcher.waitForFinished(10000) && switcher.exitCode() == 0);
-    QVERIFY2(firstBar.waitForLine("Code", 1) == 1, firstBar.transcript().constData());
-    command("focus output " + second);
-    command("workspace number 4");
-    QVERIFY2(secondBar.waitForLine("Web", 1) == 1, secondBar.transcript().constData());
-    QCOMPARE(firstBar.lines(), QStringList({"Mail", "Code"}));
+        // The command line's switch goes through the window manager's own.
+        QVERIFY(command("focus output " + first));
+        QVERIFY(runProgram(VANTOREL_BINARY, {"switch", "3"}, environment).succeeded);
+        QVERIFY2(firstBar.waitForLine("Code", 1) == 1, firstBar.transcript().constData());
+        QVERIFY(command("focus output " + second) && command("workspace number 4"));
+        QVERIFY2(secondBar.waitForLine("Web", 1) == 1, secondBar.transcript().constData());
+        QCOMPARE(firstBar.lines(), QStringList({"Mail", "Code"}));
 
-    QProcess list;
-    list.setProcessEnvironment(environment);
-    list.start(VANTOREL_BINARY, {"list", "--json"});
-    QVERIFY(list.waitForFinished(10000));
-    const QByteArray listing = list.readAllStandardOutput();
-    for (const auto& [desktop, output] :
-         {std::pair{"\"name\":\"Code\",\"number\":3", first}, std::pair{"\"name\":\"Web\",\"number\":4", second}}) {
-        const QByteArray entry = desktop + QByteArray(",\"output\":\"") + output.toUtf8() + '"';
-        QVERIFY2(listing.contains(entry), listing.constData());
+        const QByteArray listing = runProgram(VANTOREL_BINARY, {"list", "--json"}, environment).output;
+        for (const auto& [desktop, output] :
+             {std::pair{"Code\",\"number\":3", first}, {"Web\",\"number\":4", second}}) {
+            const QByteArray entry = "\"name\":\"" + QByteArray(desktop) + ",\"output\":\"" + output.toUtf8() + '"';
+            QVERIFY2(listing.contains(entry), listing.constData());
+        }
+        QCOMPARE(program.stop(), 0);
     }
-    QCOMPARE(program.stop(), 0);
-}
+};
 
 QTEST_MAIN(TestMonitors)
 #include "tst_monitors.moc"

@@ -11,7 +11,6 @@
 #include "ShowTiming.h"
 #include "VantorelProcess.h"
 
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -56,15 +55,6 @@ bool readable(const ItemOnScreen& item, Shape shape) {
         return size.height() >= 14 && size.width() > 2 * size.height() && item.markPixels >= 20;
     }
     return false;
-}
-
-// `colour` drawn at `opacity` on the panel's `background`.
-QColor blended(const QColor& colour, qreal opacity, const QColor& background) {
-    const auto mix = [opacity](int front, int back) {
-        return qRound(front * opacity + back * (1 - opacity));
-    };
-    return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()),
-                  mix(colour.blue(), background.blue()));
 }
 
 QRect changedArea(const QImage& before, const QImage& after) {
@@ -139,11 +129,9 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
 
     // A left click opens the menu, the panel's own drawing of it or ours: an entry for every desktop, a separator, then
     // Settings, Check for Updates, a separator and Quit.
-    QProcess listing;
-    listing.setProcessEnvironment(session.environment());
-    listing.start("wmctrl", {"-d"});
-    QVERIFY(listing.waitForFinished(10000) && listing.exitCode() == 0);
-    const qsizetype desktopCount = listing.readAllStandardOutput().trimmed().split('\n').size();
+    const ProgramRun listing = runProgram("wmctrl", {"-d"}, session.environment());
+    QVERIFY(listing.succeeded);
+    const qsizetype desktopCount = listing.output.trimmed().split('\n').size();
     QVERIFY(desktopCount >= 2);
     const QImage before = session.screenshot();
     const QPoint centre = item.patch.center();

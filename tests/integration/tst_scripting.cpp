@@ -5,33 +5,11 @@
 // it when none runs) and through the session bus with clients that are not Qt (gdbus, busctl); a polybar feed shows
 // the label the status item has, and gdbus watches the signal.
 #include "DBusSession.h"
+#include "ProgramHome.h"
 #include "RequirePrograms.h"
 #include "VantorelProcess.h"
 
-#include <QFile>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-
-namespace {
-
-// A program run to its end: its exit status, and its standard output followed by its standard error.
-std::pair<int, QString> run(const QString& program, const QStringList& arguments,
-                            const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestScripting : public QObject {
     Q_OBJECT
@@ -42,68 +20,41 @@ private slots:
 };
 
 void TestScripting::drivesTheRunningProgram_data() {
-    QTest::addColumn<QString>("client");
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("command"); // "vantorel" stands for the program under test
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("says");  // part of what the client writes
     QTest::addColumn<QString>("label"); // part of the feed's next line; empty: none looked for
     QTest::addColumn<QString>("signal");
-
-    QTest::newRow("list as JSON") << "vantorel" << QStringList{"list", "--json"} << 0
-                                  << R"({"active":false,"color":"#6BA3FF","id":2,"name":"Desktop 2","number":2,)"
-                                     R"("output":null})"
-                                  << ""
-                                  << "";
-    QTest::newRow("rename") << "vantorel" << QStringList{"rename", "1", "Mail & more"} << 0 << ""
-                            << " Mail & more "
-                            << "('Mail & more', '#FF6B6B', 1)";
-    QTest::newRow("recolour by id") << "vantorel" << QStringList{"recolor", "--id", "1", "Purple"} << 0 << ""
-                                    << "%{B#b76bff}"
-                                    << "('Desktop 1', '#B76BFF', 1)";
-    QTest::newRow("switch") << "vantorel" << QStringList{"switch", "3"} << 0 << ""
-                            << " Desktop 3 "
-                            << "('Desktop 3', '#6BCF7F', 3)";
-    QTest::newRow("no such desktop") << "vantorel" << QStringList{"rename", "4", "X"} << 1 << "no desktop 4"
-                                     << ""
-                                     << "";
-    QTest::newRow("two-line name") << "vantorel" << QStringList{"rename", "2", "a\nb"} << 1 << "one line"
-                                   << ""
-                                   << "";
-    const QStringList gdbus{"call", "--session", "-d", "org.vantorel.Vantorel", "-o", "/org/vantorel/Vantorel", "-m"};
-    QTest::newRow("gdbus list") << "gdbus" << gdbus + QStringList{"org.vantorel.Vantorel.Desktops.List"} << 0
-                                << "'name': <'Desktop 3'>, 'number': <3>"
-                                << ""
-                                << "";
-    QTest::newRow("gdbus rename") << "gdbus" << gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Rename", "1", "Web"}
-                                  << 0 << ""
-                                  << " Web "
-                                  << "('Web', '#FF6B6B', 1)";
-    QTest::newRow("gdbus switch") << "gdbus" << gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Switch", "2"} << 0
-                                  << ""
-                                  << " Desktop 2 "
-                                  << "('Desktop 2', '#6BA3FF', 2)";
-    QTest::newRow("gdbus no such desktop")
-        << "gdbus" << gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Switch", "0"} << 1
-        << "org.vantorel.Vantorel.Error.NoSuchDesktop"
-        << ""
-        << "";
-    QTest::newRow("busctl recolour") << "busctl" << QStringList{"--user",
-                                                                "call",
-                                                                "org.vantorel.Vantorel",
-                                                                "/org/vantorel/Vantorel",
-                                                                "org.vantorel.Vantorel.Desktops",
-                                                                "Recolor",
-                                                                "is",
-                                                                "1",
-                                                                "#abc"}
-                                     << 0 << ""
-                                     << "%{B#aabbcc}"
-                                     << "('Desktop 1', '#AABBCC', 1)";
+    const auto row = [](const char* name, const QStringList& command, int status, const QString& says,
+                        const QString& label = {}, const QString& signal = {}) {
+        QTest::newRow(name) << command << status << says << label << signal;
+    };
+    row("list as JSON", {"vantorel", "list", "--json"}, 0,
+        R"({"active":false,"color":"#6BA3FF","id":2,"name":"Desktop 2","number":2,"output":null})");
+    row("rename", {"vantorel", "rename", "1", "Mail & more"}, 0, "", " Mail & more ", "('Mail & more', '#FF6B6B', 1)");
+    row("recolour by id", {"vantorel", "recolor", "--id", "1", "Purple"}, 0, "", "%{B#b76bff}",
+        "('Desktop 1', '#B76BFF', 1)");
+    row("switch", {"vantorel", "switch", "3"}, 0, "", " Desktop 3 ", "('Desktop 3', '#6BCF7F', 3)");
+    row("no such desktop", {"vantorel", "rename", "4", "X"}, 1, "no desktop 4");
+    row("two-line name", {"vantorel", "rename", "2", "a\nb"}, 1, "one line");
+    const QStringList gdbus{"gdbus", "call", "--session", "-d", "org.vantorel.Vantorel", "-o", "/org/vantorel/Vantorel",
+                            "-m"};
+    row("gdbus list", gdbus + QStringList{"org.vantorel.Vantorel.Desktops.List"}, 0,
+        "'name': <'Desktop 3'>, 'number': <3>");
+    row("gdbus rename", gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Rename", "1", "Web"}, 0, "", " Web ",
+        "('Web', '#FF6B6B', 1)");
+    row("gdbus switch", gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Switch", "2"}, 0, "", " Desktop 2 ",
+        "('Desktop 2', '#6BA3FF', 2)");
+    row("gdbus no such desktop", gdbus + QStringList{"org.vantorel.Vantorel.Desktops.Switch", "0"}, 1,
+        "org.vantorel.Vantorel.Error.NoSuchDesktop");
+    row("busctl recolour",
+        {"busctl", "--user", "call", "org.vantorel.Vantorel", "/org/vantorel/Vantorel",
+         "org.vantorel.Vantorel.Desktops", "Recolor", "is", "1", "#abc"},
+        0, "", "%{B#aabbcc}", "('Desktop 1', '#AABBCC', 1)");
 }
 
 void TestScripting::drivesTheRunningProgram() {
-    QFETCH(QString, client);
-    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, command);
     QFETCH(int, status);
     QFETCH(QString, says);
     QFETCH(QString, label);
@@ -112,46 +63,32 @@ void TestScripting::drivesTheRunningProgram() {
     DBusSession bus;
     QString error;
     QVERIFY2(bus.start(&error), qPrintable(error));
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    const auto stopProgram = qScopeGuard([&runtime] {
-        if (const pid_t program = instanceProcessId(runtime.path()); program > 0) {
-            ::kill(program, SIGTERM);
-        }
-    });
-    const QString script = home.filePath("spaces.jsonl");
-    QFile file(script);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"spaces\": [1, 2, 3], \"active\": 1}\n") > 0);
-    file.close();
-    QProcessEnvironment environment = bus.withBus(QProcessEnvironment::systemEnvironment());
-    environment.insert("XDG_CONFIG_HOME", home.path());
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    ProgramHome home;
+    const QString script = home.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2, 3], \"active\": 1}\n");
+    const QProcessEnvironment environment = bus.withBus(home.environment());
 
     // The first command starts the program.
-    const auto [listed, listing] = run(VANTOREL_BINARY, {"list", "--spaces-from=" + script}, environment);
-    QCOMPARE(listed, 0);
-    QVERIFY2(listing.startsWith("1* #FF6B6B Desktop 1\n2  #6BA3FF Desktop 2\n3  #6BCF7F Desktop 3\n"),
-             qPrintable(listing));
+    const ProgramRun listing = runProgram(VANTOREL_BINARY, {"list", "--spaces-from=" + script}, environment);
+    QCOMPARE(listing.exitCode, 0);
+    QVERIFY2(listing.output.startsWith("1* #FF6B6B Desktop 1\n2  #6BA3FF Desktop 2\n3  #6BCF7F Desktop 3\n"),
+             listing.output.constData());
     VantorelProcess feed(environment);
     QVERIFY(feed.start({"--bar=polybar"}));
     QVERIFY(feed.waitForLine(" Desktop 1 ") >= 0);
-    QProcess monitor;
-    monitor.setProcessEnvironment(environment);
-    monitor.start("gdbus", {"monitor", "--session", "-d", "org.vantorel.Vantorel"});
+    const OwnedProgram monitor = newProgram();
+    monitor->setProcessEnvironment(environment);
+    monitor->start("gdbus", {"monitor", "--session", "-d", "org.vantorel.Vantorel"});
     QByteArray seen;
-    QTRY_VERIFY((seen += monitor.readAllStandardOutput()).contains("is owned by"));
+    QTRY_VERIFY((seen += monitor->readAllStandardOutput()).contains("is owned by"));
 
-    const auto [exitStatus, written] =
-        run(client == "vantorel" ? QStringLiteral(VANTOREL_BINARY) : client, arguments, environment);
-    QVERIFY2(written.contains(says), qPrintable(written));
-    QCOMPARE(exitStatus, status);
+    const QString client = command.constFirst() == "vantorel" ? QStringLiteral(VANTOREL_BINARY) : command.constFirst();
+    const ProgramRun run = runProgram(client, command.mid(1), environment);
+    QVERIFY2((run.output + run.errors).contains(says.toUtf8()), (run.output + run.errors).constData());
+    QCOMPARE(run.exitCode, status);
     if (!label.isEmpty()) {
         QVERIFY2(feed.waitForLine(label, 1) >= 0, feed.transcript().constData());
-        QTRY_VERIFY2((seen += monitor.readAllStandardOutput()).contains(signal.toUtf8()), seen.constData());
+        QTRY_VERIFY2((seen += monitor->readAllStandardOutput()).contains(signal.toUtf8()), seen.constData());
     }
-    monitor.kill();
-    monitor.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestScripting)

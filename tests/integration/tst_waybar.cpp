@@ -30,7 +30,7 @@ constexpr QRect trayArea(400, 0, 400, WaybarSession::height); // modules-right
 
 // Both draw the label at 0.9 opacity on the bar's black.
 QRect labelIn(const QImage& screen, const QRect& area, const QColor& colour) {
-    return boundsOfColour(screen.copy(area), overBlack(colour, 0.9));
+    return boundsOfColour(screen.copy(area), blended(colour, 0.9));
 }
 
 bool moduleShows(const QImage& screen, const QColor& colour) {
@@ -135,16 +135,12 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     QCOMPARE(labelsOf(entries),
              QStringList({"Mail", "Chat", "-", "Settings", "Check for Updates", "-", "Quit Vantorel"}));
     QCOMPARE(entries[1].properties.value("toggle-state"), 1); // the current desktop's mark
-    const auto click = [&](qsizetype entry) {
-        panel.call(service, menu, "com.canonical.dbusmenu", "Event",
-                   {entries[entry].id, "clicked", QVariant::fromValue(QDBusVariant(QString())), 0u});
-    };
 
     qsizetype mark = vantorel.lines().size();
-    click(0);
+    panel.clickMenuEntry(service, entries[0].id);
     QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1, Index=0, Name=Mail", mark) >= 0,
              vantorel.transcript());
-    click(3);
+    panel.clickMenuEntry(service, entries[3].id);
     QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 20000) >= 0,
              vantorel.transcript());
 

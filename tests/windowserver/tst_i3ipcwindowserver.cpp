@@ -99,7 +99,8 @@ private slots:
                                  << "⚠️ fake: restarting; keeping the last reading and reconnecting";
         QTest::newRow("exit") << quint32(IpcMessage::ShutdownEvent) << QByteArray(R"({"change":"exit"})")
                               << "⚠️ fake: shutting down; keeping the last reading and reconnecting";
-        QTest::newRow("reload") << quint32(IpcMessage::WorkspaceEvent) << QByteArray(R"({"change":"reload"})")
+        QTest::newRow("reload") << quint32(IpcMessage::WorkspaceEvent)
+                                << QByteArray(R"({"change":"reload","current":null})")
                                 << "⚠️ fake: reloaded its configuration; keeping the last reading and reconnecting";
         QTest::newRow("closed") << quint32(0) << QByteArray()
                                 << "⚠️ fake: the connection was closed; keeping the last reading and reconnecting";

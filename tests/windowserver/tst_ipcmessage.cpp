@@ -11,59 +11,37 @@ class TestIpcMessage : public QObject {
     Q_OBJECT
 
 private slots:
-    void encodesInNativeOrder();
-    void decodesBackToBackMessages();
-    void waitsForTheRestAtEveryCut();
-    void faults_data();
-    void faults();
-};
-
-void TestIpcMessage::encodesInNativeOrder() {
-    QCOMPARE(IpcMessage::encode(IpcMessage::Subscribe, "[]"), ipcHeader("i3-ipc", 2, 2) + "[]");
-}
-
-void TestIpcMessage::decodesBackToBackMessages() {
-    const QByteArray stream =
-        IpcMessage::encode(IpcMessage::WorkspaceEvent, "{}") + IpcMessage::encode(IpcMessage::GetWorkspaces);
-    const auto first = std::get<IpcMessage::Message>(IpcMessage::decode(stream));
-    QCOMPARE(first.type, quint32(IpcMessage::WorkspaceEvent));
-    QCOMPARE(first.payload, QByteArray("{}"));
-    const auto second = std::get<IpcMessage::Message>(IpcMessage::decode(QByteArrayView(stream).sliced(first.size)));
-    QCOMPARE(second.type, quint32(IpcMessage::GetWorkspaces));
-    QCOMPARE(second.payload, QByteArray());
-    QCOMPARE(first.size + second.size, stream.size());
-}
-
-void TestIpcMessage::waitsForTheRestAtEveryCut() {
-    const QByteArray message = IpcMessage::encode(IpcMessage::GetConfig, R"({"config":"x"})");
-    for (qsizetype cut = 0; cut < message.size(); ++cut) {
-        QVERIFY2(std::holds_alternative<IpcMessage::Incomplete>(IpcMessage::decode(message.first(cut))),
-                 qPrintable(QString::number(cut)));
+    void waitsForTheRestAtEveryCut() {
+        const QByteArray message = IpcMessage::encode(IpcMessage::GetConfig, R"({"config":"x"})");
+        for (qsizetype cut = 0; cut < message.size(); ++cut) {
+            QVERIFY2(std::holds_alternative<IpcMessage::Incomplete>(IpcMessage::decode(message.first(cut))),
+                     qPrintable(QString::number(cut)));
+        }
     }
-}
 
-void TestIpcMessage::faults_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("bad magic") << ipcHeader("i3-ipX", 0, 1) << "bad magic";
-    // Known before the whole header is there.
-    QTest::newRow("bad magic, first bytes") << QByteArray("HTTP") << "bad magic";
-    QTest::newRow("4 GiB, without its payload") << ipcHeader("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 4 MiB";
-    QTest::newRow("one byte over the limit")
-        << ipcHeader("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
-}
+    void faults_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("bad magic") << ipcHeader("i3-ipX", 0, 1) << "bad magic";
+        // Known before the whole header is there.
+        QTest::newRow("bad magic, first bytes") << QByteArray("HTTP") << "bad magic";
+        QTest::newRow("4 GiB, without its payload") << ipcHeader("i3-ipc", 0xFFFFFFFFu, 1) << "over the limit of 4 MiB";
+        QTest::newRow("one byte over the limit")
+            << ipcHeader("i3-ipc", IpcMessage::longestPayload + 1, 1) << "over the limit";
+    }
 
-void TestIpcMessage::faults() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, reason);
-    const IpcMessage::Decoded decoded = IpcMessage::decode(bytes);
-    QVERIFY(std::holds_alternative<IpcMessage::Fault>(decoded));
-    QVERIFY2(std::get<IpcMessage::Fault>(decoded).reason.contains(reason),
-             qPrintable(std::get<IpcMessage::Fault>(decoded).reason));
-    // The longest allowed length waits for its payload instead.
-    QVERIFY(std::holds_alternative<IpcMessage::Incomplete>(
-        IpcMessage::decode(ipcHeader("i3-ipc", IpcMessage::longestPayload, 1))));
-}
+    void faults() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const IpcMessage::Decoded decoded = IpcMessage::decode(bytes);
+        QVERIFY(std::holds_alternative<IpcMessage::Fault>(decoded));
+        QVERIFY2(std::get<IpcMessage::Fault>(decoded).reason.contains(reason),
+                 qPrintable(std::get<IpcMessage::Fault>(decoded).reason));
+        // The longest allowed length waits for its payload instead.
+        QVERIFY(std::holds_alternative<IpcMessage::Incomplete>(
+            IpcMessage::decode(ipcHeader("i3-ipc", IpcMessage::longestPayload, 1))));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestIpcMessage)
 #include "tst_ipcmessage.moc"

@@ -4,9 +4,8 @@
 #include "windowserver/scripted/ScriptedWindowServer.h"
 
 #include "DiagnosticsCapture.h"
+#include "Processes.h"
 
-#include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +23,7 @@ public:
         });
     }
 
-    void append(const QByteArray& text) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(text);
-    }
+    void append(const QByteArray& text) { QVERIFY(writeFile(path, text, QIODevice::Append)); }
 
     QTemporaryDir folder;
     QString path;
@@ -41,105 +36,75 @@ class TestScriptedWindowServer : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstReadingIsTheStateAtStart();
-    void followsLinesAppendedLater();
-    void sleepsBeforeTheNextLine();
-    void reportsAndSkipsBadLines_data();
-    void reportsAndSkipsBadLines();
-    void missingFileIsAnError();
-    void followsAFileReplacedByRename();
-    void boundsTheSpaces();
-};
+    void firstReadingIsTheStateAtStart() {
+        Fixture fixture;
+        fixture.append("{\"sleep\": 5}\n{\"spaces\": [5, 3], \"active\": 3}\n{\"spaces\": null, \"active\": 5}\n");
+        QCOMPARE(fixture.server.open(), QString());
+        QCOMPARE(fixture.server.activeSpace(1), quint64(3));
+        QCOMPARE(fixture.server.copySpaces(1, 7), std::optional(QList<qint64>{5, 3}));
+        QVERIFY(fixture.seen.isEmpty());
 
-void TestScriptedWindowServer::firstReadingIsTheStateAtStart() {
-    Fixture fixture;
-    fixture.append("{\"sleep\": 5}\n{\"spaces\": [5, 3], \"active\": 3}\n{\"spaces\": null, \"active\": 5}\n");
-    QCOMPARE(fixture.server.open(), QString());
-    QCOMPARE(fixture.server.activeSpace(1), quint64(3));
-    QCOMPARE(fixture.server.copySpaces(1, 7), std::optional(QList<qint64>{5, 3}));
-    QVERIFY(fixture.seen.isEmpty());
-
-    fixture.server.start();
-    QTRY_COMPARE(fixture.seen, QStringList{"5 -1"});
-}
-
-void TestScriptedWindowServer::followsLinesAppendedLater() {
-    Fixture fixture;
-    fixture.append("");
-    QCOMPARE(fixture.server.open(), QString());
-    QCOMPARE(fixture.server.copySpaces(1, 7), std::optional<QList<qint64>>()); // nothing read yet
-    fixture.server.start();
-    fixture.append("{\"spaces\": [1], \"active\": 1}\n{\"spaces\": [1, 2], \"act");
-    QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
-    fixture.append("ive\": 2}\n");
-    QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 2"}));
-}
-
-void TestScriptedWindowServer::sleepsBeforeTheNextLine() {
-    Fixture fixture;
-    fixture.append("{\"spaces\": [], \"active\": 0}\n{\"spaces\": [1], \"active\": 1}\n{\"sleep\": 0.3}\n"
-                   "{\"spaces\": [1], \"active\": 2}\n");
-    QCOMPARE(fixture.server.open(), QString());
-    QElapsedTimer timer;
-    timer.start();
-    fixture.server.start();
-    QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
-    QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 1"}));
-    QVERIFY(timer.elapsed() >= 300);
-}
-
-void TestScriptedWindowServer::reportsAndSkipsBadLines_data() {
-    QTest::addColumn<QByteArray>("overlong");
-    QTest::newRow("2 MiB of garbage") << QByteArray(2 * 1024 * 1024, 'x');
-    QTest::newRow("a reading just over 1 MiB") << "{\"spaces\": [9], \"active\": 9}" + QByteArray(1024 * 1024, ' ');
-    QTest::newRow("10 MB, reported once") << QByteArray(10'000'000, 'x');
-}
-
-void TestScriptedWindowServer::reportsAndSkipsBadLines() {
-    QFETCH(QByteArray, overlong);
-    Fixture fixture;
-    fixture.append("{\"spaces\": [], \"active\": 0}\nnonsense\n\n{\"spaces\": [\"x\"], \"active\": 1}\n" + overlong +
-                   "\n{\"spaces\": [7], \"active\": 7}\n");
-    QCOMPARE(fixture.server.open(), QString());
-    fixture.server.start();
-    QTRY_COMPARE(fixture.seen, QStringList{"7 1"});
-    QCOMPARE(fixture.capture.systemLog.size(), 3);
-    QVERIFY(fixture.capture.systemLog.at(0).startsWith("❌ " + fixture.path + ":2: "));
-    QVERIFY(fixture.capture.systemLog.at(1).startsWith("❌ " + fixture.path + ":4: "));
-    QVERIFY(fixture.capture.systemLog.at(2).startsWith("❌ " + fixture.path + ":5: line too long"));
-}
-
-void TestScriptedWindowServer::followsAFileReplacedByRename() {
-    Fixture fixture;
-    fixture.append("{\"spaces\": [1], \"active\": 1}\n");
-    QCOMPARE(fixture.server.open(), QString());
-    fixture.server.start();
-    QFile saved(fixture.folder.filePath("saved-by-an-editor"));
-    QVERIFY(saved.open(QIODevice::WriteOnly));
-    saved.write("{\"spaces\": [1, 2], \"active\": 2}\n");
-    saved.close();
-    QVERIFY(::rename(QFile::encodeName(saved.fileName()).constData(), QFile::encodeName(fixture.path).constData()) ==
-            0);
-    QTRY_COMPARE(fixture.seen, QStringList{"2 2"});
-}
-
-void TestScriptedWindowServer::boundsTheSpaces() {
-    Fixture fixture;
-    QStringList spaces;
-    for (int space = 1; space <= 1100; ++space) {
-        spaces.append(QString::number(space));
+        fixture.server.start();
+        QTRY_COMPARE(fixture.seen, QStringList{"5 -1"});
     }
-    fixture.append("{\"spaces\": [" + spaces.join(',').toLatin1() + "], \"active\": 1}\n");
-    QCOMPARE(fixture.server.open(), QString());
-    QCOMPARE(fixture.server.copySpaces(1, 7)->size(), 1024);
-    QCOMPARE(fixture.capture.systemLog,
-             QStringList("⚠️ scripted window server: 1100 desktops, more than 1024; following the first 1024"));
-}
 
-void TestScriptedWindowServer::missingFileIsAnError() {
-    ScriptedWindowServer server("/nonexistent/spaces.jsonl");
-    QVERIFY(server.open().startsWith("cannot read /nonexistent/spaces.jsonl: "));
-}
+    void followsLinesAppendedLater() {
+        Fixture fixture;
+        fixture.append("");
+        QCOMPARE(fixture.server.open(), QString());
+        QCOMPARE(fixture.server.copySpaces(1, 7), std::optional<QList<qint64>>()); // nothing read yet
+        fixture.server.start();
+        fixture.append("{\"spaces\": [1], \"active\": 1}\n{\"spaces\": [1, 2], \"act");
+        QTRY_COMPARE(fixture.seen, QStringList{"1 1"});
+        fixture.append("ive\": 2}\n");
+        QTRY_COMPARE(fixture.seen, (QStringList{"1 1", "2 2"}));
+    }
+
+    void reportsAndSkipsBadLines_data() {
+        QTest::addColumn<QByteArray>("overlong");
+        QTest::newRow("2 MiB of garbage") << QByteArray(2 * 1024 * 1024, 'x');
+        QTest::newRow("a reading just over 1 MiB") << "{\"spaces\": [9], \"active\": 9}" + QByteArray(1024 * 1024, ' ');
+        QTest::newRow("10 MB, reported once") << QByteArray(10'000'000, 'x');
+    }
+
+    void reportsAndSkipsBadLines() {
+        QFETCH(QByteArray, overlong);
+        Fixture fixture;
+        fixture.append("{\"spaces\": [], \"active\": 0}\nnonsense\n\n{\"spaces\": [\"x\"], \"active\": 1}\n" +
+                       overlong + "\n{\"spaces\": [7], \"active\": 7}\n");
+        QCOMPARE(fixture.server.open(), QString());
+        fixture.server.start();
+        QTRY_COMPARE(fixture.seen, QStringList{"7 1"});
+        QCOMPARE(fixture.capture.systemLog.size(), 3);
+        QVERIFY(fixture.capture.systemLog.at(0).startsWith("❌ " + fixture.path + ":2: "));
+        QVERIFY(fixture.capture.systemLog.at(1).startsWith("❌ " + fixture.path + ":4: "));
+        QVERIFY(fixture.capture.systemLog.at(2).startsWith("❌ " + fixture.path + ":5: line too long"));
+    }
+
+    void followsAFileReplacedByRename() {
+        Fixture fixture;
+        fixture.append("{\"spaces\": [1], \"active\": 1}\n");
+        QCOMPARE(fixture.server.open(), QString());
+        fixture.server.start();
+        const QString saved = fixture.folder.filePath("saved-by-an-editor");
+        QVERIFY(writeFile(saved, "{\"spaces\": [1, 2], \"active\": 2}\n"));
+        QVERIFY(std::rename(QFile::encodeName(saved).constData(), QFile::encodeName(fixture.path).constData()) == 0);
+        QTRY_COMPARE(fixture.seen, QStringList{"2 2"});
+    }
+
+    void boundsTheSpaces() {
+        Fixture fixture;
+        QStringList spaces;
+        for (int space = 1; space <= 1100; ++space) {
+            spaces.append(QString::number(space));
+        }
+        fixture.append("{\"spaces\": [" + spaces.join(',').toLatin1() + "], \"active\": 1}\n");
+        QCOMPARE(fixture.server.open(), QString());
+        QCOMPARE(fixture.server.copySpaces(1, 7)->size(), 1024);
+        QCOMPARE(fixture.capture.systemLog,
+                 QStringList("⚠️ scripted window server: 1100 desktops, more than 1024; following the first 1024"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestScriptedWindowServer)
 #include "tst_scriptedwindowserver.moc"

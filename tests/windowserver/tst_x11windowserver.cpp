@@ -54,98 +54,92 @@ class TestX11WindowServer : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void followsTheDesktopsOnePostPerBatch();
-    void reportsReadingsItCannotUse();
-    void keepsItsLastReadingWhenTheServerGoes();
-    void startsOnTheFirstDesktopWhileNoneIsCurrent();
+    void init() {
+        REQUIRE_PROGRAMS("Xvfb");
+        m_session = std::make_unique<X11Session>();
+        QString error;
+        QVERIFY2(m_session->start(QSize(320, 240), &error), qPrintable(error));
+        m_writer = std::make_unique<RootWriter>(m_session->display());
+        m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 4);
+        m_writer->setCardinal("_NET_CURRENT_DESKTOP", 0);
+        m_writer->flush();
+    }
+
+    void followsTheDesktopsOnePostPerBatch() {
+        DiagnosticsCapture capture;
+        X11WindowServer server(m_session->display());
+        QCOMPARE(server.open(), QString());
+        QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
+        QCOMPARE(server.activeSpace(1), quint64(1));
+        QSignalSpy posts(&server, &WindowServer::activeSpaceDidChange);
+        server.start();
+
+        m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
+        m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 6);
+        m_writer->setCardinal("_NET_DESKTOP_VIEWPORT", 0);
+        m_writer->flush();
+        QTRY_COMPARE(posts.size(), 1);
+        QCOMPARE(server.activeSpace(1), quint64(3));
+        QCOMPARE(server.copySpaces(1, 7)->size(), 6);
+
+        // Properties that change nothing that matters, and a current desktop written again unchanged.
+        m_writer->setCardinal("_NET_DESKTOP_VIEWPORT", 1);
+        m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
+        m_writer->flush();
+        QTest::qWait(200);
+        QCOMPARE(posts.size(), 1);
+        QVERIFY(capture.all.filter("❌").isEmpty());
+    }
+
+    void reportsReadingsItCannotUse() {
+        DiagnosticsCapture capture;
+        X11WindowServer server(m_session->display());
+        QCOMPARE(server.open(), QString());
+        server.start();
+
+        m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 50000);
+        m_writer->flush();
+        QTRY_COMPARE(capture.systemLog.filter("❌").size(), 1);
+        QVERIFY(capture.systemLog.filter("❌").constFirst().contains("50000"));
+        QCOMPARE(server.copySpaces(1, 7), std::optional<QList<qint64>>());
+
+        m_writer->remove("_NET_NUMBER_OF_DESKTOPS");
+        m_writer->flush();
+        QTRY_COMPARE(capture.systemLog.filter("❌").size(), 2);
+        QVERIFY(capture.systemLog.filter("❌").constLast().contains("sets no _NET_NUMBER_OF_DESKTOPS"));
+
+        m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 2);
+        m_writer->flush();
+        QTRY_COMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2}));
+        QCOMPARE(capture.systemLog.filter("❌").size(), 2);
+    }
+
+    void keepsItsLastReadingWhenTheServerGoes() {
+        DiagnosticsCapture capture;
+        X11WindowServer server(m_session->display());
+        QCOMPARE(server.open(), QString());
+        server.start();
+        m_writer.reset();
+        m_session.reset();
+        QTRY_COMPARE(capture.systemLog.filter("lost the connection to the X server").size(), 1);
+        QTest::qWait(200); // a dead connection stays readable: it must not be reported again, or spin
+        QCOMPARE(capture.systemLog.filter("lost the connection").size(), 1);
+        QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
+        QCOMPARE(server.activeSpace(1), quint64(1));
+    }
+
+    void startsOnTheFirstDesktopWhileNoneIsCurrent() {
+        m_writer->remove("_NET_CURRENT_DESKTOP");
+        m_writer->flush();
+        X11WindowServer server(m_session->display());
+        QCOMPARE(server.open(), QString());
+        QCOMPARE(server.activeSpace(1), quint64(1));
+    }
 
 private:
     std::unique_ptr<X11Session> m_session;
     std::unique_ptr<RootWriter> m_writer;
 };
-
-void TestX11WindowServer::init() {
-    REQUIRE_PROGRAMS("Xvfb");
-    m_session = std::make_unique<X11Session>();
-    QString error;
-    QVERIFY2(m_session->start(QSize(320, 240), &error), qPrintable(error));
-    m_writer = std::make_unique<RootWriter>(m_session->display());
-    m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 4);
-    m_writer->setCardinal("_NET_CURRENT_DESKTOP", 0);
-    m_writer->flush();
-}
-
-void TestX11WindowServer::followsTheDesktopsOnePostPerBatch() {
-    DiagnosticsCapture capture;
-    X11WindowServer server(m_session->display());
-    QCOMPARE(server.open(), QString());
-    QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
-    QCOMPARE(server.activeSpace(1), quint64(1));
-    QSignalSpy posts(&server, &WindowServer::activeSpaceDidChange);
-    server.start();
-
-    m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
-    m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 6);
-    m_writer->setCardinal("_NET_DESKTOP_VIEWPORT", 0);
-    m_writer->flush();
-    QTRY_COMPARE(posts.size(), 1);
-    QCOMPARE(server.activeSpace(1), quint64(3));
-    QCOMPARE(server.copySpaces(1, 7)->size(), 6);
-
-    // Properties that change nothing that matters, and a current desktop written again unchanged.
-    m_writer->setCardinal("_NET_DESKTOP_VIEWPORT", 1);
-    m_writer->setCardinal("_NET_CURRENT_DESKTOP", 2);
-    m_writer->flush();
-    QTest::qWait(200);
-    QCOMPARE(posts.size(), 1);
-    QVERIFY(capture.all.filter("❌").isEmpty());
-}
-
-void TestX11WindowServer::reportsReadingsItCannotUse() {
-    DiagnosticsCapture capture;
-    X11WindowServer server(m_session->display());
-    QCOMPARE(server.open(), QString());
-    server.start();
-
-    m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 50000);
-    m_writer->flush();
-    QTRY_COMPARE(capture.systemLog.filter("❌").size(), 1);
-    QVERIFY(capture.systemLog.filter("❌").constFirst().contains("50000"));
-    QCOMPARE(server.copySpaces(1, 7), std::optional<QList<qint64>>());
-
-    m_writer->remove("_NET_NUMBER_OF_DESKTOPS");
-    m_writer->flush();
-    QTRY_COMPARE(capture.systemLog.filter("❌").size(), 2);
-    QVERIFY(capture.systemLog.filter("❌").constLast().contains("sets no _NET_NUMBER_OF_DESKTOPS"));
-
-    m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 2);
-    m_writer->flush();
-    QTRY_COMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2}));
-    QCOMPARE(capture.systemLog.filter("❌").size(), 2);
-}
-
-void TestX11WindowServer::keepsItsLastReadingWhenTheServerGoes() {
-    DiagnosticsCapture capture;
-    X11WindowServer server(m_session->display());
-    QCOMPARE(server.open(), QString());
-    server.start();
-    m_writer.reset();
-    m_session.reset();
-    QTRY_COMPARE(capture.systemLog.filter("lost the connection to the X server").size(), 1);
-    QTest::qWait(200); // a dead connection stays readable: it must not be reported again, or spin
-    QCOMPARE(capture.systemLog.filter("lost the connection").size(), 1);
-    QCOMPARE(server.copySpaces(1, 7), std::optional(QList<qint64>{1, 2, 3, 4}));
-    QCOMPARE(server.activeSpace(1), quint64(1));
-}
-
-void TestX11WindowServer::startsOnTheFirstDesktopWhileNoneIsCurrent() {
-    m_writer->remove("_NET_CURRENT_DESKTOP");
-    m_writer->flush();
-    X11WindowServer server(m_session->display());
-    QCOMPARE(server.open(), QString());
-    QCOMPARE(server.activeSpace(1), quint64(1));
-}
 
 QTEST_GUILESS_MAIN(TestX11WindowServer)
 #include "tst_x11windowserver.moc"
