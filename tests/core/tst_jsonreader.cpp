@@ -14,14 +14,11 @@ private slots:
         QTest::addColumn<bool>("isInteger");
         QTest::addColumn<qint64>("value");
 
-        QTest::newRow("plain") << QByteArray("42") << true << qint64(42);
         QTest::newRow("minus zero") << QByteArray("-0") << true << qint64(0);
         QTest::newRow("highest") << QByteArray("9223372036854775807") << true << std::numeric_limits<qint64>::max();
         QTest::newRow("lowest") << QByteArray("-9223372036854775808") << true << std::numeric_limits<qint64>::min();
         QTest::newRow("beyond highest") << QByteArray("9223372036854775808") << false << qint64(0);
-        QTest::newRow("beyond lowest") << QByteArray("-9223372036854775809") << false << qint64(0);
         QTest::newRow("with fraction") << QByteArray("1.0") << false << qint64(0);
-        QTest::newRow("with exponent") << QByteArray("1e2") << false << qint64(0);
         QTest::newRow("a string") << QByteArray("\"1\"") << false << qint64(0);
     }
 
@@ -38,18 +35,12 @@ private slots:
     void rejects_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("trailing comma") << QByteArray("[1,]");
-        QTest::newRow("comment") << QByteArray("{} // note");
         QTest::newRow("single quotes") << QByteArray("['a']");
         QTest::newRow("leading zero") << QByteArray("01");
-        QTest::newRow("bare minus") << QByteArray("-");
         QTest::newRow("raw newline in string") << QByteArray("\"a\nb\"");
-        QTest::newRow("unknown escape") << QByteArray("\"\\x41\"");
         QTest::newRow("short unicode escape") << QByteArray("\"\\u12\"");
-        QTest::newRow("unterminated string") << QByteArray("\"abc");
         QTest::newRow("overlong UTF-8") << QByteArray("\"\xC0\xAF\"");
-        QTest::newRow("UTF-8 cut short") << QByteArray("\"\xE2\x82\"");
         QTest::newRow("deep nesting") << QByteArray(100000, '[');
-        QTest::newRow("NaN") << QByteArray("NaN");
     }
 
     void rejects() {
@@ -62,12 +53,6 @@ private slots:
     void reportsWhereItFailed() {
         const JsonParseResult result = parseJson("{\n  \"a\": 1\n  \"b\": 2\n}");
         QCOMPARE(result.error, QStringLiteral("line 3, column 3: expected ',' or '}'"));
-    }
-
-    void lastDuplicateMemberWins() {
-        const JsonParseResult result = parseJson(R"({"a": 1, "a": "two"})");
-        QVERIFY(result.value);
-        QCOMPARE(result.value->member(u"a")->string(), QStringLiteral("two"));
     }
 };
 

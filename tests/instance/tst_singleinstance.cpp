@@ -52,17 +52,9 @@ private slots:
         QVERIFY(error.contains("not a private folder"));
     }
 
-    // A later start hands over to the running instance, even while others flood its socket.
-    void silentConnectionsDoNotCostTheSocket_data() {
-        QTest::addColumn<int>("spareDescriptors");
-        QTest::addColumn<bool>("listenerFails");
-        QTest::newRow("more to spare than silent connections are kept") << 40 << false;
-        QTest::newRow("fewer: connections are dropped, the socket stays") << 4 << true;
-    }
-
+    // A later start hands over to the running instance, even while others flood its socket and it runs out of
+    // descriptors: silent connections are dropped, the socket stays.
     void silentConnectionsDoNotCostTheSocket() {
-        QFETCH(int, spareDescriptors);
-        QFETCH(bool, listenerFails);
         DiagnosticsCapture capture;
         QTemporaryDir runtime;
         const QString folder = runtime.filePath("vantorel");
@@ -84,7 +76,7 @@ private slots:
         // The instance runs out of descriptors long before the flood ends.
         rlimit saved{};
         ::getrlimit(RLIMIT_NOFILE, &saved);
-        const rlimit tight{rlim_t(QDir("/proc/self/fd").count() + spareDescriptors), saved.rlim_max};
+        const rlimit tight{rlim_t(QDir("/proc/self/fd").count() + 4), saved.rlim_max};
         ::setrlimit(RLIMIT_NOFILE, &tight);
         const auto restore = qScopeGuard([&] {
             ::kill(flooder, SIGKILL);
@@ -99,8 +91,7 @@ private slots:
         });
         QTRY_COMPARE_WITH_TIMEOUT(activations.size(), 1, 10000);
         QVERIFY(answered.get());
-        QCOMPARE(!capture.systemLog.filter("⚠️ Out of descriptors: dropping connections on ").isEmpty(),
-                 listenerFails);
+        QVERIFY(!capture.systemLog.filter("⚠️ Out of descriptors: dropping connections on ").isEmpty());
     }
 
     void anotherUsersSocketIsNoInstance() {

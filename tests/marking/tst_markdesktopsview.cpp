@@ -4,10 +4,6 @@
 #include "marking/MarkDesktopsView.h"
 
 #include "MarkingFixture.h"
-#include "PixelChecks.h"
-#include "Screenshots.h"
-#include "marking/ColorButton.h"
-#include "marking/ColorPickerView.h"
 #include "marking/CurrentBadge.h"
 #include "marking/ProminentButton.h"
 #include "marking/SpaceConfigRow.h"
@@ -46,7 +42,6 @@ struct ViewUnderTest : MarkingFixture {
         }
         return rows;
     }
-    QRect inView(const QWidget* widget) const { return {widget->mapTo(view.get(), QPoint()), widget->size()}; }
 
     std::unique_ptr<MarkDesktopsView> view;
 };
@@ -58,40 +53,6 @@ class TestMarkDesktopsView : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(installEnglishTexts()); }
-
-    void showsThreeSpaces() {
-        ViewUnderTest test({3, 5, 7}, 5);
-        test.settings.updateConfig(5, "Code", "#2E8B57");
-        MarkDesktopsView& view = test.show();
-        keepScreenshot(view.grab().toImage(), "marking-three-spaces.png");
-        QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
-
-        // The list spans the 580 pixels between the side paddings; the switch and Done end at its trailing edge.
-        const QList<SpaceConfigRow*>& rows = view.rows();
-        QCOMPARE(test.inView(view.list()).topLeft(), test.inView(rows[0]).topLeft());
-        QCOMPARE(test.inView(view.list()).width(), 580);
-        QCOMPARE(test.inView(rows[1]).top(), test.inView(rows[0]).bottom() + 1);
-        QCOMPARE(rows[0]->nameField()->x(), rows[1]->nameField()->x()); // the empty badge slot keeps its width
-        const QRect done = test.inView(view.doneButton()).marginsRemoved(ProminentButton::overhang);
-        QCOMPARE(done.bottomRight(), QPoint(599, 560 - 16 - 1));
-        QVERIFY(done.width() >= 100 && view.doneButton()->isDefault());
-        QCOMPARE(test.inView(view.launchAtLoginSwitch()).marginsRemoved(ToggleSwitch::overhang).right(), 599);
-        // The stored colour outside the palette, at 90 % over white.
-        QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[1]).topLeft() + rows[1]->dotRect().center(),
-                        QColor(67, 151, 104)));
-
-        QPalette dark;
-        for (const auto& [role, rgba] : {std::pair{QPalette::Window, 0xff2b2b2b},
-                                         {QPalette::Base, 0xff1e1e1e},
-                                         {QPalette::Text, 0xffeeeeee},
-                                         {QPalette::PlaceholderText, 0x80ffffff},
-                                         {QPalette::Mid, 0xff555555}}) {
-            dark.setColor(role, QColor::fromRgba(rgba));
-        }
-        view.setPalette(dark);
-        keepScreenshot(view.grab().toImage(), "marking-three-spaces-dark.png");
-        QVERIFY(pixelIs(view.grab().toImage(), test.inView(rows[0]).topLeft() + QPoint(30, 3), QColor(0x1e1e1e)));
-    }
 
     void listsRowsInOrder_data() {
         QTest::addColumn<QList<qint64>>("spaces");
@@ -111,13 +72,17 @@ private slots:
         MarkDesktopsView& view = test.show();
         QCOMPARE(test.rows(), rows);
         QCOMPARE(view.emptyStateLabel()->isVisible(), rows.isEmpty());
-        QVERIFY(view.launchAtLoginSwitch()->isVisible() && view.doneButton()->isVisible());
         if (rows.isEmpty()) {
-            keepScreenshot(view.grab().toImage(), "marking-no-spaces.png");
             QCOMPARE(view.emptyStateLabel()->text(), "No desktops found. Is a window manager running?");
-            QCOMPARE(view.emptyStateLabel()->margin(), 40);
-            QCOMPARE(test.inView(view.emptyStateLabel()).topLeft(), test.inView(view.list()).topLeft());
         }
+        // Top to bottom: the list, both switches, Done.
+        QList<int> tops;
+        for (const QWidget* part : QList<QWidget*>{view.list(), view.launchAtLoginSwitch(),
+                                                   view.namesInWindowManagerSwitch(), view.doneButton()}) {
+            QVERIFY(part->isVisible());
+            tops << part->mapTo(&view, QPoint()).y();
+        }
+        QVERIFY(std::ranges::is_sorted(tops) && tops.first() < tops.last());
     }
 
     void doneAndEscapeClose() {
@@ -132,11 +97,13 @@ private slots:
 
     void reloadKeepsRowsTheirEditsAndFocus() {
         ViewUnderTest test({3, 5, 7}, 3);
+        test.settings.updateConfig(3, std::nullopt, "#2E8B57");
         MarkDesktopsView& view = test.show();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         SpaceConfigRow* seven = view.rows()[2];
         seven->nameField()->setFocus();
         QTest::keyClicks(seven->nameField(), "!");
+        QCOMPARE(test.settings.settings().spaces.at(7).name, "Desktop 3!");
         test.settings.updateConfig(7, "Changed elsewhere", std::nullopt);
 
         test.windowServer.spaces = QList<qint64>{1, 3, 7};
@@ -147,6 +114,7 @@ private slots:
         QVERIFY(seven->nameField()->hasFocus());
         QCOMPARE(view.rows()[0]->spaceID(), SpaceID(1));
         QCOMPARE(test.rows(), (QStringList{"#1", "#2*", "#3"}));
+        QCOMPARE(view.rows()[1]->localColor(), "#2E8B57");
     }
 
     void switchHandsEveryNewValueOnOnce() {
@@ -165,22 +133,6 @@ private slots:
         test.settle();
         QCOMPARE(assignments.size(), 3);
         QVERIFY(!view.launchAtLoginSwitch()->isChecked());
-
-        QTest::keyClick(view.launchAtLoginSwitch(), Qt::Key_Space);
-        test.settle();
-        QCOMPARE(assignments.size(), 4);
-        QVERIFY(test.launchAtLogin->isEnabled());
-    }
-
-    void everyKeystrokeIsSaved() {
-        ViewUnderTest test({3, 5}, 5);
-        test.settings.updateConfig(5, "", std::nullopt);
-        QLineEdit* field = test.show().rows()[1]->nameField();
-        test.capture.clear();
-        QTest::keyClicks(field, "Work");
-        QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(test.capture.output.filter("💾 Settings saved").size(), 5);
-        QVERIFY(test.store.data("app_settings")->contains(R"("name" : "Work")"));
     }
 
     void tabVisitsEveryControlInListOrder() {

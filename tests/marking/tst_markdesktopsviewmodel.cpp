@@ -25,34 +25,13 @@ private slots:
                               "🔍 Refreshing Spaces... Connection ID: 42"}));
         QCOMPARE(fixture.capture.output.filter("✨").size(), 3);
 
-        int announcements = 0;
-        QObject::connect(&viewModel, &MarkDesktopsViewModel::objectWillChange, &fixture.settings,
-                         [&] { ++announcements; });
         fixture.capture.clear();
-        viewModel.loadData(); // every published value is assigned: 3 lists and flags, the emptied map, one per Space
-        QCOMPARE(announcements, 3 + 1 + 3);
+        viewModel.loadData();
         QCOMPARE(fixture.capture.output.filter(QRegularExpression("^(✨|🧹|💾)")), QStringList());
         QCOMPARE(fixture.capture.output.mid(fixture.capture.output.indexOf("📊 ViewModel loaded:")),
                  (QStringList{"📊 ViewModel loaded:", "   allSpaceIDs=[3, 5, 7]", "   currentSpaceID=5",
                               "   Space #1: ID=3, isCurrent=false ", "   Space #2: ID=5, isCurrent=true ✅ CURRENT",
                               "   Space #3: ID=7, isCurrent=false ", "✅ Loaded 3 spaces, current Space ID: 5"}));
-    }
-
-    void loadDropsAVanishedSpace() {
-        MarkingFixture fixture({3, 5, 7}, 5);
-        MarkDesktopsViewModel viewModel(fixture.services());
-        fixture.windowServer.spaces = QList<qint64>{3, 7}; // the active one goes, and no row is marked current
-        fixture.capture.clear();
-
-        viewModel.loadData();
-        QVERIFY(fixture.capture.output.contains(
-            "   🗑️  Removing config: Space ID=5, name='Desktop 2', color=#6BA3FF"));
-        QCOMPARE(viewModel.allSpaceIDs(), (QList<SpaceID>{3, 7}));
-        QVERIFY(!viewModel.spaceConfigs().contains(5));
-        QCOMPARE(fixture.capture.output.filter("✅ CURRENT"), QStringList());
-        fixture.capture.clear();
-        QCoreApplication::processEvents(); // the refresh's own follow-up finds nothing left to do
-        QCOMPARE(fixture.capture.output, QStringList());
     }
 
     void editsReachSettingsAndTheSnapshot() {
@@ -66,12 +45,6 @@ private slots:
         QCOMPARE(viewModel.spaceConfigs().at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
         QCOMPARE(fixture.settings.settings().spaces.at(3), (SpaceConfig{3, "Work", "#FF6B6B"}));
         QCOMPARE(viewModel.spaceConfigs().at(5), (SpaceConfig{5, "Desktop 2", "#123456"}));
-
-        fixture.capture.clear();
-        viewModel.updateColor(42, "#000000");
-        QCOMPARE(fixture.capture.output, QStringList());
-        QVERIFY(!viewModel.spaceConfigs().contains(42));
-        QVERIFY(!fixture.settings.settings().spaces.contains(42));
     }
 };
 
