@@ -20,23 +20,16 @@ private slots:
         QTest::addColumn<QString>("error");
         using enum CommandLine::WindowServer;
         QTest::newRow("detected") << QStringList{} << Automatic << "";
-        QTest::newRow("x11") << QStringList{"--window-server=x11"} << X11 << "";
         QTest::newRow("i3") << QStringList{"--window-server", "i3"} << I3 << "";
-        QTest::newRow("sway") << QStringList{"--window-server=sway"} << Sway << "";
-        QTest::newRow("kwin") << QStringList{"--window-server=kwin"} << KWin << "";
         QTest::newRow("a script implies scripted") << QStringList{"--spaces-from=a.jsonl"} << Scripted << "";
-        QTest::newRow("scripted with its script")
-            << QStringList{"--window-server=scripted", "--spaces-from=a.jsonl"} << Scripted << "";
         QTest::newRow("unknown") << QStringList{"--window-server=mutter"} << Automatic << "'mutter'";
         QTest::newRow("scripted without a script")
             << QStringList{"--window-server=scripted"} << Automatic << "needs --spaces-from";
         QTest::newRow("a script for another")
             << QStringList{"--window-server=i3", "--spaces-from=a.jsonl"} << Scripted << "not i3";
-        QTest::newRow("unknown option") << QStringList{"--colour"} << Automatic << "colour";
         QTest::newRow("stray argument") << QStringList{"now"} << Automatic << "'now'";
         QTest::newRow("unknown bar") << QStringList{"--bar", "lemonbar"} << Automatic
                                      << "Unknown bar format 'lemonbar': waybar, polybar, i3blocks or plain.";
-        QTest::newRow("tray style") << QStringList{"--tray-style=tile-and-text"} << Automatic << "";
         QTest::newRow("unknown tray style") << QStringList{"--tray-style=square"} << Automatic
                                             << "Unknown tray style 'square': wide, tile, tile-and-text or auto.";
     }
@@ -66,8 +59,6 @@ private slots:
         QTest::newRow("switch without a desktop")
             << QStringList{"switch"} << "" << QByteArray() << QString() << "takes 1";
         QTest::newRow("no number") << QStringList{"switch", "two"} << "" << QByteArray() << QString() << "'two'";
-        QTest::newRow("json elsewhere") << QStringList{"switch", "--json", "1"} << "" << QByteArray() << QString()
-                                        << "--json";
         QTest::newRow("a command for a feed")
             << QStringList{"--bar=plain", "list"} << "" << QByteArray() << QString() << "--bar";
         QTest::newRow("output without a feed")
@@ -104,8 +95,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("answer"); // how standard output begins, or standard error when it fails
         QTest::newRow("version") << "-v" << 0 << QStringLiteral("vantorel ") + BuildInfo::version + '\n';
-        QTest::newRow("help") << "--help" << 0 << "Usage: vantorel [options]\n";
-        QTest::newRow("error") << "--bogus" << 2 << "vantorel: ";
         QTest::newRow("nothing to follow")
             << "--window-server=sway" << 2 << "vantorel: no window server to follow: tried sway (SWAYSOCK not set).\n";
     }

@@ -32,8 +32,6 @@ private slots:
                                 "no I3_SOCKET_PATH on the X root window), kwin (DBUS_SESSION_BUS_ADDRESS not set), "
                                 "x11 (DISPLAY not set).";
         QTest::newRow("nothing there") << Choice::Automatic << "" << QStringList{"", "", ""} << nothing;
-        QTest::newRow("sway first") << Choice::Automatic << "" << QStringList{"fake", "fake", ":987"}
-                                    << "🔌 Following sway at fake";
         QTest::newRow("a stale SWAYSOCK gives way to i3")
             << Choice::Automatic << "" << QStringList{"/nonexistent/sway.sock", "fake", ""} << "🔌 Following i3 at fake";
         QTest::newRow("forced x11 without a display") << Choice::X11 << "" << QStringList{"fake", "fake", ""}

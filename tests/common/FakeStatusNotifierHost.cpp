@@ -6,12 +6,6 @@
 #include <QDBusArgument>
 #include <QDBusVariant>
 
-namespace {
-
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-} // namespace
-
 FakeStatusNotifierHost::FakeStatusNotifierHost(const QString& busAddress, const QString& connectionName)
     : m_connection(QDBusConnection::connectToBus(busAddress, connectionName)) {
     m_connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
@@ -25,14 +19,14 @@ FakeStatusNotifierHost::~FakeStatusNotifierHost() {
 
 bool FakeStatusNotifierHost::startWatcher(bool replacing) {
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = m_connection.interface()->registerService(
-        watcherService,
+        QStringLiteral("org.kde.StatusNotifierWatcher"),
         replacing ? QDBusConnectionInterface::ReplaceExistingService : QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::AllowReplacement);
     return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 
 void FakeStatusNotifierHost::stopWatcher() {
-    m_connection.unregisterService(watcherService);
+    m_connection.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 QDBusMessage FakeStatusNotifierHost::call(const QString& service, const QString& path, const QString& interface,

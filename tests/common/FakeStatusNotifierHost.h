@@ -11,9 +11,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// A panel as a StatusNotifierItem sees it, on a connection of its own: it hosts the StatusNotifierWatcher, records
-// the items that register and the signals they send, and calls them. Calls wait for their reply while the event loop
-// runs, since the item usually lives in the same process.
+// A panel on a connection of its own: hosts the StatusNotifierWatcher, records the items that register and their
+// signals, and calls them, running the event loop meanwhile since the item usually lives in this process.
 class FakeStatusNotifierHost : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
@@ -27,12 +26,10 @@ public:
     bool startWatcher(bool replacing = false);
     void stopWatcher();
 
-    // A method call to `service`, its reply (or error) once it came.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments = {});
     // Chooses the entry `id` of the menu the item at `service` exports, as a panel does on a click.
     QDBusMessage clickMenuEntry(const QString& service, int id);
-    // Every property of the item that `service` offers.
     QVariantMap itemProperties(const QString& service);
 
     QStringList registeredItems;
@@ -42,9 +39,6 @@ public:
 
 public slots:
     void RegisterStatusNotifierItem(const QString& serviceOrPath);
-
-signals:
-    void StatusNotifierItemUnregistered(const QString& service);
 
 private slots:
     void recordSignal(const QDBusMessage& message);

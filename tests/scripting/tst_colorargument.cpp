@@ -19,7 +19,6 @@ private slots:
         QTest::newRow("opaque alpha") << QString("#ffff0000") << "#FF0000";
         QTest::newRow("five digits") << QString("#12345") << "";
         QTest::newRow("not hexadecimal") << QString("#12345g") << "";
-        QTest::newRow("hexadecimal prefix") << QString("0xFFFFFF") << "";
         QTest::newRow("other colour name") << QString("mauve") << "";
     }
 

@@ -3,10 +3,8 @@
 
 #include "statusbar/sni/StatusNotifierPresenter.h"
 
-#include "BuildInfo.h"
 #include "DiagnosticsCapture.h"
 #include "PanelBus.h"
-#include "statusbar/StatusBarItemView.h"
 
 #include <QMenu>
 #include <QTest>
@@ -40,13 +38,13 @@ class TestStatusNotifierPresenter : public QObject {
     Q_OBJECT
 
 private slots:
+    // The shapes real panels show are checked in the panel tests; here: a style chosen by hand, and the fallback.
     void publishesWhatSuitsThePanel_data() {
         QTest::addColumn<TrayStyle>("style");
         QTest::addColumn<bool>("wide");
         QTest::addColumn<QVariant>("label"); // none where the panel would draw it instead of the icon
         QTest::newRow("wide") << TrayStyle::Wide << true << QVariant();
         QTest::newRow("tile") << TrayStyle::Tile << false << QVariant();
-        QTest::newRow("tile and text") << TrayStyle::TileAndText << false << QVariant("Mail");
         QTest::newRow("a panel of unknown ways") << TrayStyle::Automatic << false << QVariant("Mail");
     }
 
@@ -57,26 +55,13 @@ private slots:
         Fixture fixture(style);
         QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
         const QVariantMap properties = fixture.properties();
-        for (const char* fixed : {"Category=ApplicationStatus", "Id=vantorel", "Status=Active", "IconName="}) {
-            const QString name = QString(fixed).section('=', 0, 0);
-            QCOMPARE(name + '=' + properties.value(name).toString(), fixed);
-        }
         QCOMPARE(properties.value("XAyatanaLabel"), label);
-
-        QList<QSize> sizes;
-        for (const SniPixmap& pixmap : qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"))) {
-            sizes << QSize(pixmap.width, pixmap.height);
+        const auto pixmaps = qdbus_cast<QList<SniPixmap>>(properties.value("IconPixmap"));
+        QVERIFY(!pixmaps.isEmpty());
+        for (const SniPixmap& pixmap : pixmaps) {
             QCOMPARE(pixmap.bytes.size(), qsizetype(pixmap.width) * pixmap.height * 4);
+            QCOMPARE(pixmap.width > 2 * pixmap.height, wide);
         }
-        const QSize label1x(StatusBarItemView("Mail", "", ColorApplication::labelBackground).sizeHint().width(), 22);
-        const QList<QSize> tiles{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {44, 44}, {64, 64}};
-        QCOMPARE(sizes, wide ? QList<QSize>({label1x, label1x * 2}) : tiles);
-
-        // A label shown before is not drawn again.
-        const char* drawn = fixture.presenter->iconPixmaps().constFirst().bytes.constData();
-        fixture.show("Chat", "#FF6B6B");
-        fixture.show("Mail", "#6BA3FF");
-        QCOMPARE(fixture.presenter->iconPixmaps().constFirst().bytes.constData(), drawn);
     }
 
     void changesGoOutLiterallyAndOnlyWhenThereAreAny_data() {
@@ -113,27 +98,16 @@ private slots:
         for (const char* property : {"Title", "XAyatanaLabel", "XAyatanaLabelGuide"}) {
             QCOMPARE(properties.value(property), title);
         }
-        const SniToolTip toolTip = qdbus_cast<SniToolTip>(properties.value("ToolTip"));
-        QCOMPARE(QStringList({toolTip.iconName, toolTip.title, toolTip.description}),
-                 QStringList({BuildInfo::applicationId, title, ""}));
-        QVERIFY(toolTip.iconPixmaps.isEmpty());
+        QCOMPARE(qdbus_cast<SniToolTip>(properties.value("ToolTip")).title, title);
     }
 
-    void clicksReachTheButton_data() {
-        QTest::addColumn<QString>("method");
-        QTest::addColumn<int>("clicksListenedTo");
-        QTest::newRow("Activate: a left click") << "Activate" << int(StatusBarButton::LeftMouseUp);
-        QTest::newRow("ContextMenu: a right click") << "ContextMenu" << int(StatusBarButton::RightMouseUp);
-    }
-
-    void clicksReachTheButton() {
-        QFETCH(QString, method);
-        QFETCH(int, clicksListenedTo);
+    // A left click, Activate, opens the menu in the panel tests; a right click comes as ContextMenu.
+    void rightClickReachesTheButton() {
         Fixture fixture;
         QVERIFY2(fixture.error.isEmpty(), qPrintable(fixture.error));
         StatusBarButton& button = *fixture.item.button();
         int clicks = 0;
-        button.sendActionOn(clicksListenedTo);
+        button.sendActionOn(StatusBarButton::RightMouseUp);
         // As the controller does: a menu attached while the click lasts. Offscreen nobody could choose from it.
         button.setAction([&](StatusBarButton*) {
             QMenu menu;
@@ -144,7 +118,7 @@ private slots:
         });
         const QDBusMessage reply =
             fixture.panelBus.panel->call(StatusNotifierPresenter::serviceName(), StatusNotifierPresenter::itemPath,
-                                         "org.kde.StatusNotifierItem", method, {10, 20});
+                                         "org.kde.StatusNotifierItem", "ContextMenu", {10, 20});
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QTRY_COMPARE(clicks, 1);
     }
