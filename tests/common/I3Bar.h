@@ -15,11 +15,6 @@ inline void launchI3(X11Session& session, const QByteArray& moreConfig = {}) {
                                                                        moreConfig)});
 }
 
-// i3 with its bar along the top and the bar's tray on the session's screen.
-inline void launchI3WithTray(X11Session& session) {
-    launchI3(session, "bar {\n    position top\n    tray_output screen\n}\n");
-}
-
 // i3 (with `moreConfig`) and its bar along the bottom, whose status line is i3blocks with the block `vantorel` as the
 // README tells users to add it: it shows each JSON line `feedCommand` prints. The top stays free for another bar.
 inline void launchI3WithBlocks(X11Session& session, const QString& feedCommand, const QByteArray& moreConfig = {}) {

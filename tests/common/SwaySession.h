@@ -74,22 +74,16 @@ public:
         QFile::remove(socketPath());
     }
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
-    // Its Wayland socket, as an absolute path for WAYLAND_DISPLAY (clients have runtime folders of their own); empty
-    // while sway has none.
-    QString waylandSocketPath() const {
-        // sway takes the first free name (wayland-1, ...); its lock file beside it is a plain file, which System leaves
-        // out.
-        const QFileInfoList sockets =
-            QDir(m_runtime.path()).entryInfoList({QStringLiteral("wayland-*")}, QDir::System | QDir::NoDotAndDotDot);
-        return sockets.isEmpty() ? QString() : sockets.constFirst().absoluteFilePath();
-    }
-    // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC and Wayland sockets, and folders
-    // of their own.
+    // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC socket, its Wayland socket as an
+    // absolute path (clients have runtime folders of their own) once there is one, and folders of their own.
     QProcessEnvironment clientEnvironment() const {
         QProcessEnvironment environment = m_client.environment();
         environment.insert(QStringLiteral("SWAYSOCK"), socketPath());
-        if (const QString wayland = waylandSocketPath(); !wayland.isEmpty()) {
-            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+        // sway takes the first free name (wayland-1, ...); its lock file beside it is a plain file, which System leaves
+        // out.
+        for (const QFileInfo& wayland :
+             QDir(m_runtime.path()).entryInfoList({QStringLiteral("wayland-*")}, QDir::System | QDir::NoDotAndDotDot)) {
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland.absoluteFilePath());
         }
         return environment;
     }

@@ -43,6 +43,9 @@ private:
     QStringList m_lines;
 };
 
+// Fails the test, showing what the program said, unless it says the text (from the given line on) in time.
+#define VERIFY_SAYS(process, ...) QVERIFY2((process).waitForLine(__VA_ARGS__) >= 0, (process).transcript().constData())
+
 // Stores a name and colour for a Space in the settings under `configHome`, as the marking window would.
 void storeSpaceConfig(const QString& configHome, SpaceID spaceID, const QString& name, const QString& color);
 // The desktops the panel tests switch between: Space 1, "Mail", in the first colour, and Space 2, "Chat", in the

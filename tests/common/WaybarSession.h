@@ -19,7 +19,6 @@
 class WaybarSession {
 public:
     static constexpr int height = 30;
-    static constexpr int trayIconSize = 22;
 
     // Starts waybar in `environment`, which names the compositor (WAYLAND_DISPLAY), the session bus and the config
     // folder (XDG_CONFIG_HOME, where waybar's files go); the feed runs in it too. Waits until the tray's watcher is
@@ -32,7 +31,7 @@ public:
             {"modules-left", QJsonArray{"custom/vantorel"}},
             {"modules-right", QJsonArray{"tray"}},
             {"custom/vantorel", QJsonObject{{"exec", feedCommand}, {"return-type", "json"}}},
-            {"tray", QJsonObject{{"icon-size", trayIconSize}, {"spacing", 8}}},
+            {"tray", QJsonObject{{"icon-size", 22}, {"spacing", 8}}},
         };
         // GTK takes @import only before every rule; the path is relative to style.css.
         const QByteArray style = "@import url(\"../vantorel/waybar.css\");\n"

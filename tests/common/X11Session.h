@@ -75,6 +75,10 @@ public:
         xcb_disconnect(connection);
         return image;
     }
+    // Runs a program on the display to its end: whether it succeeded.
+    bool succeeds(const QString& program, const QStringList& arguments) const {
+        return runProgram(program, arguments, environment(), 10000).succeeded;
+    }
     // Runs a program on the display to its end: what it printed, or "failed: " and its errors.
     QString run(const QString& program, const QStringList& arguments) const {
         const ProgramRun run = runProgram(program, arguments, environment(), 10000);

@@ -6,7 +6,6 @@
 // desktop's label in its colour and follow a switch.
 #include "I3Bar.h"
 #include "PixelChecks.h"
-#include "Screenshots.h"
 #include "ShowTiming.h"
 #include "VantorelProcess.h"
 
@@ -54,8 +53,6 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(labelIn(polybarArea, mailColour).width() > 20,
                                   polybar.readAllStandardError().right(2000).constData(), 20000);
         QVERIFY(labelIn(i3barArea, chatColour).isEmpty() && labelIn(polybarArea, chatColour).isEmpty());
-        keepScreenshot(session.grab(QRect(0, 0, 240, polybarHeight)), "polybar.png");
-        keepScreenshot(session.grab(i3barArea.adjusted(400, 0, 0, 0)), "i3blocks.png");
 
         QElapsedTimer sinceSwitch;
         sinceSwitch.start();

@@ -5,7 +5,6 @@
 // click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
 #include "I3Bar.h"
 #include "PixelChecks.h"
-#include "Screenshots.h"
 #include "ShowTiming.h"
 
 #include <QTest>
@@ -33,7 +32,7 @@ private slots:
         const QString script = session.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2], \"active\": 1}\n");
         // Vantorel starts before any tray exists: its icon must appear once the bar's tray does.
         QProcess& vantorel = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
-        launchI3WithTray(session);
+        launchI3(session, "bar {\n    position top\n    tray_output screen\n}\n");
 
         const QColor red("#FF6B6B");
         const QColor blue("#6BA3FF");
@@ -43,7 +42,6 @@ private slots:
         };
         QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
         QVERIFY(!showsIcon(blue));
-        keepScreenshot(session.grab(QRect(784, 0, 240, 24)), "i3bar-tray.png");
 
         QElapsedTimer sinceSwitch;
         QVERIFY(writeFile(script, "{\"spaces\": [1, 2], \"active\": 2}\n", QIODevice::Append));
@@ -61,15 +59,7 @@ private slots:
             session.run("xdotool",
                         {"mousemove", QString::number(icon.x()), QString::number(icon.y()), "click", button});
         };
-        for (const char* button : {"1", "3"}) { // left and right click open the same menu
-            clickIcon(button);
-            QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
-            keepScreenshot(session.grab(QRect(0, 0, 1024, 768)), QStringLiteral("i3-menu-button%1.png").arg(button));
-            session.run("xdotool", {"key", "Escape"}); // dismissed: the menu goes, and the next click builds a new one
-            QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu, 5000);
-        }
-
-        clickIcon("1");
+        clickIcon("3"); // a right click opens the menu as a left one does, below
         QTRY_COMPARE_WITH_TIMEOUT(visibleWindowCount(session, ownWindows), withoutMenu + 1, 5000);
         session.run("xdotool", {"key", "Up", "Up", "Up", "Return"}); // from the last entry, Quit, up to Settings
         QTRY_VERIFY_WITH_TIMEOUT(visibleWindowCount(session, {"--name", "Mark My Desktops"}) > 0, 10000);

@@ -50,21 +50,21 @@ private slots:
             launchI3(x11, "fake-outputs 1280x800+0+0,1280x800+1280+0\n" + configFor(first, second));
             environment = x11.environment();
             environment.insert("QT_QPA_PLATFORM", "offscreen");
-            QTRY_VERIFY(!x11.run("i3-msg", {"-t", "get_version"}).startsWith("failed: "));
+            QTRY_VERIFY(x11.succeeds("i3-msg", {"-t", "get_version"}));
         } else {
             REQUIRE_PROGRAMS("sway", "swaymsg", "setpriv");
             QVERIFY2(sway.start(configFor(first, second), &error, 2), qPrintable(error));
             environment = sway.clientEnvironment();
         }
         const auto command = [&](const QString& text) {
-            return windowManager == "i3" ? !x11.run("i3-msg", {text}).startsWith("failed: ") : sway.message({text});
+            return windowManager == "i3" ? x11.succeeds("i3-msg", {text}) : sway.message({text});
         };
         for (const auto& [number, name] : {std::pair{1, "Mail"}, {2, "Chat"}, {3, "Code"}, {4, "Web"}}) {
             storeSpaceConfig(environment.value("XDG_CONFIG_HOME"), number, name, mailColour.name());
         }
         VantorelProcess program(environment);
         QVERIFY(program.start({"--window-server=" + windowManager}));
-        QVERIFY2(program.waitForLine("Vantorel launched") >= 0, program.transcript().constData());
+        VERIFY_SAYS(program, "Vantorel launched");
 
         QProcessEnvironment onFirst = environment;
         onFirst.insert("MONITOR", first); // as polybar names it

@@ -3,11 +3,10 @@
 
 // The status item on the panels of the common desktops, each started fresh as its session starts it: what a user
 // sees there is the desktop's colour at a readable size with its number or name on it, a switch to another desktop,
-// and a click that opens the menu, whose Settings opens the marking window.
+// and a click that opens the menu.
 #include "PanelSession.h"
 #include "PixelChecks.h"
 #include "RequirePrograms.h"
-#include "Screenshots.h"
 #include "ShowTiming.h"
 #include "VantorelProcess.h"
 
@@ -117,8 +116,6 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
         return readable(item, shape);
     };
     QTRY_VERIFY2_WITH_TIMEOUT(shows(mailColour), qPrintable(vantorel.transcript()), 20000);
-    const QRect around = item.patch.adjusted(-160, -12, 160, 12) & PanelSession::screen;
-    keepScreenshot(session.screenshot().copy(around), desktop + ".png");
 
     QElapsedTimer sinceSwitch;
     sinceSwitch.start();
@@ -127,56 +124,12 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
     QVERIFY2(switchMs, qPrintable(vantorel.transcript()));
     qInfo("%s showed a switch within %lld ms", qPrintable(desktop), *switchMs);
 
-    // A left click opens the menu, the panel's own drawing of it or ours: an entry for every desktop, a separator, then
-    // Settings, Check for Updates, a separator and Quit.
-    const ProgramRun listing = runProgram("wmctrl", {"-d"}, session.environment());
-    QVERIFY(listing.succeeded);
-    const qsizetype desktopCount = listing.output.trimmed().split('\n').size();
-    QVERIFY(desktopCount >= 2);
+    // A left click opens the menu, the panel's own drawing of it or ours.
     const QImage before = session.screenshot();
     const QPoint centre = item.patch.center();
     QVERIFY(
         session.run("xdotool", {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"}));
     QTRY_VERIFY_WITH_TIMEOUT(changedArea(before, session.screenshot()).height() >= 60, 5000);
-    // The first entry, highlighted. GNOME's menu fades in and takes keys only then: once it stands still, Down is
-    // pressed until the highlight shows.
-    QImage open = session.screenshot();
-    for (int wait = 0; wait < 50 && changedArea(open, session.screenshot()).isValid(); ++wait) {
-        QTest::qWait(100);
-        open = session.screenshot();
-    }
-    const QRect menu = changedArea(before, open);
-    QVERIFY(menu.height() >= 60);
-    // A loaded machine may draw the highlight late: wait for it before pressing again, or Down lands on the next entry.
-    const auto highlighted = [&] {
-        return changedArea(open.copy(menu), session.screenshot().copy(menu)).height() >= 10;
-    };
-    for (int attempt = 0; attempt < 5 && !highlighted(); ++attempt) {
-        QVERIFY(session.run("xdotool", {"key", "Down"}));
-        static_cast<void>(QTest::qWaitFor(highlighted, 3000)); // the loop checks again
-    }
-    // From the first desktop's entry down past the others and the separator to Settings.
-    // Each press waits until the highlight has moved, and a little longer for it to stand still.
-    for (qsizetype step = 0; step < desktopCount; ++step) {
-        const QImage shown = session.screenshot().copy(menu);
-        QVERIFY(session.run("xdotool", {"key", "Down"}));
-        static_cast<void>(QTest::qWaitFor( // a missed key is caught below
-            [&] { return changedArea(shown, session.screenshot().copy(menu)).isValid(); }, 5000));
-        QTest::qWait(300);
-    }
-    const qsizetype mark = vantorel.lines().size();
-    QVERIFY(session.run("xdotool", {"key", "Return"}));
-    const QString windowOpened = QStringLiteral("🔄 Refreshing Spaces in settings window...");
-    if (vantorel.waitForLine(windowOpened, mark, 10000) < 0) {
-        // GNOME's menu sometimes misses keys on a loaded machine; choose Settings as the panel does. Its entry follows
-        // the desktops' entries and their separator.
-        qInfo("%s: the keyboard missed Settings; choosing it over dbusmenu", qPrintable(desktop));
-        const QString item = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(vantorel.processId());
-        QVERIFY(session.run("gdbus", {"call", "--session", "--dest", item, "--object-path", "/MenuBar", "--method",
-                                      "com.canonical.dbusmenu.Event", QString::number(desktopCount + 2), "clicked",
-                                      "<''>", "0"}));
-        QVERIFY2(vantorel.waitForLine(windowOpened, mark, 10000) >= 0, vantorel.transcript());
-    }
     QCOMPARE(vantorel.stop(), 0);
 }
 
@@ -192,7 +145,7 @@ void TestPanels::anItemStartedWithTheShellIsShown() {
         VantorelProcess vantorel(session.environment());
         QVERIFY(vantorel.start({"--window-server=x11"}));
         // The item registers the moment the watcher comes, while the shell is still starting.
-        QVERIFY2(vantorel.waitForLine("✅ Vantorel launched") >= 0, vantorel.transcript());
+        VERIFY_SAYS(vantorel, "✅ Vantorel launched");
         QVERIFY2(session.startPanel(&error), qPrintable(error));
         const auto shown = [&] {
             return readable(findItem(session.screenshot(), blended(mailColour, 240 / 255.0, Qt::black)),

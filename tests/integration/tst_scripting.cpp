@@ -86,7 +86,7 @@ void TestScripting::drivesTheRunningProgram() {
     QVERIFY2((run.output + run.errors).contains(says.toUtf8()), (run.output + run.errors).constData());
     QCOMPARE(run.exitCode, status);
     if (!label.isEmpty()) {
-        QVERIFY2(feed.waitForLine(label, 1) >= 0, feed.transcript().constData());
+        VERIFY_SAYS(feed, label, 1);
         QTRY_VERIFY2((seen += monitor->readAllStandardOutput()).contains(signal.toUtf8()), seen.constData());
     }
 }

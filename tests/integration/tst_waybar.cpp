@@ -4,13 +4,12 @@
 // waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
 // the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
 // both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
-// and Quit, and Settings opens the marking window. Vantorel survives sway going away and coming back, and a
-// workspace that sway destroys and creates again keeps its name.
+// and Quit, and Settings opens the marking window. Vantorel survives sway going away and follows the next one.
 #include "DBusSession.h"
 #include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
 #include "RequirePrograms.h"
-#include "Screenshots.h"
+#include "ShowTiming.h"
 #include "SwaySession.h"
 #include "VantorelProcess.h"
 #include "WaybarSession.h"
@@ -43,16 +42,6 @@ bool trayShows(const QImage& screen, const QColor& colour) {
     return label.height() >= 12 && label.width() > 2 * label.height();
 }
 
-// "Settings", "Check for Updates", "-" for a separator, ...: the menu's entries as a panel lists them.
-QStringList labelsOf(const QList<DBusMenuLayout>& entries) {
-    QStringList labels;
-    for (const DBusMenuLayout& entry : entries) {
-        labels << (entry.properties.value("type") == "separator" ? QStringLiteral("-")
-                                                                 : entry.properties.value("label").toString());
-    }
-    return labels;
-}
-
 } // namespace
 
 class TestWaybar : public QObject {
@@ -78,9 +67,9 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     const QProcessEnvironment environment = bus.withBus(sway.clientEnvironment());
     VantorelProcess vantorel(environment);
     QVERIFY(vantorel.start());
-    QVERIFY2(vantorel.waitForLine("✅ Vantorel launched", 0, 20000) >= 0, vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine("🔌 Following sway at " + sway.socketPath()) >= 0, vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine("Converted Space IDs (sorted by ID): [1, 2]") >= 0, vantorel.transcript());
+    VERIFY_SAYS(vantorel, "✅ Vantorel launched", 0, 20000);
+    VERIFY_SAYS(vantorel, "🔌 Following sway at " + sway.socketPath());
+    VERIFY_SAYS(vantorel, "Converted Space IDs (sorted by ID): [1, 2]");
     WaybarSession waybar;
     QVERIFY2(waybar.start(environment, VANTOREL_BINARY " --bar=waybar", &error), qPrintable(error));
 
@@ -89,27 +78,14 @@ void TestWaybar::trayAndModuleShowTheLabel() {
         return trayShows(screen, colour) && moduleShows(screen, colour);
     };
     QTRY_VERIFY2_WITH_TIMEOUT(showsBoth(mailColour), qPrintable(waybar.log() + vantorel.transcript()), 20000);
-    keepScreenshot(sway.screenshot().copy(barArea), "waybar.png");
 
     // How long each takes to show a switch: figures to read, not limits to assert.
     QElapsedTimer sinceSwitch;
     sinceSwitch.start();
     QVERIFY(sway.message({"workspace", "number", "2"}));
-    std::optional<qint64> trayMs;
-    std::optional<qint64> moduleMs;
-    while ((!trayMs || !moduleMs) && sinceSwitch.elapsed() < 20000) {
-        const QImage screen = sway.screenshot();
-        const qint64 elapsed = sinceSwitch.elapsed();
-        if (!trayMs && trayShows(screen, chatColour)) {
-            trayMs = elapsed;
-        }
-        if (!moduleMs && moduleShows(screen, chatColour)) {
-            moduleMs = elapsed;
-        }
-    }
-    QVERIFY2(trayMs && moduleMs, qPrintable(waybar.log() + vantorel.transcript()));
-    qInfo("after a switch, waybar's tray showed the new label within %lld ms, its module within %lld ms", *trayMs,
-          *moduleMs);
+    const std::optional<qint64> switchMs = millisecondsUntil(sinceSwitch, [&] { return showsBoth(chatColour); });
+    QVERIFY2(switchMs, qPrintable(waybar.log() + vantorel.transcript()));
+    qInfo("after a switch, waybar's tray and module showed the new label within %lld ms", *switchMs);
     QVERIFY(labelIn(sway.screenshot(), barArea, mailColour).isEmpty());
 
     // The item as waybar found it, read as a panel reads it.
@@ -128,39 +104,32 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     panel.call(service, menu, "com.canonical.dbusmenu", "AboutToShow", {0});
     const QDBusMessage layout =
         panel.call(service, menu, "com.canonical.dbusmenu", "GetLayout", {0, -1, QStringList()});
+    // The entries as a panel lists them, "-" for a separator.
     QList<DBusMenuLayout> entries;
+    QStringList labels;
     for (const QVariant& child : qdbus_cast<DBusMenuLayout>(layout.arguments().value(1)).children) {
         entries << qdbus_cast<DBusMenuLayout>(child);
+        const QVariantMap& entry = entries.constLast().properties;
+        labels << (entry.value("type") == "separator" ? "-" : entry.value("label").toString());
     }
-    QCOMPARE(labelsOf(entries),
-             QStringList({"Mail", "Chat", "-", "Settings", "Check for Updates", "-", "Quit Vantorel"}));
+    QCOMPARE(labels, QStringList({"Mail", "Chat", "-", "Settings", "Check for Updates", "-", "Quit Vantorel"}));
     QCOMPARE(entries[1].properties.value("toggle-state"), 1); // the current desktop's mark
 
     qsizetype mark = vantorel.lines().size();
-    panel.clickMenuEntry(service, entries[0].id);
-    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1, Index=0, Name=Mail", mark) >= 0,
-             vantorel.transcript());
     panel.clickMenuEntry(service, entries[3].id);
-    QVERIFY2(vantorel.waitForLine("🔄 Refreshing Spaces in settings window...", mark, 20000) >= 0,
-             vantorel.transcript());
+    VERIFY_SAYS(vantorel, "🔄 Refreshing Spaces in settings window...", mark, 20000);
 
     // sway goes away, taking waybar along, and a new one comes at the same socket: Vantorel follows it.
     mark = vantorel.lines().size();
     sway.stop();
-    QVERIFY2(vantorel.waitForLine("⚠️ sway: ", mark) >= 0, vantorel.transcript());
+    VERIFY_SAYS(vantorel, "⚠️ sway: ", mark);
     QVERIFY2(sway.start(config, &error), qPrintable(error));
-    QVERIFY2(vantorel.waitForLine("✅ sway: connected again at " + sway.socketPath(), mark) >= 0, vantorel.transcript());
+    VERIFY_SAYS(vantorel, "✅ sway: connected again at " + sway.socketPath(), mark);
     // The new sway starts on workspace 1: the refresh after reconnecting finds it.
-    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=1,", mark) >= 0, vantorel.transcript());
+    VERIFY_SAYS(vantorel, "Updating status bar: Space ID=1,", mark);
     QVERIFY(sway.message({"workspace", "number", "4"}));
-    QVERIFY2(vantorel.waitForLine("➕ New Spaces detected: [4]", mark) >= 0, vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine("Updating status bar: Space ID=4,", mark) >= 0, vantorel.transcript());
-    // Left empty, sway destroys it; focused again, it comes back with the name and colour it had.
-    QVERIFY(sway.message({"workspace", "number", "1"}));
-    QVERIFY2(vantorel.waitForLine("➖ Deleted Spaces: [4]", mark) >= 0, vantorel.transcript());
-    QVERIFY(sway.message({"workspace", "number", "4"}));
-    QVERIFY2(vantorel.waitForLine("♻️ Restored config for Space ID 4: name='Desktop 3'", mark) >= 0,
-             vantorel.transcript());
+    VERIFY_SAYS(vantorel, "➕ New Spaces detected: [4]", mark);
+    VERIFY_SAYS(vantorel, "Updating status bar: Space ID=4,", mark);
     QCOMPARE(vantorel.lines().mid(mark).filter(QRegularExpression("^(⚠️|❌) sway")).size(), 1);
     QCOMPARE(vantorel.stop(), 0);
 }

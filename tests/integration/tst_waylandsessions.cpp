@@ -5,6 +5,7 @@
 // chooses its window server by itself, names the first desktop from its first second and follows a switch made the
 // session's own way.
 #include "DBusSession.h"
+#include "Processes.h"
 #include "RequirePrograms.h"
 #include "VantorelProcess.h"
 
@@ -78,8 +79,7 @@ void TestWaylandSessions::followsDesktopSwitches() {
         environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     }
     // KWin starts with one desktop; GNOME keeps an empty one after the last, which makes two.
-    QFile kwinrc(runtime.filePath("XDG_CONFIG_HOME/kwinrc"));
-    QVERIFY(kwinrc.open(QIODevice::WriteOnly) && kwinrc.write("[Desktops]\nNumber=2\n") > 0 && kwinrc.flush());
+    QVERIFY(writeFile(runtime.filePath("XDG_CONFIG_HOME/kwinrc"), "[Desktops]\nNumber=2\n"));
     QString error;
     DBusSession systemBus; // gnome-shell dies without one
     QVERIFY2(systemBus.start(&error, environment), qPrintable(error));
@@ -110,18 +110,15 @@ void TestWaylandSessions::followsDesktopSwitches() {
 
     VantorelProcess vantorel(environment);
     QVERIFY(vantorel.start());
-    QVERIFY2(vantorel.waitForLine(backend, 0, 20000) >= 0, vantorel.transcript());
+    VERIFY_SAYS(vantorel, backend, 0, 20000);
     const qsizetype shown = vantorel.waitForLine("🔄 Updating status bar:", 0, 20000);
     QVERIFY2(shown >= 0 && vantorel.lines()[shown].contains("Name=Desktop 1,"), vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine("no XEmbed tray on wayland") >= 0, vantorel.transcript()); // nor a watcher here
+    VERIFY_SAYS(vantorel, "no XEmbed tray on wayland"); // nor a watcher here
 
     const qsizetype mark = vantorel.lines().size();
-    QProcess switcher;
-    switcher.setProcessEnvironment(environment);
-    switcher.start(switchLine[0], switchLine.mid(1));
-    QVERIFY(switcher.waitForFinished(20000) && switcher.exitCode() == 0);
-    QVERIFY2(vantorel.waitForLine("🔄 Space changed from", mark, 20000) >= 0, vantorel.transcript());
-    QVERIFY2(vantorel.waitForLine("Name=Desktop 2,", mark, 20000) >= 0, vantorel.transcript());
+    QVERIFY(runProgram(switchLine[0], switchLine.mid(1), environment).succeeded);
+    VERIFY_SAYS(vantorel, "🔄 Space changed from", mark, 20000);
+    VERIFY_SAYS(vantorel, "Name=Desktop 2,", mark, 20000);
     // No Space that the window manager does not have, not even for a moment.
     QVERIFY2(vantorel.lines().filter(QRegularExpression(R"(➖|Space ID=?\s?0\D)")).isEmpty(), vantorel.transcript());
     QCOMPARE(vantorel.stop(), 0);
