@@ -3,8 +3,9 @@
 
 // Vantorel on i3 under a private X server: it finds i3 through the root window, follows switches, keeps a named
 // workspace that a key binding reaches while i3 has destroyed it, gives i3 the names without breaking a key binding,
-// and survives a restart of i3.
+// switches from the tray icon's menu, and survives a restart of i3.
 #include "I3Bar.h"
+#include "PixelChecks.h"
 #include "VantorelProcess.h"
 #include "windowserver/i3ipc/WorkspaceIdentity.h"
 
@@ -22,9 +23,9 @@ void TestI3::followsWorkspacesAcrossRestarts() {
     X11Session session;
     QString error;
     QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
-    launchI3(session,
-             "set $mod Mod4\nset $mail \"mail\"\nbindsym $mod+1 workspace number 1\n"
-             "bindsym $mod+2 workspace number 2\nbindsym $mod+3 workspace 3\nbindsym $mod+m workspace $mail\n");
+    launchI3(session, "set $mod Mod4\nset $mail \"mail\"\nbindsym $mod+1 workspace number 1\n"
+                      "bindsym $mod+2 workspace number 2\nbindsym $mod+3 workspace 3\nbindsym $mod+m workspace $mail\n"
+                      "bar {\n    position top\n    tray_output screen\n}\n");
     QTRY_VERIFY_WITH_TIMEOUT(session.succeeds("i3-msg", {"-t", "get_version"}), 10000);
     const SpaceID mail = WorkspaceIdentity::spaceIDForName(u"mail");
     storeSpaceConfig(session.configFolder(), mail, "Post", "#123456");
@@ -68,6 +69,21 @@ void TestI3::followsWorkspacesAcrossRestarts() {
     QTRY_VERIFY_WITH_TIMEOUT(focused("1: Web"), 5000);
     session.run("xdotool", {"key", "super+3"});
     QTRY_VERIFY_WITH_TIMEOUT(focused("3"), 5000);
+
+    // The tray icon's menu lists the desktops first: its second entry goes to workspace 2.
+    QRect icon;
+    QTRY_VERIFY_WITH_TIMEOUT((icon = boundsOfColour(session.grab({0, 0, 640, 24}), QColor("#6BCF7F"))).isValid(),
+                             10000);
+    const auto ownWindows = [&] {
+        return session.run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(vantorel.processId())});
+    };
+    const QString withoutMenu = ownWindows();
+    session.run("xdotool",
+                {"mousemove", QString::number(icon.center().x()), QString::number(icon.center().y()), "click", "1"});
+    QTRY_VERIFY_WITH_TIMEOUT(ownWindows().count('\n') > withoutMenu.count('\n'), 5000);
+    QTest::qWait(300); // the menu takes keys once it is shown
+    session.run("xdotool", {"key", "Down", "Down", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(focused("2"), 5000);
 
     // i3 moves its socket on a restart; Vantorel finds the new one through the root window.
     mark = vantorel.lines().size();

@@ -116,6 +116,8 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     QCOMPARE(entries[1].properties.value("toggle-state"), 1); // the current desktop's mark
 
     qsizetype mark = vantorel.lines().size();
+    panel.clickMenuEntry(service, entries[0].id); // sway switches to the first desktop
+    VERIFY_SAYS(vantorel, "Updating status bar: Space ID=1, Index=0, Name=Mail", mark);
     panel.clickMenuEntry(service, entries[3].id);
     VERIFY_SAYS(vantorel, "🔄 Refreshing Spaces in settings window...", mark, 20000);
 
