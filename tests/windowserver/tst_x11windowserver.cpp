@@ -128,14 +128,6 @@ private slots:
         QCOMPARE(server.activeSpace(1), quint64(1));
     }
 
-    void startsOnTheFirstDesktopWhileNoneIsCurrent() {
-        m_writer->remove("_NET_CURRENT_DESKTOP");
-        m_writer->flush();
-        X11WindowServer server(m_session->display());
-        QCOMPARE(server.open(), QString());
-        QCOMPARE(server.activeSpace(1), quint64(1));
-    }
-
 private:
     std::unique_ptr<X11Session> m_session;
     std::unique_ptr<RootWriter> m_writer;
