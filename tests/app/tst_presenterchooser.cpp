@@ -22,8 +22,7 @@ private slots:
         const QString offscreenLine = QStringLiteral("❌ No system tray is available: running offscreen");
         DiagnosticsCapture capture;
         PanelBus panelBus; // a private bus, with a panel that may host the watcher
-        QString error;
-        QVERIFY2(panelBus.start(&error, false), qPrintable(error));
+        VERIFY_STARTS(panelBus.start(&error, false));
         FakeStatusNotifierHost& panel = *panelBus.panel;
         StatusItem item{std::make_unique<StatusBarButton>()};
         const PresenterChooser chooser(item, panelBus.connection);
@@ -66,8 +65,7 @@ private slots:
         QFETCH(bool, runtimeSocket);
         QFETCH(bool, reachable);
         DBusSession bus;
-        QString error;
-        QVERIFY2(bus.start(&error), qPrintable(error));
+        VERIFY_STARTS(bus.start(&error));
         QTemporaryDir runtimeFolder;
         if (runtimeSocket) { // the private bus's, so that a connection, if made, works
             const QString socket = bus.address().section("unix:path=", 1).section(',', 0, 0);

@@ -55,8 +55,7 @@ private slots:
         QVERIFY(fakeServer.listen());
         swayI3Display.replaceInStrings(QRegularExpression("^fake$"), fakeServer.socketPath());
         DBusSession bus;
-        QString error;
-        QVERIFY2(swayI3Display.value(3).isEmpty() || bus.start(&error), qPrintable(error));
+        VERIFY_STARTS(swayI3Display.value(3).isEmpty() || bus.start(&error));
         WindowServerFactory factory(choice, spacesFrom,
                                     {swayI3Display[0], swayI3Display[1], swayI3Display[2],
                                      swayI3Display.value(3).isEmpty() ? QString() : bus.address()});
@@ -78,8 +77,7 @@ private slots:
             QSKIP("only root can serve a socket as another user");
         }
         X11Session session;
-        QString error;
-        QVERIFY2(session.start({320, 200}, &error), qPrintable(error));
+        VERIFY_STARTS(session.start({320, 200}, &error));
         QCOMPARE(session.run("xprop", {"-root", "-f", "I3_SOCKET_PATH", "8u", "-set", "I3_SOCKET_PATH", path}), "");
         QCOMPARE(I3SocketPath::fromRootWindow(session.display()), QString());
     }

@@ -8,6 +8,13 @@
 
 #include <memory>
 
+// Fails the test unless the call, which writes why it failed into `error` (declared here), succeeds.
+#define VERIFY_STARTS(...)                                                                                             \
+    do {                                                                                                               \
+        QString error;                                                                                                 \
+        QVERIFY2((__VA_ARGS__), qPrintable(error));                                                                    \
+    } while (false)
+
 // Asks a program to end (SIGTERM) and kills it when it has not after `graceMs`.
 inline void endProgram(QProcess& process, int graceMs = 3000) {
     if (process.state() != QProcess::NotRunning) {

@@ -20,9 +20,8 @@ class SwaySession {
 public:
     static constexpr uint unprivilegedId = 65534;
 
-    // Starts sway on `config` (headless outputs HEADLESS-1 to -`outputs` and no Xwayland are added) and waits for its
-    // socket.
-    bool start(const QByteArray& config, QString* error, int outputs = 1) {
+    // Starts sway on `config` (a headless output HEADLESS-1 and no Xwayland are added) and waits for its socket.
+    bool start(const QByteArray& config, QString* error) {
         const QString configPath = m_runtime.filePath(QStringLiteral("config"));
         if (!writeFile(configPath, "xwayland disable\noutput HEADLESS-1 resolution 800x600\n" + config)) {
             *error = QStringLiteral("cannot write %1").arg(configPath);
@@ -42,7 +41,6 @@ public:
         environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
         environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
         environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QString::number(outputs));
         m_sway = newProgram();
         m_sway->setProcessEnvironment(environment);
         m_sway->setStandardOutputFile(m_runtime.filePath(QStringLiteral("sway.log")));
@@ -64,14 +62,6 @@ public:
             return false;
         }
         return true;
-    }
-    // Ends sway and waits for it.
-    void stop() {
-        if (m_sway) {
-            endProgram(*m_sway, 5000);
-        }
-        // sway takes the path in SWAYSOCK only when nothing is there yet.
-        QFile::remove(socketPath());
     }
     QString socketPath() const { return m_runtime.filePath(QStringLiteral("sway-ipc.sock")); }
     // For programs that talk to sway, such as Vantorel, swaymsg and panels: its IPC socket, its Wayland socket as an

@@ -20,7 +20,6 @@ private slots:
         QTest::newRow("three digits, each times 17") << "#F80" << orange;
         QTest::newRow("eight digits carry alpha first") << "#80FF0000" << QColor(255, 0, 0, 128);
         QTest::newRow("five digits") << "#12345" << black;
-        QTest::newRow("empty") << "" << black;
         QTest::newRow("full-width digits are no hex digits") << u"ＦＦ８８００"_qs << black;
         QTest::newRow("junk inside: the prefix counts") << "#FF88ZZ" << QColor(0, 255, 136);
         QTest::newRow("0x prefix counts as length") << "0X1" << QColor(0, 0, 17);

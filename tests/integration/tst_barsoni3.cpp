@@ -38,8 +38,7 @@ private slots:
     void barsShowTheLabelAndFollowASwitch() {
         REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "i3-msg", "i3blocks", "polybar");
         X11Session session;
-        QString error;
-        QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
+        VERIFY_STARTS(session.start(QSize(640, 480), &error));
         storeMailAndChat(session.configFolder());
 
         // The program the feeds start is nobody's child: the session ends it.

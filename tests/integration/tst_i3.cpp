@@ -21,8 +21,7 @@ private slots:
 void TestI3::followsWorkspacesAcrossRestarts() {
     REQUIRE_PROGRAMS("Xvfb", "i3", "i3-msg", "xdotool");
     X11Session session;
-    QString error;
-    QVERIFY2(session.start(QSize(640, 480), &error), qPrintable(error));
+    VERIFY_STARTS(session.start(QSize(640, 480), &error));
     launchI3(session, "set $mod Mod4\nset $mail \"mail\"\nbindsym $mod+1 workspace number 1\n"
                       "bindsym $mod+2 workspace number 2\nbindsym $mod+3 workspace 3\nbindsym $mod+m workspace $mail\n"
                       "bar {\n    position top\n    tray_output screen\n}\n");

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vantorel developers
 // SPDX-License-Identifier: MIT
 
-// Vantorel in i3's bar under a private X server: the tray shows the active desktop's colour and follows a switch; a
-// click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
+// Vantorel in i3's bar under a private X server: the tray icon comes in the active desktop's colour once i3's tray
+// does; a click on the icon opens the status menu, Settings opens the marking window and Quit ends the program.
 #include "I3Bar.h"
 #include "PixelChecks.h"
-#include "ShowTiming.h"
 
 #include <QTest>
 
@@ -24,34 +23,20 @@ class TestI3Tray : public QObject {
     Q_OBJECT
 
 private slots:
-    void trayFollowsTheActiveSpaceAndOpensTheMenu() {
+    void trayIconComesWithTheTrayAndOpensTheMenu() {
         REQUIRE_PROGRAMS("Xvfb", "i3", "i3bar", "xdotool");
         X11Session session;
-        QString error;
-        QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
+        VERIFY_STARTS(session.start(QSize(1024, 768), &error));
         const QString script = session.writeConfigFile("spaces.jsonl", "{\"spaces\": [1, 2], \"active\": 1}\n");
         // Vantorel starts before any tray exists: its icon must appear once the bar's tray does.
         QProcess& vantorel = session.launch(VANTOREL_BINARY, {"--spaces-from=" + script});
         launchI3(session, "bar {\n    position top\n    tray_output screen\n}\n");
 
         const QColor red("#FF6B6B");
-        const QColor blue("#6BA3FF");
         // Enough pixels of the colour to be the icon: 17 × 17 minus the number.
-        const auto showsIcon = [&](QColor colour) {
-            return boundsOfColour(session.grab(barArea), colour).width() > 8;
-        };
-        QTRY_VERIFY2_WITH_TIMEOUT(showsIcon(red), vantorel.readAllStandardError().right(2000).constData(), 15000);
-        QVERIFY(!showsIcon(blue));
-
-        QElapsedTimer sinceSwitch;
-        QVERIFY(writeFile(script, "{\"spaces\": [1, 2], \"active\": 2}\n", QIODevice::Append));
-        sinceSwitch.start();
-        const auto shownAfter = millisecondsUntil(sinceSwitch, [&] { return showsIcon(blue); });
-        QVERIFY(shownAfter);
-        qInfo("tray showed the new desktop's colour %lld ms after the reading", *shownAfter);
-        QVERIFY(!showsIcon(red));
-
-        const QPoint icon = boundsOfColour(session.grab(barArea), blue).center();
+        QTRY_VERIFY2_WITH_TIMEOUT(boundsOfColour(session.grab(barArea), red).width() > 8,
+                                  vantorel.readAllStandardError().right(2000).constData(), 15000);
+        const QPoint icon = boundsOfColour(session.grab(barArea), red).center();
         // Vantorel's visible windows: the tray icon's, then a menu on top when one is open.
         const QStringList ownWindows{"--pid", QString::number(vantorel.processId())};
         const int withoutMenu = visibleWindowCount(session, ownWindows);

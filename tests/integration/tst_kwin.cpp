@@ -56,11 +56,10 @@ void TestKWin::followsKWinByItsDesktopIdentities() {
             {"kwriteconfig5", "--file", "kwinrc", "--group", "Desktops", "--key", keys[i], keys[i + 1]});
     }
     PanelSession session(kde);
-    QString error;
-    QVERIFY2(session.prepare(&error), qPrintable(error));
+    VERIFY_STARTS(session.prepare(&error));
     FakeStatusNotifierHost panel(session.busAddress(), "panel");
     QVERIFY(panel.startWatcher());
-    QVERIFY2(session.startPanel(&error), qPrintable(error));
+    VERIFY_STARTS(session.startPanel(&error));
     m_bus = QDBusConnection::connectToBus(session.busAddress(), "kwin test");
     QTRY_VERIFY_WITH_TIMEOUT(m_bus.interface()->isServiceRegistered("org.kde.KWin").value(), 20000);
 

@@ -22,8 +22,7 @@ private slots:
 void TestOpenbox::followsDesktopsAndKeepsNames() {
     REQUIRE_PROGRAMS("Xvfb", "openbox", "wmctrl", "xdotool", "xprop", "dbus-daemon");
     X11Session session;
-    QString error;
-    QVERIFY2(session.start(QSize(1024, 768), &error), qPrintable(error));
+    VERIFY_STARTS(session.start(QSize(1024, 768), &error));
     session.launch("openbox", {"--config-file", session.writeConfigFile("openbox-rc.xml", R"(<?xml version="1.0"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc"><desktops><number>4</number></desktops></openbox_config>
 )")});
@@ -55,7 +54,7 @@ void TestOpenbox::followsDesktopsAndKeepsNames() {
     // Started again on the same desktop, now on the X server itself and with a panel on the session bus: the name
     // given before is still there.
     DBusSession bus;
-    QVERIFY2(bus.start(&error), qPrintable(error));
+    VERIFY_STARTS(bus.start(&error));
     FakeStatusNotifierHost panel(bus.address(), "panel");
     QVERIFY(panel.startWatcher());
     vantorel = std::make_unique<VantorelProcess>(bus.withBus(session.environment()));

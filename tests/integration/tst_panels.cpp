@@ -102,8 +102,7 @@ void TestPanels::showsTheDesktopAndOpensTheMenu() {
         REQUIRE_PROGRAMS(name.constData());
     }
     PanelSession session(panel);
-    QString error;
-    QVERIFY2(session.prepare(&error) && session.startPanel(&error), qPrintable(error));
+    VERIFY_STARTS(session.prepare(&error) && session.startPanel(&error));
     storeMailAndChat(session.configHome());
     VantorelProcess vantorel(session.environment());
     // The stored desktops are the X11 ones, numbered from 1; on Plasma the program would otherwise follow KWin, whose
@@ -139,14 +138,13 @@ void TestPanels::anItemStartedWithTheShellIsShown() {
     REQUIRE_PROGRAMS("gnome-shell", "gsettings", "Xvfb", "dbus-daemon");
     for (int start = 1; start <= 3; ++start) {
         PanelSession session(PanelDesktop::named("gnome"));
-        QString error;
-        QVERIFY2(session.prepare(&error), qPrintable(error));
+        VERIFY_STARTS(session.prepare(&error));
         storeMailAndChat(session.configHome());
         VantorelProcess vantorel(session.environment());
         QVERIFY(vantorel.start({"--window-server=x11"}));
         // The item registers the moment the watcher comes, while the shell is still starting.
         VERIFY_SAYS(vantorel, "✅ Vantorel launched");
-        QVERIFY2(session.startPanel(&error), qPrintable(error));
+        VERIFY_STARTS(session.startPanel(&error));
         const auto shown = [&] {
             return readable(findItem(session.screenshot(), blended(mailColour, 240 / 255.0, Qt::black)),
                             Shape::TileAndText);

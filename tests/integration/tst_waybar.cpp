@@ -4,7 +4,7 @@
 // waybar on a headless sway, configured as the README says, with Vantorel on the same session bus: the tray shows
 // the status item's wide label and the module custom/vantorel (fed by `vantorel --bar=waybar`) the label too, and
 // both follow a switch. Read over the bus as a panel reads it, the item's menu offers Settings, Check for Updates
-// and Quit, and Settings opens the marking window. Vantorel survives sway going away and follows the next one.
+// and Quit, and Settings opens the marking window.
 #include "DBusSession.h"
 #include "FakeStatusNotifierHost.h"
 #include "PixelChecks.h"
@@ -56,10 +56,8 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     registerDBusTypes();
     SwaySession sway;
     DBusSession bus;
-    QString error;
-    const QByteArray config = "bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n";
-    QVERIFY2(sway.start(config, &error), qPrintable(error));
-    QVERIFY2(bus.start(&error), qPrintable(error));
+    VERIFY_STARTS(sway.start("bindsym Mod4+1 workspace number 1\nbindsym Mod4+2 workspace number 2\n", &error));
+    VERIFY_STARTS(bus.start(&error));
     storeMailAndChat(sway.clientConfigFolder());
 
     // Vantorel first, as a session may start it: it writes the sheet waybar imports, and finds the tray's watcher
@@ -71,7 +69,7 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     VERIFY_SAYS(vantorel, "🔌 Following sway at " + sway.socketPath());
     VERIFY_SAYS(vantorel, "Converted Space IDs (sorted by ID): [1, 2]");
     WaybarSession waybar;
-    QVERIFY2(waybar.start(environment, VANTOREL_BINARY " --bar=waybar", &error), qPrintable(error));
+    VERIFY_STARTS(waybar.start(environment, VANTOREL_BINARY " --bar=waybar", &error));
 
     const auto showsBoth = [&](const QColor& colour) {
         const QImage screen = sway.screenshot();
@@ -115,24 +113,12 @@ void TestWaybar::trayAndModuleShowTheLabel() {
     QCOMPARE(labels, QStringList({"Mail", "Chat", "-", "Settings", "Check for Updates", "-", "Quit Vantorel"}));
     QCOMPARE(entries[1].properties.value("toggle-state"), 1); // the current desktop's mark
 
-    qsizetype mark = vantorel.lines().size();
+    const qsizetype mark = vantorel.lines().size();
     panel.clickMenuEntry(service, entries[0].id); // sway switches to the first desktop
     VERIFY_SAYS(vantorel, "Updating status bar: Space ID=1, Index=0, Name=Mail", mark);
     panel.clickMenuEntry(service, entries[3].id);
     VERIFY_SAYS(vantorel, "🔄 Refreshing Spaces in settings window...", mark, 20000);
 
-    // sway goes away, taking waybar along, and a new one comes at the same socket: Vantorel follows it.
-    mark = vantorel.lines().size();
-    sway.stop();
-    VERIFY_SAYS(vantorel, "⚠️ sway: ", mark);
-    QVERIFY2(sway.start(config, &error), qPrintable(error));
-    VERIFY_SAYS(vantorel, "✅ sway: connected again at " + sway.socketPath(), mark);
-    // The new sway starts on workspace 1: the refresh after reconnecting finds it.
-    VERIFY_SAYS(vantorel, "Updating status bar: Space ID=1,", mark);
-    QVERIFY(sway.message({"workspace", "number", "4"}));
-    VERIFY_SAYS(vantorel, "➕ New Spaces detected: [4]", mark);
-    VERIFY_SAYS(vantorel, "Updating status bar: Space ID=4,", mark);
-    QCOMPARE(vantorel.lines().mid(mark).filter(QRegularExpression("^(⚠️|❌) sway")).size(), 1);
     QCOMPARE(vantorel.stop(), 0);
 }
 

@@ -73,12 +73,11 @@ private slots:
         }
         // KWin starts with one desktop; GNOME keeps an empty one after the last, which makes two.
         QVERIFY(writeFile(runtime.filePath("XDG_CONFIG_HOME/kwinrc"), "[Desktops]\nNumber=2\n"));
-        QString error;
         DBusSession systemBus; // gnome-shell dies without one
-        QVERIFY2(systemBus.start(&error, environment), qPrintable(error));
+        VERIFY_STARTS(systemBus.start(&error, environment));
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS", systemBus.address());
         DBusSession bus;
-        QVERIFY2(bus.start(&error, environment), qPrintable(error));
+        VERIFY_STARTS(bus.start(&error, environment));
         environment = bus.withBus(environment);
 
         // A plain copy, under its own name (KWin insists on it): kwin_wayland carries a file capability that a sandbox

@@ -21,8 +21,6 @@ private slots:
     void registersAValidEntry_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << "/usr/bin/vantorel"
-                               << "Exec=/usr/bin/vantorel";
         QTest::newRow("space") << "/opt/My Apps/vantorel"
                                << R"(Exec="/opt/My Apps/vantorel")";
         QTest::newRow("percent") << "/opt/100%/vantorel"

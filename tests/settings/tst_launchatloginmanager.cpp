@@ -86,9 +86,6 @@ private slots:
         QTest::newRow("on, refused: a file in the folder's place")
             << "autostart" << QString() << true
             << "❌ Failed to set launch at login: <home>/autostart: cannot create the folder" << QString();
-        QTest::newRow("on, refused: a folder in the entry's place")
-            << entryPath + "/keep/" << QString() << true
-            << "❌ Failed to set launch at login: <home>/autostart/vantorel.desktop: Is a directory" << QString();
     }
 
     void assignment() {

@@ -16,8 +16,7 @@ private slots:
     void shownOnlyWhileListed() {
         DiagnosticsCapture capture;
         PanelBus panelBus;
-        QString error;
-        QVERIFY2(panelBus.start(&error, true), qPrintable(error));
+        VERIFY_STARTS(panelBus.start(&error, true));
         FakeStatusNotifierHost& panel = *panelBus.panel;
         const QString service = QStringLiteral("org.kde.StatusNotifierItem-1-1");
         StatusNotifierRegistration registration(panelBus.connection, service, "/StatusNotifierItem", {300, 50, 200},

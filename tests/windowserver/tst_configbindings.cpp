@@ -17,15 +17,10 @@ void TestConfigBindings::findsReachableWorkspaces_data() {
     QTest::addColumn<QString>("config");
     QTest::addColumn<QStringList>("workspaces");
 
-    // The shape of Debian's default i3 configuration: variables, $ws10 beside $ws1, switch and move per workspace.
-    QTest::newRow("i3 default") << "set $mod Mod4\n"
-                                   "set $ws1 \"1\"\nset $ws2 \"2: mail\"\nset $ws10 \"10\"\n"
-                                   "bindsym $mod+1 workspace number $ws1\n"
-                                   "bindsym $mod+2 workspace number $ws2\n"
-                                   "bindsym $mod+0 workspace number $ws10\n"
-                                   "bindsym $mod+Shift+1 move container to workspace number $ws1\n"
-                                   "bindsym $mod+Shift+0 move container to workspace number $ws10\n"
-                                << QStringList{"1", "2: mail", "10"};
+    // As in Debian's default i3 configuration: $ws10 beside $ws1.
+    QTest::newRow("i3 default") << "set $ws1 \"1\"\nset $ws10 \"10\"\nbindsym Mod4+1 workspace number $ws1\n"
+                                   "bindsym Mod4+0 move container to workspace number $ws10\n"
+                                << QStringList{"1", "10"};
     QTest::newRow("unquoted names run to the end of the command")
         << "bindsym Mod4+m workspace 3: mail ; exec foo\nbindcode 49 workspace web, layout tabbed\n"
         << QStringList{"3: mail", "web"};

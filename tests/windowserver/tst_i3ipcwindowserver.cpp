@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 QByteArray focusedWorkspace(int number) {
@@ -148,11 +146,6 @@ private slots:
         QVERIFY2(result.contains(error), qPrintable(result));
         QCOMPARE(fixture.server.copySpaces(1, 7), std::optional<QList<qint64>>());
         QVERIFY(fixture.capture.systemLog.isEmpty()); // the caller reports it
-    }
-
-    void reconnectDelays() {
-        QCOMPARE(I3IpcWindowServer::reconnectDelay(0), 100ms);
-        QCOMPARE(I3IpcWindowServer::reconnectDelay(40), 5000ms);
     }
 };
 

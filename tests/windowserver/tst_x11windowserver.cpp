@@ -57,8 +57,7 @@ private slots:
     void init() {
         REQUIRE_PROGRAMS("Xvfb");
         m_session = std::make_unique<X11Session>();
-        QString error;
-        QVERIFY2(m_session->start(QSize(320, 240), &error), qPrintable(error));
+        VERIFY_STARTS(m_session->start(QSize(320, 240), &error));
         m_writer = std::make_unique<RootWriter>(m_session->display());
         m_writer->setCardinal("_NET_NUMBER_OF_DESKTOPS", 4);
         m_writer->setCardinal("_NET_CURRENT_DESKTOP", 0);
