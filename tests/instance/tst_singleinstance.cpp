@@ -73,6 +73,14 @@ private slots:
             }
             ::pause();
         }
+        // The later start blocks while it waits for the answer, so it asks from another thread, made while there are
+        // descriptors to make one.
+        std::promise<void> flooded;
+        std::future<bool> answered = std::async(std::launch::async, [&, ready = flooded.get_future()] {
+            ready.wait();
+            const SingleInstance second(folder);
+            return second.askRunningInstanceToActivate() || second.askRunningInstanceToActivate();
+        });
         // The instance runs out of descriptors long before the flood ends.
         rlimit saved{};
         ::getrlimit(RLIMIT_NOFILE, &saved);
@@ -84,11 +92,7 @@ private slots:
             ::setrlimit(RLIMIT_NOFILE, &saved);
         });
         QTest::qWait(500);
-        // The later start blocks while it waits for the answer, so it asks from another thread.
-        std::future<bool> answered = std::async(std::launch::async, [&] {
-            const SingleInstance second(folder);
-            return second.askRunningInstanceToActivate() || second.askRunningInstanceToActivate();
-        });
+        flooded.set_value();
         QTRY_COMPARE_WITH_TIMEOUT(activations.size(), 1, 10000);
         QVERIFY(answered.get());
         QVERIFY(!capture.systemLog.filter("⚠️ Out of descriptors: dropping connections on ").isEmpty());
